@@ -1,0 +1,131 @@
+#include "core/Cp1251.h"
+
+#include <array>
+#include <cstdint>
+
+namespace kz {
+
+namespace {
+
+// Code points of 0x80..0xBF; 0xC0..0xFF are U+0410..U+044F.
+constexpr std::array<std::uint16_t, 64> kHigh = {
+    0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021,  // 80
+    0x20AC, 0x2030, 0x0409, 0x2039, 0x040A, 0x040C, 0x040B, 0x040F,  // 88
+    0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 90
+    0x0098, 0x2122, 0x0459, 0x203A, 0x045A, 0x045C, 0x045B, 0x045F,  // 98
+    0x00A0, 0x040E, 0x045E, 0x0408, 0x00A4, 0x0490, 0x00A6, 0x00A7,  // A0
+    0x0401, 0x00A9, 0x0404, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x0407,  // A8
+    0x00B0, 0x00B1, 0x0406, 0x0456, 0x0491, 0x00B5, 0x00B6, 0x00B7,  // B0
+    0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457,  // B8
+};
+
+std::uint32_t CodePoint(unsigned char b) {
+    if (b < 0x80) return b;
+    if (b >= 0xC0) return 0x0410u + (b - 0xC0u);
+    return kHigh[b - 0x80u];
+}
+
+void AppendUtf8(std::string& out, std::uint32_t cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+// Decodes one UTF-8 sequence at s[i]; returns its length, 0 when invalid.
+std::size_t DecodeUtf8(std::string_view s, std::size_t i, std::uint32_t& cp) {
+    const unsigned char c = static_cast<unsigned char>(s[i]);
+    std::size_t len;
+    std::uint32_t min;
+    if (c < 0x80) {
+        cp = c;
+        return 1;
+    } else if ((c & 0xE0) == 0xC0) {
+        len = 2, cp = c & 0x1F, min = 0x80;
+    } else if ((c & 0xF0) == 0xE0) {
+        len = 3, cp = c & 0x0F, min = 0x800;
+    } else if ((c & 0xF8) == 0xF0) {
+        len = 4, cp = c & 0x07, min = 0x10000;
+    } else {
+        return 0;
+    }
+    if (i + len > s.size()) return 0;
+    for (std::size_t k = 1; k < len; ++k) {
+        const unsigned char cc = static_cast<unsigned char>(s[i + k]);
+        if ((cc & 0xC0) != 0x80) return 0;
+        cp = (cp << 6) | (cc & 0x3F);
+    }
+    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
+    return len;
+}
+
+int EncodeCodePoint(std::uint32_t cp) {
+    if (cp < 0x80) return static_cast<int>(cp);
+    if (cp >= 0x0410 && cp <= 0x044F) return static_cast<int>(0xC0 + (cp - 0x0410));
+    for (std::size_t k = 0; k < kHigh.size(); ++k)
+        if (kHigh[k] == cp) return static_cast<int>(0x80 + k);
+    return -1;
+}
+
+}  // namespace
+
+std::string Cp1251ToUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 2);
+    for (char ch : bytes) {
+        const unsigned char b = static_cast<unsigned char>(ch);
+        if (b < 0x80)
+            out += ch;
+        else
+            AppendUtf8(out, CodePoint(b));
+    }
+    return out;
+}
+
+bool Utf8ToCp1251(std::string_view utf8, std::string& out, std::string* bad) {
+    out.clear();
+    out.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        const unsigned char c = static_cast<unsigned char>(utf8[i]);
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+            ++i;
+            continue;
+        }
+        std::uint32_t cp = 0;
+        const std::size_t len = DecodeUtf8(utf8, i, cp);
+        const int code = len ? EncodeCodePoint(cp) : -1;
+        if (code < 0) {
+            if (bad) *bad = len ? std::string(utf8.substr(i, len)) : std::string("\xEF\xBF\xBD");
+            return false;
+        }
+        out += static_cast<char>(code);
+        i += len;
+    }
+    return true;
+}
+
+bool IsCp1251Representable(std::string_view utf8, std::string* bad) {
+    std::string scratch;
+    return Utf8ToCp1251(utf8, scratch, bad);
+}
+
+bool LooksLikeUtf8(std::string_view bytes) {
+    bool multi = false;
+    for (std::size_t i = 0; i < bytes.size();) {
+        std::uint32_t cp;
+        const std::size_t len = DecodeUtf8(bytes, i, cp);
+        if (len == 0) return false;
+        if (len > 1) multi = true;
+        i += len;
+    }
+    return multi;
+}
+
+}  // namespace kz

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace kz {
+
+// The text form of an amount: at most 15 significant digits, decimal comma,
+// no grouping, no trailing zeros, exponent form (1E+16) for magnitudes of
+// 1e15 and above and for tiny ones that 15 digits cannot show plainly.
+std::string AmountText(double value);
+
+// Reads the AmountText form back. Also takes "." as the decimal point, which
+// files written under another locale may hold. False for empty or malformed
+// text and for values out of the double range.
+bool ParseAmountText(std::string_view text, double& out);
+
+// The number a text begins with; blanks, tabs and line feeds are skipped, a
+// "," ends the number, no digit read gives 0.
+double LeadingNumber(std::string_view text);
+
+// Every "," becomes "." (typed amounts go through this before LeadingNumber).
+std::string CommaToPoint(std::string_view text);
+
+// Rounds to the nearest integer, halves to the even neighbour; false when
+// the result is outside the signed 16-bit range.
+bool ToInteger16(double value, int& out);
+
+// Fields of a separated entry, counted by separators: index 0 yields an empty
+// text, index n the text after the n-th separator.
+std::string GetField(std::string_view text, char sep, int n);
+std::string SetField(std::string_view text, char sep, int n, std::string_view value);
+
+// The part of a path after its last "\" or "/".
+std::string FileNameOf(std::string_view path);
+
+// Text before the first occurrence of sep (the whole text when none).
+std::string FirstField(std::string_view text, char sep);
+
+// UTF-8 helpers: the specification of texts counts characters, not bytes.
+std::size_t CharCount(std::string_view utf8);
+std::string FirstChars(std::string_view utf8, std::size_t n);
+
+bool EndsWithNoCase(std::string_view text, std::string_view suffix);
+bool StartsWithNoCase(std::string_view text, std::string_view prefix);
+bool EqualsNoCase(std::string_view a, std::string_view b);
+// Lower case of ASCII and Cyrillic letters in a UTF-8 text.
+std::string ToLower(std::string_view utf8);
+
+// Lines of a text: CR LF, LF and a lone CR each end a line; a final line
+// break does not start another line.
+template <class F>
+void ForEachLine(std::string_view text, F&& f) {
+    std::size_t pos = 0;
+    const std::size_t n = text.size();
+    while (pos < n) {
+        std::size_t end = pos;
+        while (end < n && text[end] != '\r' && text[end] != '\n') ++end;
+        f(text.substr(pos, end - pos));
+        if (end < n && text[end] == '\r' && end + 1 < n && text[end + 1] == '\n')
+            pos = end + 2;
+        else
+            pos = end + 1;
+    }
+}
+
+}  // namespace kz

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+
+#include "platform/Platform.h"
+
+namespace kz {
+
+// The whole text of a Windows-1251 file, each line followed by CR LF. A
+// missing file or an empty path gives an empty text without a message; a
+// read error shows its message and gives an empty text.
+std::string ReadTextFile(Platform& ui, const std::string& path);
+
+// Replaces the file's content with `text` and one CR LF, in Windows-1251
+// (lone LF line breaks become CR LF). Shows the message and returns false
+// on failure, also when the text holds a character the code page lacks.
+bool WriteTextFile(Platform& ui, const std::string& path, const std::string& text);
+
+// Prints a text on the default printer in an 8-point font; a failure offers
+// Retry until it succeeds or the user cancels.
+void PrintText(Platform& ui, const std::string& text);
+
+// "Ошибка при записи файла:<path>. Возможно, ..." with the description.
+std::string WriteErrorMessage(const std::string& path, const std::string& description);
+
+// The description of a character the code page cannot hold.
+std::string UnwritableCharText(const std::string& ch);
+
+}  // namespace kz

@@ -1,0 +1,111 @@
+#include "support/ScriptedPlatform.h"
+
+#include <gtest/gtest.h>
+
+#include "core/Files.h"
+
+namespace kz::test {
+
+std::vector<std::string> ScriptedPlatform::Texts() const {
+    std::vector<std::string> out;
+    for (const auto& m : messages) out.push_back(m.text);
+    return out;
+}
+
+void ScriptedPlatform::ExpectAllAnswered() const {
+    EXPECT_TRUE(answers.empty()) << answers.size() << " scripted answers were not used";
+    EXPECT_TRUE(inputs.empty()) << inputs.size() << " scripted inputs were not used";
+}
+
+kz::Answer ScriptedPlatform::MessageBox(const std::string& text, Icon icon, Buttons buttons,
+                                        const std::string& title) {
+    messages.push_back({text, icon, buttons, title});
+    if (buttons == Buttons::OK) return kz::Answer::OK;
+    if (answers.empty()) {
+        ADD_FAILURE() << "Unscripted question: " << text;
+        return buttons == Buttons::RetryCancel || buttons == Buttons::YesNoCancel
+                   ? kz::Answer::Cancel
+                   : kz::Answer::No;
+    }
+    kz::Answer a = answers.front();
+    answers.pop_front();
+    return a;
+}
+
+std::string ScriptedPlatform::InputBox(const std::string& prompt, const std::string&,
+                                       const std::string&) {
+    prompts.push_back(prompt);
+    if (inputs.empty()) {
+        ADD_FAILURE() << "Unscripted input box: " << prompt;
+        return {};
+    }
+    std::string s = inputs.front();
+    inputs.pop_front();
+    return s;
+}
+
+std::string ScriptedPlatform::OpenFileDialog(const std::string&, const std::string&,
+                                             const std::string&, const std::string&) {
+    if (openDialogResults.empty()) {
+        ADD_FAILURE() << "Unscripted open dialog";
+        return {};
+    }
+    std::string s = openDialogResults.front();
+    openDialogResults.pop_front();
+    return s;
+}
+
+std::string ScriptedPlatform::SaveFileDialog(const std::string&, const std::string&,
+                                             const std::string&, const std::string&) {
+    if (saveDialogResults.empty()) {
+        ADD_FAILURE() << "Unscripted save dialog";
+        return {};
+    }
+    std::string s = saveDialogResults.front();
+    saveDialogResults.pop_front();
+    return s;
+}
+
+void ScriptedPlatform::ShowProgress(const std::string&) { ++progressShown; }
+
+int ScriptedPlatform::SetProgress(long long value, long long max) {
+    progress.emplace_back(value, max);
+    return max > 0 ? static_cast<int>(value * 100 / max) : 0;
+}
+
+void ScriptedPlatform::HideProgress() { ++progressHidden; }
+
+std::optional<Date> ScriptedPlatform::FileModificationDate(const std::string& path) {
+    auto it = modDates.find(path);
+    if (it != modDates.end()) return it->second;
+    return FileModificationDateOf(path);
+}
+
+bool ScriptedPlatform::PrintPlainText(const std::string& text, int, int& errorNumber,
+                                      std::string& errorText) {
+    bool ok = true;
+    if (!printResults.empty()) {
+        ok = printResults.front();
+        printResults.pop_front();
+    }
+    if (!ok) {
+        errorNumber = 482;
+        errorText = "Ошибка принтера.";
+        return false;
+    }
+    printed.push_back(text);
+    return true;
+}
+
+bool ScriptedPlatform::StartCalculator(std::string& program, std::string& errorText) {
+    program = "/usr/bin/calculator";
+    if (!calculatorStarts) errorText = "Файл или папка не найдены.";
+    return calculatorStarts;
+}
+
+bool ScriptedPlatform::OpenHelpPage(const std::string&, std::string& errorText) {
+    if (!helpOpens) errorText = "Файл или папка не найдены.";
+    return helpOpens;
+}
+
+}  // namespace kz::test
