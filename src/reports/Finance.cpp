@@ -1,0 +1,76 @@
+#include "reports/Finance.h"
+
+#include "core/Text.h"
+
+namespace kz {
+
+namespace {
+
+constexpr char kTab = '\t';
+
+// Amount fields are written as AmountText; an entry damaged by hand still gives the number it
+// begins with rather than nothing.
+double ReadStoredAmount(const std::string& text) {
+    double v = 0;
+    if (ParseAmountText(text, v)) return v;
+    return LeadingNumber(CommaToPoint(text));
+}
+
+}  // namespace
+
+double CutToCents(double value) {
+    const std::string text = AmountText(value);
+    // The exponent form has no decimals worth cutting; keep it whole.
+    if (text.find('E') != std::string::npos) return value;
+    const std::size_t comma = text.find(',');
+    if (comma == std::string::npos || text.size() <= comma + 3) return value;
+    double cut = value;
+    ParseAmountText(text.substr(0, comma + 3), cut);
+    return cut;
+}
+
+ReturnInfo ComputeReturn(const std::string& entry, const Date& today) {
+    ReturnInfo info;
+    if (entry.empty()) return info;
+
+    const double amount = ReadStoredAmount(FirstField(entry, kTab));
+    info.Person = GetField(entry, kTab, 2);
+    const std::string loanDateText = GetField(entry, kTab, 1);
+    const double returnSum = LeadingNumber(CommaToPoint(GetField(entry, kTab, 4)));
+    const double percent = LeadingNumber(CommaToPoint(GetField(entry, kTab, 5)));
+    const std::string returnDateText = GetField(entry, kTab, 6);
+
+    // A return date that does not read as a date counts as none: the debt then keeps growing
+    // until it is repaid, which is what the user sees for a debt without a date.
+    bool hasReturnDate = false;
+    if (!returnDateText.empty()) {
+        Date d;
+        if (ParseUserDate(returnDateText, today, d)) {
+            info.ReturnDate = d;
+            hasReturnDate = true;
+        }
+    }
+
+    double due;
+    if (returnSum != 0) {
+        due = returnSum;
+    } else {
+        // A loan date that does not read as a date accrues nothing.
+        long long days = 0;
+        Date loan;
+        if (ParseUserDate(loanDateText, today, loan)) {
+            const Date& until = hasReturnDate ? info.ReturnDate : today;
+            days = DaysFromCivil(until) - DaysFromCivil(loan);
+        }
+        // The order of operations is kept as the amounts due have always been computed, so
+        // that the cents agree with older figures.
+        const double rate = percent * 0.01;
+        const double r = static_cast<double>(days) * rate;
+        const double q = r / 30;
+        due = q * amount + amount;
+    }
+    info.ReturnAmount = CutToCents(due);
+    return info;
+}
+
+}  // namespace kz
