@@ -1,0 +1,77 @@
+#include "windows/client/ClientPayments.h"
+
+#include "core/Text.h"
+
+namespace kz {
+
+EntryList& PaymentList(ClientRecord& c, Side side) {
+    return side == Side::OwedToYou ? c.clondolkm : c.clvydolkm;
+}
+const EntryList& PaymentList(const ClientRecord& c, Side side) {
+    return side == Side::OwedToYou ? c.clondolkm : c.clvydolkm;
+}
+EntryList& ReturnList(ClientRecord& c, Side side) {
+    return side == Side::OwedToYou ? c.clondolok : c.clvydolok;
+}
+const EntryList& ReturnList(const ClientRecord& c, Side side) {
+    return side == Side::OwedToYou ? c.clondolok : c.clvydolok;
+}
+
+double EntryAmount(std::string_view entry) {
+    return LeadingNumber(CommaToPoint(FirstField(entry, '\t')));
+}
+std::string EntryDate(std::string_view entry) { return GetField(entry, '\t', 1); }
+std::string EntryInfo(std::string_view entry) { return GetField(entry, '\t', 2); }
+bool IsMonthlyPayment(std::string_view entry) { return EntryDate(entry) == kMonthlyWord; }
+
+namespace {
+
+// Sum of the returns recorded under `key`, stopping as soon as it equals
+// `amount` exactly; a total that runs past the amount keeps growing.
+double PaidAgainst(const EntryList& returns, const std::string& key, double amount) {
+    double paid = 0;
+    for (const std::string& r : returns) {
+        if (EntryInfo(r) != key) continue;
+        paid += EntryAmount(r);
+        if (paid == amount) break;
+    }
+    return paid;
+}
+
+}  // namespace
+
+double AmountDue(const BudgetFile& doc, Side side, int client, int entry, const Date&) {
+    const ClientRecord& c = doc.Client(client);
+    const std::string& payment = PaymentList(c, side).at(static_cast<std::size_t>(entry - 1));
+    if (payment.empty()) return -1;
+    const double amount = EntryAmount(payment);
+    const double paid = PaidAgainst(ReturnList(c, side), EntryInfo(payment), amount);
+    return paid < amount ? amount - paid : 0;
+}
+
+bool SideSettled(const BudgetFile& doc, Side side, int client, const Date& today) {
+    const EntryList& payments = PaymentList(doc.Client(client), side);
+    for (int i = 1; i <= kListSize; ++i) {
+        if (payments[static_cast<std::size_t>(i - 1)].empty()) continue;
+        if (AmountDue(doc, side, client, i, today) > 0) return false;
+    }
+    return true;
+}
+
+bool PaymentSettled(const ClientRecord& c, Side side, int entry) {
+    const std::string& payment = PaymentList(c, side).at(static_cast<std::size_t>(entry - 1));
+    if (payment.empty()) return false;
+    // Only a return that brings the total exactly to the amount settles it,
+    // so a payment with no returns at all is never marked, whatever its amount.
+    const double amount = EntryAmount(payment);
+    const std::string key = EntryInfo(payment);
+    double paid = 0;
+    for (const std::string& r : ReturnList(c, side)) {
+        if (EntryInfo(r) != key) continue;
+        paid += EntryAmount(r);
+        if (paid == amount) return true;
+    }
+    return false;
+}
+
+}  // namespace kz
