@@ -1,8 +1,150 @@
 #include "cli/CliMain.h"
 
+#include <fstream>
 #include <iostream>
+#include <map>
+#include <optional>
+#include <sstream>
+
+#include <nlohmann/json.hpp>
+
+#include "cli/ConsolePlatform.h"
+#include "cli/DocumentJson.h"
+#include "core/DataFile.h"
+#include "core/Files.h"
+#include "core/Text.h"
 
 namespace kz::cli {
+
+namespace {
+
+using json = nlohmann::json;
+
+const char* const kUsage =
+    "Использование: kervazyl-cli КОМАНДА ...\n"
+    "\n"
+    "  new FILE                               создать новый файл данных\n"
+    "  dump FILE [--password P] [--today ДД.ММ.ГГГГ]\n"
+    "                                         вывести документ (.kv7 или .kv6) в JSON\n"
+    "  write JSON OUT.kv7 [--password P]      записать документ из JSON в файл данных\n"
+    "  convert OLD.kv6 NEW.kv7 [--password P] перевести файл старого формата в новый\n"
+    "\n"
+    "Сообщения программы выводятся в стандартный поток ошибок.\n"
+    "Код возврата: 0 - успех, 1 - операция отклонена или не удалась, 2 - неверный вызов.\n";
+
+struct Args {
+    std::vector<std::string> positional;
+    std::map<std::string, std::string> options;
+};
+
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Splits "--name value" options from positional words; `allowed` lists the
+// options the command takes.
+Args Parse(const std::vector<std::string>& words, std::initializer_list<const char*> allowed) {
+    Args a;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const std::string& w = words[i];
+        if (w.rfind("--", 0) == 0 && w.size() > 2) {
+            bool known = false;
+            for (const char* name : allowed) known = known || w == name;
+            if (!known) throw UsageError("неизвестный параметр " + w);
+            if (i + 1 >= words.size()) throw UsageError("параметру " + w + " нужно значение");
+            a.options[w] = words[++i];
+        } else {
+            a.positional.push_back(w);
+        }
+    }
+    return a;
+}
+
+std::string Option(const Args& a, const std::string& name) {
+    auto it = a.options.find(name);
+    return it == a.options.end() ? std::string() : it->second;
+}
+
+void ApplyToday(const Args& a, ConsolePlatform& ui) {
+    auto it = a.options.find("--today");
+    if (it == a.options.end()) return;
+    Date d;
+    if (!ParseUserDate(it->second, Date{2000, 1, 1}, d) || CharCount(it->second) != 10)
+        throw UsageError("дата --today должна иметь вид ДД.ММ.ГГГГ");
+    ui.SetToday(d);
+}
+
+void Expect(const Args& a, std::size_t count) {
+    if (a.positional.size() != count) throw UsageError("неверное число аргументов");
+}
+
+int CmdNew(const std::vector<std::string>& words, std::ostream&, ConsolePlatform& ui) {
+    Args a = Parse(words, {"--today"});
+    Expect(a, 1);
+    ApplyToday(a, ui);
+    BudgetFile doc;
+    AppSettings settings;
+    // The file is created empty first; a backup of that would only litter.
+    settings.BackUp = false;
+    if (!NewDocument(doc, ui, settings, a.positional[0], nullptr)) return 1;
+    return doc.Dirty ? 1 : 0;
+}
+
+int CmdDump(const std::vector<std::string>& words, std::ostream& out, ConsolePlatform& ui) {
+    Args a = Parse(words, {"--password", "--today"});
+    Expect(a, 1);
+    ApplyToday(a, ui);
+    BudgetFile doc;
+    if (!OpenDocument(doc, ui, a.positional[0], Option(a, "--password"), nullptr)) return 1;
+    out << DocumentToJson(doc).dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
+    return 0;
+}
+
+int WriteDocument(BudgetFile& doc, ConsolePlatform& ui, const std::string& path,
+                  const std::string& password) {
+    doc.FilePath = path;
+    doc.pass = password;
+    doc.IsProtected = !password.empty();
+    doc.Dirty = true;
+    AppSettings settings;
+    settings.BackUp = FileExists(path);
+    return WriteDataFile(doc, ui, settings) ? 0 : 1;
+}
+
+int CmdWrite(const std::vector<std::string>& words, std::ostream&, ConsolePlatform& ui) {
+    Args a = Parse(words, {"--password", "--today"});
+    Expect(a, 2);
+    ApplyToday(a, ui);
+    std::string bytes;
+    int err = 0;
+    if (!ReadWholeFile(a.positional[0], bytes, err)) {
+        ui.MessageBox(JoinParagraphs("Не удалось прочитать файл JSON " + a.positional[0] + ".",
+                                     SystemErrorText(err)),
+                      Icon::Critical);
+        return 1;
+    }
+    BudgetFile doc;
+    std::string problem;
+    if (!DocumentFromJson(bytes, ui.Today(), doc, problem)) {
+        ui.MessageBox("Документ в JSON не принят: " + problem, Icon::Critical);
+        return 1;
+    }
+    return WriteDocument(doc, ui, a.positional[1], Option(a, "--password"));
+}
+
+int CmdConvert(const std::vector<std::string>& words, std::ostream&, ConsolePlatform& ui) {
+    Args a = Parse(words, {"--password", "--today"});
+    Expect(a, 2);
+    ApplyToday(a, ui);
+    if (!EndsWithNoCase(a.positional[0], ".kv6")) throw UsageError("первый файл должен быть .kv6");
+    BudgetFile doc;
+    const std::string password = Option(a, "--password");
+    if (!OpenDocument(doc, ui, a.positional[0], password, nullptr)) return 1;
+    return WriteDocument(doc, ui, a.positional[1], password);
+}
+
+}  // namespace
 
 int Run(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
@@ -10,10 +152,26 @@ int Run(int argc, char** argv) {
 }
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    (void)args;
-    (void)out;
-    err << "usage: kervazyl-cli COMMAND ...\n";
-    return 2;
+    if (args.empty()) {
+        err << kUsage;
+        return 2;
+    }
+    if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+        out << kUsage;
+        return 0;
+    }
+    ConsolePlatform ui(err);
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    try {
+        if (args[0] == "new") return CmdNew(rest, out, ui);
+        if (args[0] == "dump") return CmdDump(rest, out, ui);
+        if (args[0] == "write") return CmdWrite(rest, out, ui);
+        if (args[0] == "convert") return CmdConvert(rest, out, ui);
+        throw UsageError("неизвестная команда " + args[0]);
+    } catch (const UsageError& e) {
+        err << "kervazyl-cli: " << e.what() << "\n\n" << kUsage;
+        return 2;
+    }
 }
 
 }  // namespace kz::cli

@@ -18,8 +18,9 @@ public:
     void SetToday(const Date& d) { today_ = d; }
     int messageCount = 0;
 
-    Answer MessageBox(const std::string& text, Icon icon, Buttons buttons,
-                      const std::string& title) override;
+    Answer MessageBox(const std::string& text, Icon icon = Icon::None,
+                          Buttons buttons = Buttons::OK,
+                      const std::string& title = kDefaultTitle) override;
     std::string InputBox(const std::string&, const std::string&, const std::string&) override {
         return {};
     }

@@ -57,8 +57,9 @@ public:
     std::string assetFolder = "/tmp/kz-test/";
     ScreenSize screen{};
 
-    kz::Answer MessageBox(const std::string& text, Icon icon, Buttons buttons,
-                          const std::string& title) override;
+    kz::Answer MessageBox(const std::string& text, Icon icon = Icon::None,
+                          Buttons buttons = Buttons::OK,
+                          const std::string& title = kDefaultTitle) override;
     std::string InputBox(const std::string& prompt, const std::string& title,
                          const std::string& proposed) override;
     std::string OpenFileDialog(const std::string& title, const std::string& filter,

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+#include <nlohmann/json.hpp>
+
+#include "core/Document.h"
+
+namespace kz::cli {
+
+// The document as the dump command prints it: every list an array of
+// exactly 100 texts, line breaks inside texts as CR LF.
+nlohmann::ordered_json DocumentToJson(const BudgetFile& doc);
+
+// Builds a document from that form (lists may be shorter; missing fields
+// keep the defaults of a new document). False with a reason when the JSON
+// is malformed or would not make a readable data file.
+bool DocumentFromJson(const std::string& text, const Date& today, BudgetFile& doc,
+                      std::string& problem);
+
+}  // namespace kz::cli

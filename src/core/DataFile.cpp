@@ -1,0 +1,352 @@
+#include "core/DataFile.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include "core/Cipher.h"
+#include "core/Cp1251.h"
+#include "core/Files.h"
+#include "core/IniFile.h"
+#include "core/OlderFile.h"
+#include "core/Save.h"
+#include "core/Text.h"
+#include "core/TextFiles.h"
+
+namespace kz {
+
+namespace {
+
+// Free texts keep their line breaks as CR LF in the file.
+std::string CrLfLines(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\r') {
+            out += "\r\n";
+            if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        } else if (c == '\n') {
+            out += "\r\n";
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+void Line(std::string& out, std::string_view a, std::string_view b = {}) {
+    out += a;
+    out += b;
+    out += "\r\n";
+}
+
+template <class Record, class Info>
+void WriteLists(std::string& out, const Record& rec, const Info& lists, int i) {
+    const std::string n = std::to_string(i);
+    for (const auto& info : lists) {
+        out += '[';
+        out += info.section;
+        out += n;
+        out += "]\r\n";
+        const EntryList& list = rec.*(info.list);
+        for (int j = 0; j < kListSize; ++j) {
+            const std::string& e = list[static_cast<std::size_t>(j)];
+            if (e.empty()) continue;
+            out += info.key;
+            out += std::to_string(j + 1);
+            out += '=';
+            out += e;
+            out += "\r\n";
+        }
+    }
+}
+
+bool NumberValue(const std::string& text, int& out) { return ToInteger16(LeadingNumber(text), out); }
+
+const char* const kUtf8Message =
+    "Файл записан в кодировке UTF-8, а не Windows-1251, и не может быть открыт.";
+
+// Everything of step "load" that can fail on a damaged file fails here.
+bool LoadDocument(BudgetFile& d, Platform& ui, const IniFile& ini, const std::string& password) {
+    d.pass = password;
+    d.name = ini.Value("user", "name");
+    if (d.name.empty()) d.name = kDefaultUserName;
+    for (int k = 1; k <= kUnitCount; ++k) {
+        const std::string n = std::to_string(k);
+        d.Unit(k).cap = ini.Value("user", "ie" + n + "cap");
+        d.Unit(k).short_ = ini.Value("user", "ie" + n + "short");
+    }
+    int sostkol = 0, clientkol = 0;
+    if (!NumberValue(ini.Value("user", "sostkol"), sostkol) ||
+        !NumberValue(ini.Value("user", "clientkol"), clientkol))
+        return false;
+    if (sostkol < 1 || sostkol > kMaxSosts || clientkol < 0 || clientkol > kMaxClients)
+        return false;
+    d.sostkol = sostkol;
+    d.clientkol = clientkol;
+    d.notes = ini.Section(ui, "notes");
+    // The writer ends the file with an empty line after the notes; it is not
+    // part of them.
+    if (d.notes.size() >= 2 && d.notes.compare(d.notes.size() - 2, 2, "\r\n") == 0)
+        d.notes.resize(d.notes.size() - 2);
+    for (int k = 1; k <= kPhoneSlots; ++k)
+        d.phones[static_cast<std::size_t>(k - 1)] = ini.Value("phones", "p" + std::to_string(k));
+
+    for (int i = 1; i <= sostkol; ++i) {
+        SostRecord& s = d.Sost(i);
+        const std::string sec = "sost" + std::to_string(i);
+        if (!ParseAmountText(ini.Value(sec, "bal"), s.bal)) return false;
+        if (!NumberValue(ini.Value(sec, "ienum"), s.ienum)) return false;
+        if (s.ienum == 0) s.ienum = 1;
+        if (s.ienum < 1 || s.ienum > kUnitCount) return false;
+        s.sostname = ini.Value(sec, "sostname");
+        if (s.sostname.empty()) s.sostname = kFirstSostName;
+        const std::string n = std::to_string(i);
+        for (int j = 1; j <= kListSize; ++j) {
+            const std::string slot = std::to_string(j);
+            for (const auto& info : kSostLists)
+                (s.*(info.list))[static_cast<std::size_t>(j - 1)] =
+                    ini.Value(info.section + n, info.key + slot);
+            ui.SetProgress((i - 1) * 100LL + j, sostkol * 100LL);
+        }
+    }
+    for (int i = 1; i <= clientkol; ++i) {
+        ClientRecord& c = d.Client(i);
+        const std::string sec = "client" + std::to_string(i);
+        if (!NumberValue(ini.Value(sec, "ienum"), c.ienum)) return false;
+        if (c.ienum == 0) c.ienum = 1;
+        if (c.ienum < 1 || c.ienum > kUnitCount) return false;
+        c.clientname = ini.Value(sec, "clientname");
+        if (c.clientname.empty()) c.clientname = kDefaultClientName;
+        if (!NumberValue(ini.Value(sec, "reput"), c.reput)) return false;
+        const std::string n = std::to_string(i);
+        c.clinfo = ini.Section(ui, "clinfo" + n);
+        for (int j = 1; j <= kListSize; ++j) {
+            const std::string slot = std::to_string(j);
+            for (const auto& info : kClientLists)
+                (c.*(info.list))[static_cast<std::size_t>(j - 1)] =
+                    ini.Value(info.section + n, info.key + slot);
+            ui.SetProgress((i - 1) * 100LL + j, clientkol * 100LL);
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+void ShowFileNotFound(Platform& ui, const std::string& path) {
+    ui.MessageBox("Указанный файл\r\n\r\n" + path + "\r\n\r\nне найден.", Icon::Exclamation);
+}
+
+void ShowDamagedFile(Platform& ui) {
+    ui.MessageBox(
+        "Указанный файл поврежден, записан предыдущей версией Kerva или защищен паролем.",
+        Icon::Information);
+}
+
+std::string DataFileText(const BudgetFile& doc, bool enciphered) {
+    std::string out;
+    out.reserve(64 * 1024);
+    Line(out, enciphered ? "type=Kerva70cr" : "type=Kerva70st");
+    Line(out, "[user]");
+    Line(out, "name=", doc.name);
+    Line(out, "pass=", doc.pass);
+    for (int k = 1; k <= kUnitCount; ++k) {
+        const std::string n = std::to_string(k);
+        Line(out, "ie" + n + "cap=", doc.Unit(k).cap);
+        Line(out, "ie" + n + "short=", doc.Unit(k).short_);
+    }
+    Line(out, "sostkol=", std::to_string(doc.sostkol));
+    Line(out, "clientkol=", std::to_string(doc.clientkol));
+    for (int i = 1; i <= doc.sostkol && i <= kMaxSosts; ++i) {
+        const SostRecord& s = doc.Sost(i);
+        Line(out, "[Sost" + std::to_string(i) + "]");
+        Line(out, "bal=", AmountText(s.bal));
+        Line(out, "sostname=", s.sostname);
+        Line(out, "ienum=", std::to_string(s.ienum));
+        WriteLists(out, s, kSostLists, i);
+    }
+    for (int i = 1; i <= doc.clientkol && i <= kMaxClients; ++i) {
+        const ClientRecord& c = doc.Client(i);
+        Line(out, "[Client" + std::to_string(i) + "]");
+        Line(out, "clientname=", c.clientname);
+        Line(out, "ienum=", std::to_string(c.ienum));
+        Line(out, "reput=", std::to_string(c.reput));
+        WriteLists(out, c, kClientLists, i);
+        Line(out, "[clinfo" + std::to_string(i) + "]");
+        Line(out, CrLfLines(c.clinfo));
+    }
+    Line(out, "[phones]");
+    for (int k = 1; k <= kSavedPhones; ++k) {
+        const std::string& p = doc.phones[static_cast<std::size_t>(k - 1)];
+        if (!p.empty()) Line(out, "p" + std::to_string(k) + "=", p);
+    }
+    Line(out, "[notes]");
+    Line(out, CrLfLines(doc.notes));
+    Line(out, "");
+    return out;
+}
+
+bool WriteDataFile(BudgetFile& doc, Platform& ui, const AppSettings& settings) {
+    MakeBackup(doc, ui, settings);
+
+    std::string bytes, bad;
+    if (!Utf8ToCp1251(DataFileText(doc, doc.IsProtected), bytes, &bad)) {
+        ui.MessageBox(JoinParagraphs("Ошибка при сохранении файла!", UnwritableCharText(bad)),
+                      Icon::Critical);
+        return false;
+    }
+    int err = 0;
+    if (doc.IsProtected) {
+        std::string key;
+        bool ok = PasswordBytes(doc.pass, key);
+        if (!ok)
+            err = EILSEQ;
+        else
+            ok = AtomicWriteFile(doc.FilePath, EncipherBytes(bytes, key), err);
+        if (!ok) {
+            ui.MessageBox(JoinParagraphs("Ошибка при шифровании файла!", SystemErrorText(err)),
+                          Icon::Critical);
+            ui.MessageBox("Возникла ошибка при шифровании файла. Файл не сохранен!",
+                          Icon::Critical);
+            return false;
+        }
+    } else if (!AtomicWriteFile(doc.FilePath, bytes, err)) {
+        ui.MessageBox(JoinParagraphs("Ошибка при сохранении файла!", SystemErrorText(err)),
+                      Icon::Critical);
+        return false;
+    }
+
+    if (doc.PendingBackupDelete.size() >= 3) {
+        // A backup that is already gone needs no deleting.
+        if (!RemoveFile(doc.PendingBackupDelete, err) && err != ENOENT) {
+            ui.MessageBox(JoinParagraphs("Ошибка при удалении резервной копии файла:",
+                                         SystemErrorText(err)),
+                          Icon::Critical, Buttons::OK, "Служба безопасности");
+            return false;
+        }
+        doc.PendingBackupDelete.clear();
+    }
+    doc.Dirty = false;
+    return true;
+}
+
+void SetMonthFlags(BudgetFile& doc, Platform& ui, const std::string& dataPath) {
+    const Date today = ui.Today();
+    doc.LastDate = today;
+    doc.ReportsReady = false;
+    doc.MonthEndDue = false;
+    const auto modified = ui.FileModificationDate(dataPath);
+    if (!modified) return;
+    if (modified->year < today.year) {
+        doc.ReportsReady = true;
+    } else if (modified->year == today.year && modified->month < today.month) {
+        doc.ReportsReady = true;
+        doc.MonthEndDue = true;
+    }
+}
+
+bool ReadDataFile(BudgetFile& doc, Platform& ui, const std::string& path,
+                  const std::string& password, const RefreshRoutine& refresh,
+                  const std::string* plain) {
+    if (!FileExists(path)) {
+        ShowFileNotFound(ui, path);
+        return false;
+    }
+    const bool isProtected = plain != nullptr;
+    IniFile ini;
+    if (plain) {
+        if (LooksLikeUtf8(*plain)) {
+            ui.MessageBox(kUtf8Message, Icon::Information);
+            return false;
+        }
+        ini.Load(Cp1251ToUtf8(*plain));
+    } else {
+        std::string bytes;
+        int err = 0;
+        if (!ReadWholeFile(path, bytes, err)) {
+            ui.MessageBox("Ошибка при открытии служебного файла.", Icon::Information);
+            return false;
+        }
+        if (LooksLikeUtf8(bytes)) {
+            ui.MessageBox(kUtf8Message, Icon::Information);
+            return false;
+        }
+        ini.Load(Cp1251ToUtf8(bytes));
+    }
+
+    const std::string type = ini.Value("", "type");
+    if (isProtected && type != "Kerva70cr") {
+        ui.MessageBox("Неверно декодирован файл. Убедитесь, что пароль введен правильно.",
+                      Icon::Information);
+        return false;
+    }
+    if (!isProtected && type != "Kerva70st") {
+        ShowDamagedFile(ui);
+        return false;
+    }
+    if (ini.Value("user", "pass") != password) {
+        ui.MessageBox("Вы ввели неверный пароль!", Icon::Exclamation);
+        return false;
+    }
+
+    BudgetFile loaded = doc;
+    loaded.Dirty = false;
+    loaded.IsProtected = isProtected;
+    if (!LoadDocument(loaded, ui, ini, password)) {
+        ShowDamagedFile(ui);
+        return false;
+    }
+    loaded.FilePath = path;
+    loaded.PendingBackupDelete.clear();
+    SetMonthFlags(loaded, ui, path);
+    ini.Close();
+    doc = std::move(loaded);
+    if (refresh) refresh(doc, ui);
+    return true;
+}
+
+bool OpenDocument(BudgetFile& doc, Platform& ui, const std::string& path,
+                  const std::string& password, const RefreshRoutine& refresh) {
+    if (!FileExists(path)) {
+        ShowFileNotFound(ui, path);
+        return false;
+    }
+    const bool older = EndsWithNoCase(path, ".kv6");
+    if (password.empty())
+        return older ? ReadOlderFile(doc, ui, path, password, refresh)
+                     : ReadDataFile(doc, ui, path, password, refresh);
+    std::string plain;
+    if (!DecryptFile(ui, path, password, plain)) return false;
+    return older ? ReadOlderFile(doc, ui, path, password, refresh, &plain)
+                 : ReadDataFile(doc, ui, path, password, refresh, &plain);
+}
+
+bool NewDocument(BudgetFile& doc, Platform& ui, const AppSettings& settings,
+                 const std::string& path, const RefreshRoutine& refresh) {
+    {
+        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+        int err = fd < 0 ? errno : 0;
+        if (fd >= 0) {
+            if (::write(fd, "\r\n", 2) != 2) err = errno ? errno : EIO;
+            if (::close(fd) != 0 && err == 0) err = errno;
+        }
+        if (err != 0) {
+            ui.MessageBox(JoinParagraphs("Ошибка при создании файла!", SystemErrorText(err)),
+                          Icon::Critical);
+            return false;
+        }
+    }
+    BudgetFile fresh;
+    fresh.LastDate = ui.Today();
+    FillNewDocumentDefaults(fresh);
+    if (refresh) refresh(fresh, ui);
+    fresh.Dirty = true;
+    fresh.FilePath = path;
+    doc = std::move(fresh);
+    WriteDataFile(doc, ui, settings);
+    return true;
+}
+
+}  // namespace kz

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "core/Document.h"
+#include "core/Settings.h"
+#include "platform/Platform.h"
+
+namespace kz {
+
+// The main window's refresh, run after a file has been loaded or created.
+using RefreshRoutine = std::function<void(BudgetFile&, Platform&)>;
+
+// The whole data file text of a document (UTF-8, CR LF line ends), with the
+// type line of an enciphered file when `enciphered` is set.
+std::string DataFileText(const BudgetFile& doc, bool enciphered);
+
+// Saves the document to doc.FilePath: backup copy first (when the option is
+// on), then the file is replaced atomically, enciphered with doc.pass when
+// doc.IsProtected. Clears Dirty on success; on failure shows the message,
+// keeps Dirty and leaves the previous file as it was.
+bool WriteDataFile(BudgetFile& doc, Platform& ui, const AppSettings& settings);
+
+// Loads a data file. `path` is the data file itself. For a protected file
+// `plain` holds its deciphered bytes (the file on disk stays enciphered);
+// nullptr reads the file as plain text. `password` is what the user typed.
+// The new document is built beside the open one and takes its place only
+// when everything was read: on failure the open document is unchanged.
+// On success FilePath is `path`, the month flags are set from the file's
+// modification date, and `refresh` (when given) runs.
+bool ReadDataFile(BudgetFile& doc, Platform& ui, const std::string& path,
+                  const std::string& password, const RefreshRoutine& refresh,
+                  const std::string* plain = nullptr);
+
+// Opens a data file of either format: a non-empty password marks it
+// protected and deciphers it first; a name ending in ".kv6" goes to the
+// older-format reader.
+bool OpenDocument(BudgetFile& doc, Platform& ui, const std::string& path,
+                  const std::string& password, const RefreshRoutine& refresh);
+
+// Creates a new data file at `path` with every default and saves it.
+bool NewDocument(BudgetFile& doc, Platform& ui, const AppSettings& settings,
+                 const std::string& path, const RefreshRoutine& refresh);
+
+// Sets LastDate, ReportsReady and MonthEndDue of a freshly read document
+// from the modification date of its file.
+void SetMonthFlags(BudgetFile& doc, Platform& ui, const std::string& dataPath);
+
+// The messages every reader shares.
+void ShowFileNotFound(Platform& ui, const std::string& path);
+void ShowDamagedFile(Platform& ui);
+
+}  // namespace kz

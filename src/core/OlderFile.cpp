@@ -1,0 +1,85 @@
+#include "core/OlderFile.h"
+
+#include "core/Cp1251.h"
+#include "core/Files.h"
+#include "core/IniFile.h"
+#include "core/Text.h"
+
+namespace kz {
+
+bool ReadOlderFile(BudgetFile& doc, Platform& ui, const std::string& path,
+                   const std::string& password, const RefreshRoutine& refresh,
+                   const std::string* plain) {
+    if (!FileExists(path)) {
+        ShowFileNotFound(ui, path);
+        return false;
+    }
+    const bool isProtected = plain != nullptr;
+    IniFile ini;
+    if (plain) {
+        ini.Load(Cp1251ToUtf8(*plain));
+    } else if (!ini.Open(ui, path)) {
+        return false;
+    }
+    const std::string type = ini.Value("", "type");
+    if (isProtected && type != "Kerva60cr") {
+        ui.MessageBox("Неверно декодирован файл. Убедитесь, что пароль введен правильно.",
+                      Icon::Information);
+        return false;
+    }
+    if (!isProtected && type != "Kerva60st") {
+        ShowDamagedFile(ui);
+        return false;
+    }
+    if (ini.Value("user", "pass") != password) {
+        ui.MessageBox("Вы ввели неверный пароль!", Icon::Exclamation);
+        return false;
+    }
+
+    BudgetFile d = doc;
+    d.Dirty = false;
+    d.IsProtected = isProtected;
+    d.pass = password;
+    d.name = ini.Value("user", "name");
+    if (d.name.empty()) d.name = kDefaultUserName;
+    d.sostkol = 1;
+    d.clientkol = 0;
+    SostRecord& s = d.Sost(1);
+    ResetSost(s);
+    s.ienum = 1;
+    s.sostname = "Домашний бюджет";
+    const std::string bal = ini.Value("user", "bal");
+    if (!ParseAmountText(bal, s.bal)) {
+        // The import goes on; the balance keeps the 0 of the reset.
+        ui.MessageBox(JoinParagraphs("Ошибка при загрузке данных:",
+                                     "Значение баланса «" + bal + "» не является числом."),
+                      Icon::Critical);
+    }
+    d.Unit(1).cap = ini.Value("user", "iecap");
+    d.Unit(1).short_ = ini.Value("user", "ieshort");
+    d.Unit(2) = {};
+    d.Unit(3) = {};
+    d.notes = ini.Section(ui, "notes");
+    if (d.notes.size() >= 2 && d.notes.compare(d.notes.size() - 2, 2, "\r\n") == 0)
+        d.notes.resize(d.notes.size() - 2);
+    for (auto& p : d.phones) p.clear();
+    for (int j = 1; j <= 50; ++j) {
+        const std::string n = std::to_string(j);
+        const auto at = static_cast<std::size_t>(j - 1);
+        s.oldbal[at] = ini.Value("oldbal", "bal" + n);
+        s.oldodol[at] = ini.Value("oldodol", "oldodol" + n);
+        s.oldzan[at] = ini.Value("oldzan", "zan" + n);
+        s.dohod[at] = ini.Value("dohod", "d" + n);
+        s.rashod[at] = ini.Value("rashod", "ras" + n);
+        d.phones[at] = ini.Value("phones", "p" + n);
+        ui.SetProgress(2LL * j, 100);
+    }
+    d.FilePath = path;
+    d.PendingBackupDelete.clear();
+    SetMonthFlags(d, ui, path);
+    doc = std::move(d);
+    if (refresh) refresh(doc, ui);
+    return true;
+}
+
+}  // namespace kz
