@@ -1,0 +1,36 @@
+#include "reports/ReportText.h"
+
+#include <array>
+
+#include "core/Text.h"
+
+namespace kz {
+
+std::string MonthName(int month) {
+    static const std::array<const char*, 12> names = {
+        "Январь", "Февраль", "Март",     "Апрель",  "Май",    "Июнь",
+        "Июль",   "Август",  "Сентябрь", "Октябрь", "Ноябрь", "Декабрь"};
+    if (month < 1 || month > 12) return {};
+    return names[static_cast<std::size_t>(month - 1)];
+}
+
+std::string UnitShort(const BudgetFile& doc, int ienum) {
+    if (ienum < 1 || ienum > kUnitCount) return {};
+    return doc.Unit(ienum).short_;
+}
+
+double EntryNumber(std::string_view entry) {
+    return LeadingNumber(CommaToPoint(FirstField(entry, '\t')));
+}
+
+bool EntryDateField(std::string_view entry, const Date& today, Date& out) {
+    const std::string text = GetField(entry, '\t', 1);
+    if (text.empty()) return false;
+    return ParseUserDate(text, today, out);
+}
+
+Date LastDayOfPreviousMonth(const Date& today) {
+    return CivilFromDays(DaysFromCivil(today) - today.day);
+}
+
+}  // namespace kz
