@@ -40,12 +40,10 @@ TEST(ComputeReturn, ReturnSumWinsOverPercentAndDates) {
                   .ReturnAmount,
               1200);
     // The decimals of a typed return sum may follow a comma or a point.
-    EXPECT_EQ(ComputeReturn(Debt("1000", "01.03.2002", "Петр", "1200,5", "", ""),
-                            Date{2002, 3, 5})
+    EXPECT_EQ(ComputeReturn(Debt("1000", "01.03.2002", "Петр", "1200,5", "", ""), Date{2002, 3, 5})
                   .ReturnAmount,
               1200.5);
-    EXPECT_EQ(ComputeReturn(Debt("1000", "01.03.2002", "Петр", "1200.5", "", ""),
-                            Date{2002, 3, 5})
+    EXPECT_EQ(ComputeReturn(Debt("1000", "01.03.2002", "Петр", "1200.5", "", ""), Date{2002, 3, 5})
                   .ReturnAmount,
               1200.5);
     // A return sum that reads as 0 falls through to the percent; no percent means the amount.
@@ -65,9 +63,9 @@ TEST(ComputeReturn, AmountDueIsCutNotRounded) {
                                        Date{2002, 3, 20})
                              .ReturnAmount),
               "1001,16");
-    EXPECT_EQ(AmountText(ComputeReturn(Debt("1", "01.03.2002", "А", "1015,999", "", ""),
-                                       Date{2002, 3, 20})
-                             .ReturnAmount),
+    EXPECT_EQ(AmountText(
+                  ComputeReturn(Debt("1", "01.03.2002", "А", "1015,999", "", ""), Date{2002, 3, 20})
+                      .ReturnAmount),
               "1015,99");
     EXPECT_EQ(CutToCents(108.339), 108.33);
     EXPECT_EQ(CutToCents(-7.129), -7.12);
@@ -81,8 +79,8 @@ TEST(ComputeReturn, EmptyAndShortEntries) {
     EXPECT_EQ(empty.ReturnDate, kZeroDate);
 
     // Typed dates are read as the user may type them: short year, other separators.
-    ReturnInfo typed = ComputeReturn(Debt("300", "1/3/02", "Оля", "", "3", "31-3-02"),
-                                     Date{2003, 1, 1});
+    ReturnInfo typed =
+        ComputeReturn(Debt("300", "1/3/02", "Оля", "", "3", "31-3-02"), Date{2003, 1, 1});
     EXPECT_EQ(AmountText(typed.ReturnAmount), "309");
     EXPECT_EQ(typed.ReturnDate, (Date{2002, 3, 31}));
 
