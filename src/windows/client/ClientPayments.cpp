@@ -20,9 +20,15 @@ const EntryList& ReturnList(const ClientRecord& c, Side side) {
 double EntryAmount(std::string_view entry) {
     return LeadingNumber(CommaToPoint(FirstField(entry, '\t')));
 }
-std::string EntryDate(std::string_view entry) { return GetField(entry, '\t', 1); }
-std::string EntryInfo(std::string_view entry) { return GetField(entry, '\t', 2); }
-bool IsMonthlyPayment(std::string_view entry) { return EntryDate(entry) == kMonthlyWord; }
+std::string EntryDate(std::string_view entry) {
+    return GetField(entry, '\t', 1);
+}
+std::string EntryInfo(std::string_view entry) {
+    return GetField(entry, '\t', 2);
+}
+bool IsMonthlyPayment(std::string_view entry) {
+    return EntryDate(entry) == kMonthlyWord;
+}
 
 namespace {
 
@@ -72,6 +78,47 @@ bool PaymentSettled(const ClientRecord& c, Side side, int entry) {
         if (paid == amount) return true;
     }
     return false;
+}
+
+std::string MakePaymentEntry(double amount, const std::string& dateField, const std::string& info) {
+    return AmountText(amount) + "\t" + dateField + "\t" + info;
+}
+
+void InsertPayment(BudgetFile& doc, int client, Side side, std::string entry) {
+    PushEntry(PaymentList(doc.Client(client), side), std::move(entry));
+    doc.Dirty = true;
+}
+
+void RemovePayment(BudgetFile& doc, int client, Side side, int entry) {
+    RemoveEntry(PaymentList(doc.Client(client), side), entry);
+    doc.Dirty = true;
+}
+
+void RecordReturn(BudgetFile& doc, int client, Side side, int entry, const std::string& amountText,
+                  const Date& today) {
+    ClientRecord& c = doc.Client(client);
+    EntryList& payments = PaymentList(c, side);
+    std::string& payment = payments.at(static_cast<std::size_t>(entry - 1));
+    std::string info = EntryInfo(payment);
+    if (!IsMonthlyPayment(payment)) {
+        info = "(за " + EntryDate(payment) + ")" + info;
+        const double amount = EntryAmount(payment);
+        const double repaid = LeadingNumber(amountText);
+        if (repaid >= amount) {
+            RemoveEntry(payments, entry);
+        } else {
+            const std::size_t tab = payment.find('\t');
+            payment = AmountText(amount - repaid) +
+                      (tab == std::string::npos ? std::string() : payment.substr(tab));
+        }
+    }
+    PushEntry(ReturnList(c, side), amountText + "\t" + FormatDate(today) + "\t" + info);
+    doc.Dirty = true;
+}
+
+void RemoveReturn(BudgetFile& doc, int client, Side side, int entry) {
+    RemoveEntry(ReturnList(doc.Client(client), side), entry);
+    doc.Dirty = true;
 }
 
 }  // namespace kz

@@ -44,4 +44,20 @@ bool SideSettled(const BudgetFile& doc, Side side, int client, const Date& today
 // exactly at some return (the "ok" mark of the client window's tables).
 bool PaymentSettled(const ClientRecord& c, Side side, int entry);
 
+// Document changes of a client's payment lists; each sets Dirty.
+
+// amount (as AmountText), tab, date field, tab, info.
+std::string MakePaymentEntry(double amount, const std::string& dateField, const std::string& info);
+// A new payment becomes entry 1 of its side; entry 100 is lost.
+void InsertPayment(BudgetFile& doc, int client, Side side, std::string entry);
+// Removes a payment; the returns recorded against it stay as history.
+void RemovePayment(BudgetFile& doc, int client, Side side, int entry);
+// Records a repayment of `amountText` (as typed, commas already turned into
+// points) made `today` against payment `entry`. A dated payment is lowered
+// by it, or removed when it is repaid in whole; a monthly one is left as it
+// is, its month's returns telling what is paid.
+void RecordReturn(BudgetFile& doc, int client, Side side, int entry, const std::string& amountText,
+                  const Date& today);
+void RemoveReturn(BudgetFile& doc, int client, Side side, int entry);
+
 }  // namespace kz

@@ -1,0 +1,224 @@
+#include "windows/client/ClientWindow.h"
+
+#include "core/Text.h"
+
+namespace kz {
+
+namespace {
+
+bool SideIsOurs(Side side) {
+    return side == Side::OwedToYou;
+}
+
+const std::string& EntryAt(const EntryList& list, int i) {
+    return list.at(static_cast<std::size_t>(i - 1));
+}
+
+bool InList(int row) {
+    return row >= 1 && row <= kListSize;
+}
+
+std::string UnitShort(const BudgetFile& doc, const ClientRecord& c) {
+    return doc.Unit(c.ienum).short_;
+}
+
+// An amount in the prompt of the repayment box: a point as decimal
+// separator and a blank in front when not negative.
+std::string PromptNumber(double value) {
+    std::string text = CommaToPoint(AmountText(value));
+    return value < 0 ? text : " " + text;
+}
+
+}  // namespace
+
+std::string PaymentTableText(const BudgetFile& doc, int client, Side side) {
+    const ClientRecord& c = doc.Client(client);
+    const EntryList& payments = PaymentList(c, side);
+    std::string text = "\tСумма\tДата возвр.\tИнформация\r\n";
+    for (int i = 1; i <= kListSize; ++i) {
+        const std::string& payment = EntryAt(payments, i);
+        if (payment.empty()) continue;
+        text += PaymentSettled(c, side, i) ? std::string("ok") : std::to_string(i);
+        text += '\t';
+        text += payment;
+        text += "\r\n";
+    }
+    return text;
+}
+
+ClientView ClientWindowView(const BudgetFile& doc, int client) {
+    const ClientRecord& c = doc.Client(client);
+    ClientView view;
+    view.name = c.clientname;
+    view.unit = doc.Unit(c.ienum).cap + "(" + UnitShort(doc, c) + ")";
+    view.reputation = "Репутация: " + std::to_string(c.reput);
+    view.owedToYou = PaymentTableText(doc, client, Side::OwedToYou);
+    view.owedByYou = PaymentTableText(doc, client, Side::OwedByYou);
+    return view;
+}
+
+bool ChangePayment(const BudgetFile& doc, Platform& ui, Side side, int row) {
+    if (row < 1) {
+        ui.MessageBox("Нужно выбрать запись!", Icon::Exclamation, Buttons::OK);
+        return false;
+    }
+    if (!InList(row)) return false;
+    return !EntryAt(PaymentList(doc.Client(doc.CurrentClient), side), row).empty();
+}
+
+bool DeletePayment(BudgetFile& doc, Platform& ui, Side side, int row) {
+    if (row < 1) {
+        ui.MessageBox("Выберите запись в списке и повторите удаление.", Icon::Exclamation,
+                      Buttons::OK);
+        return false;
+    }
+    if (!InList(row)) return false;
+    EntryList& payments = PaymentList(doc.Client(doc.CurrentClient), side);
+    if (EntryAt(payments, row).empty()) return false;
+    if (ui.MessageBox("Вы действительно хотите вычернуть запись из списка?", Icon::Information,
+                      Buttons::YesNo) != Answer::Yes)
+        return false;
+    RemovePayment(doc, doc.CurrentClient, side, row);
+    return true;
+}
+
+bool ReturnPayment(BudgetFile& doc, Platform& ui, Side side, int row) {
+    const bool ours = SideIsOurs(side);
+    if (row < 1) {
+        ui.MessageBox(ours ? "Выберите платеж, который Вам должны вернуть."
+                           : "Выберите платеж, который Вы должны вернуть.",
+                      Icon::Exclamation, Buttons::OK);
+        return false;
+    }
+    if (!InList(row)) return false;
+    ClientRecord& client = doc.Client(doc.CurrentClient);
+    EntryList& payments = PaymentList(client, side);
+    EntryList& returns = ReturnList(client, side);
+    const std::string payment = EntryAt(payments, row);
+    if (payment.empty()) return false;
+
+    const std::string key = EntryInfo(payment);
+    const double amount = EntryAmount(payment);
+    const bool monthly = IsMonthlyPayment(payment);
+    // A dated payment's amount already is the remainder; a monthly one is
+    // lowered by the returns of its month.
+    double paid = 0;
+    if (monthly) {
+        for (const std::string& r : returns) {
+            if (EntryInfo(r) != key) continue;
+            paid += EntryAmount(r);
+            if (paid == amount) {
+                ui.MessageBox(ours ? "Эту сумму за текущий месяц Вам уже вернули!"
+                                   : "Эту сумму за текущий месяц Вы уже вернули!",
+                              Icon::Exclamation, Buttons::OK);
+                return false;
+            }
+        }
+    }
+    if (ui.MessageBox("Вы действительно хотите вернуть деньги по этому платежу?", Icon::Information,
+                      Buttons::YesNo) != Answer::Yes)
+        return false;
+
+    const double remaining = amount - paid;
+    const std::string limit = PromptNumber(remaining);
+    const std::string proposed = limit.front() == ' ' ? limit.substr(1) : limit;
+    const std::string answer =
+        ui.InputBox("Введите сумму, которую вы хотите вернуть (не более " + limit + ")",
+                    "Возврат суммы", proposed);
+    if (answer.empty()) return false;
+    const std::string typed = CommaToPoint(answer);
+    const double repaid = LeadingNumber(typed);
+    if (repaid <= 0) {
+        ui.MessageBox("Нужно ввести сумму возвращаемых денег - положительное число!",
+                      Icon::Critical, Buttons::OK);
+        return false;
+    }
+    if (repaid > remaining) {
+        ui.MessageBox(
+            "Возвращаемая сумма не может быть больше установленного для возврата значения.",
+            Icon::Critical, Buttons::OK);
+        return false;
+    }
+    const std::string confirm = ours ? "Вы уверены, что Вам хотят вернуть долг(или часть долга) "
+                                       "в размере "
+                                     : "Вы уверены, что Вы хотите вернуть долг(или часть долга) "
+                                       "в размере ";
+    if (ui.MessageBox(confirm + typed + UnitShort(doc, client), Icon::Information,
+                      Buttons::YesNo) != Answer::Yes)
+        return false;
+
+    RecordReturn(doc, doc.CurrentClient, side, row, typed, ui.Today());
+    return true;
+}
+
+void ShowAmountDue(const BudgetFile& doc, Platform& ui, Side side, int row) {
+    const bool ours = SideIsOurs(side);
+    if (row < 1) {
+        ui.MessageBox("Выберите запись в списке.", Icon::Exclamation, Buttons::OK);
+        return;
+    }
+    if (!InList(row)) return;
+    const ClientRecord& client = doc.Client(doc.CurrentClient);
+    const std::string& payment = EntryAt(PaymentList(client, side), row);
+    if (payment.empty()) return;
+    if (!IsMonthlyPayment(payment)) {
+        ui.MessageBox(JoinParagraphs("Эта функция (определение суммы,выплаченной по данному "
+                                     "платежу) предназначена только для ежемесячных платежей.",
+                                     "Эта информация для датированных платежей выводится в "
+                                     "таблице в столбце Сумма."),
+                      Icon::Information, Buttons::OK);
+        return;
+    }
+    const double due = AmountDue(doc, side, doc.CurrentClient, row, ui.Today());
+    const double amount = EntryAmount(payment);
+    if (due != 0) {
+        std::string text = ours ? "По данному платежу Вам еще должны выплатить: "
+                                : "По данному платежу Вам еще нужно выплатить: ";
+        text += AmountText(due) + " из " + AmountText(amount) + " (" + UnitShort(doc, client) + ")";
+        ui.MessageBox(text, Icon::Information, Buttons::OK);
+    } else {
+        ui.MessageBox(ours ? "По данному платежу Вам ВСЕ было выплачено."
+                           : "По данному платежу Вы ВСЕ выплатили.",
+                      Icon::Information, Buttons::OK);
+    }
+}
+
+std::string ReturnsTableText(const BudgetFile& doc, Side side) {
+    const ClientRecord& client = doc.Client(doc.CurrentClient);
+    const EntryList& returns = ReturnList(client, side);
+    std::string text = "\tСумма," + UnitShort(doc, client) + "\tДата возвращения\tИнформация\r\n";
+    for (int i = 1; i <= kListSize; ++i) {
+        const std::string& r = EntryAt(returns, i);
+        if (r.empty()) continue;
+        text += std::to_string(i) + "\t" + r + "\r\n";
+    }
+    return text;
+}
+
+bool DeleteReturn(BudgetFile& doc, Platform& ui, Side side, int row) {
+    if (!InList(row)) return false;
+    EntryList& returns = ReturnList(doc.Client(doc.CurrentClient), side);
+    const std::string& entry = EntryAt(returns, row);
+    if (entry.empty()) return false;
+    const std::string question = JoinParagraphs(
+        "Информация из этого списка используется программой для определения задолжностей по "
+        "выплатам. Удалять ее не рекомендуется.",
+        "Вы уверены, что хотите удалить запись:\r\n" + entry + "  ?");
+    if (ui.MessageBox(question, Icon::Information, Buttons::YesNo) != Answer::Yes) return false;
+    RemoveReturn(doc, doc.CurrentClient, side, row);
+    return true;
+}
+
+Date ReportDateThisMonth(const Date& today) {
+    return today;
+}
+
+Date ReportDatePreviousMonth(const Date& today) {
+    return CivilFromDays(DaysFromCivil(today) - today.day);
+}
+
+Date ReportDateOfMonth(int month, const Date& today) {
+    return Date{today.year, month, 1};
+}
+
+}  // namespace kz
