@@ -67,9 +67,9 @@ TEST_F(ClientWindowTest, DeletingAPaymentKeepsItsReturns) {
     EXPECT_EQ(ui.messages.back().icon, Icon::Information);
     EXPECT_EQ(ui.messages.back().buttons, Buttons::YesNo);
     EXPECT_TRUE(doc.Dirty);
-    EXPECT_EQ(PaymentTableText(doc, 1, Side::OwedToYou),
-              std::string(kHeading) + "1\t200\t01.05.2002\tВторой\r\n" +
-                  "2\t300\t01.06.2002\tТретий\r\n");
+    EXPECT_EQ(PaymentTableText(doc, 1, Side::OwedToYou), std::string(kHeading) +
+                                                             "1\t200\t01.05.2002\tВторой\r\n" +
+                                                             "2\t300\t01.06.2002\tТретий\r\n");
     EXPECT_EQ(ReturnsTableText(doc, Side::OwedToYou),
               "\tСумма,р.\tДата возвращения\tИнформация\r\n"
               "1\t50\t10.03.2002\t(за 01.04.2002)Первый\r\n");
@@ -168,7 +168,7 @@ TEST_F(ClientWindowTest, RepaymentRefusalsInOrder) {
     EXPECT_TRUE(ui.prompts.empty());
 
     ui.Answer(Answer::Yes);
-    ui.Input(",5");  // reads 0.5 after the comma rule, so it passes
+    ui.Input(",5");         // reads 0.5 after the comma rule, so it passes
     ui.Answer(Answer::No);  // but the last question is declined
     EXPECT_FALSE(ReturnPayment(doc, ui, Side::OwedToYou, 1));
 
@@ -200,8 +200,7 @@ TEST_F(ClientWindowTest, PartRepaymentWithCommaCountsAsTyped) {
     ui.Input("1");
     ui.Answer(Answer::Yes);
     ASSERT_TRUE(ReturnPayment(doc, ui, Side::OwedToYou, 1));
-    EXPECT_EQ(ui.prompts.back(),
-              "Введите сумму, которую вы хотите вернуть (не более  749.5)");
+    EXPECT_EQ(ui.prompts.back(), "Введите сумму, которую вы хотите вернуть (не более  749.5)");
     EXPECT_EQ(ui.proposals.back(), "749.5");
 }
 

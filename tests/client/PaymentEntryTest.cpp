@@ -27,9 +27,9 @@ TEST_F(PaymentEntryTest, ChecksRunInOrderAndChangeNothing) {
         // Read before the comma rule: both read 0.
         {{"0,5", "20.05.2002", "Работа", false}, "Введите возвращаемую сумму.", Icon::Information},
         {{",5", "", "", false}, "Введите возвращаемую сумму.", Icon::Information},
-        {{"-10", "20.05.2002", "Работа", false}, "Введите возвращаемую сумму.",
-         Icon::Information},
-        {{"100", "", "", false}, "Необходимо ввести уникальную информацию в поле Информация",
+        {{"-10", "20.05.2002", "Работа", false}, "Введите возвращаемую сумму.", Icon::Information},
+        {{"100", "", "", false},
+         "Необходимо ввести уникальную информацию в поле Информация",
          Icon::None},
         {{"100", "", "Работа", false}, "Надо указать дату возврата!", Icon::None},
         {{"100", "31.02.2002", "Работа", false}, "Надо указать дату возврата!", Icon::None},
@@ -49,8 +49,8 @@ TEST_F(PaymentEntryTest, ChecksRunInOrderAndChangeNothing) {
     EXPECT_FALSE(doc.Dirty);
 
     // A monthly payment needs no date at all.
-    EXPECT_TRUE(SavePayment(doc, ui, PaymentMode::Add, Side::OwedToYou, 0,
-                            {"100", "", "Работа", true}));
+    EXPECT_TRUE(
+        SavePayment(doc, ui, PaymentMode::Add, Side::OwedToYou, 0, {"100", "", "Работа", true}));
 }
 
 TEST_F(PaymentEntryTest, AmountsAndDatesAreStoredAsTheRulesSay) {
