@@ -13,25 +13,25 @@ enum class AddSellMode : int { Income = 0, Spending = 1 };
 
 // What the dialog shows when it is prepared (InitAdd / InitSell).
 struct AddSellSetup {
-    std::string caption;       // window caption
+    std::string caption;  // window caption
     std::string lblAddSell;
     std::string lblSource;
-    std::string label4;        // "Дата получения:" / "Дата траты:"
-    std::string label5;        // "Сумма (р.):"
-    std::string lblIE;         // unit short name
-    std::string cmdAdd;        // button caption
-    std::string txtDate;       // today, dd.mm.yyyy
-    bool addToListEnabled;     // chkAddToList: an income always records the old balance
+    std::string label4;     // "Дата получения:" / "Дата траты:"
+    std::string label5;     // "Сумма (р.):"
+    std::string lblIE;      // unit short name
+    std::string cmdAdd;     // button caption
+    std::string txtDate;    // today, dd.mm.yyyy
+    bool addToListEnabled;  // chkAddToList: an income always records the old balance
 };
 
 AddSellSetup PrepareAddSell(const BudgetFile& doc, AddSellMode mode, const Date& today);
 
 // The dialog's controls as typed.
 struct AddSellForm {
-    std::string date;          // txtDate
-    std::string sum;           // txtSum
-    std::string source;        // txtSource
-    bool keepOldBalance = true; // chkAddToList
+    std::string date;            // txtDate
+    std::string sum;             // txtSum
+    std::string source;          // txtSource
+    bool keepOldBalance = true;  // chkAddToList
 };
 
 // Document changes on the current state; they cannot fail. The amount is stored in its

@@ -11,7 +11,9 @@ namespace {
 constexpr const char* kCrLf = "\r\n";
 constexpr const char* kRepayTitle = "Возврат долга";
 
-bool ValidSlot(int slot) { return slot >= 1 && slot <= kListSize; }
+bool ValidSlot(int slot) {
+    return slot >= 1 && slot <= kListSize;
+}
 
 std::string& SlotOf(EntryList& list, int slot) {
     return list[static_cast<std::size_t>(slot - 1)];
@@ -41,14 +43,16 @@ DebtListView BuildDebtList(const BudgetFile& doc, DebtListMode mode, const Date&
     const std::string unit = UnitShortOf(doc, sost);
     const bool owedToUser = mode == DebtListMode::OnDol;
     DebtListView v;
-    v.lblWindowName = owedToUser ? "Вам должны вернуть следующие долги"
-                                 : "Вы должны вернуть следующие долги";
+    v.lblWindowName =
+        owedToUser ? "Вам должны вернуть следующие долги" : "Вы должны вернуть следующие долги";
     v.lblWindowInfo = "Текущий баланс: " + AmountText(sost.bal) + unit +
                       ". Столбец Сумма-Возврата автоматически вычисляется исходя из даты займа, "
                       "текущей даты, исходной суммы и количества процентов";
-    v.lblWindowInfo += owedToUser ? "." : ", и равен сумме, которую нужно заплатить на данный момент.";
-    v.captions = {"Сумма," + unit, "Дата займа", owedToUser ? "Кто/Что" : "Кому вернуть",
-                  "Повод", "Сумма возврата", "% возврата", "Дата возврата"};
+    v.lblWindowInfo +=
+        owedToUser ? "." : ", и равен сумме, которую нужно заплатить на данный момент.";
+    v.captions = {"Сумма," + unit, "Дата займа",     owedToUser ? "Кто/Что" : "Кому вернуть",
+                  "Повод",         "Сумма возврата", "% возврата",
+                  "Дата возврата"};
     v.gridRows = owedToUser ? 101 : 100;
     for (const std::string& c : v.captions) v.tableText += "\t" + c;
     v.tableText += kCrLf;
@@ -86,8 +90,8 @@ void StrikeOutDebt(BudgetFile& doc, DebtListMode mode, int slot) {
     doc.Dirty = true;
 }
 
-bool SubmitRepayDebt(BudgetFile& doc, Platform& ui, const AppSettings& settings,
-                     DebtListMode mode, int row, const std::string& currentCell) {
+bool SubmitRepayDebt(BudgetFile& doc, Platform& ui, const AppSettings& settings, DebtListMode mode,
+                     int row, const std::string& currentCell) {
     if (currentCell.empty() || !ValidSlot(row)) return false;
     SostRecord& sost = CurrentState(doc);
     const std::string entry = SlotOf(DebtListOf(sost, mode), row);
@@ -99,10 +103,11 @@ bool SubmitRepayDebt(BudgetFile& doc, Platform& ui, const AppSettings& settings,
     const double due = info.ReturnAmount;
 
     if (!owedToUser && sost.bal < due) {
-        ui.MessageBox("К сожалению, в данный момент вы не можете вернуть долг, т.к. ваш баланс "
-                      "составляет " +
-                          AmountText(sost.bal) + unit,
-                      Icon::Critical, Buttons::OK, kRepayTitle);
+        ui.MessageBox(
+            "К сожалению, в данный момент вы не можете вернуть долг, т.к. ваш баланс "
+            "составляет " +
+                AmountText(sost.bal) + unit,
+            Icon::Critical, Buttons::OK, kRepayTitle);
         return false;
     }
     // A percent below 0 is treated like no interest: the user names the sum, and a part leaves
@@ -131,8 +136,7 @@ bool SubmitRepayDebt(BudgetFile& doc, Platform& ui, const AppSettings& settings,
                              answer + unit
                        : "Вы уверены, что Вы хотите вернуть долг(или часть долга) в размере " +
                              AmountText(paid) + unit;
-        if (ui.MessageBox(confirm, Icon::Information, Buttons::YesNo) != Answer::Yes)
-            return false;
+        if (ui.MessageBox(confirm, Icon::Information, Buttons::YesNo) != Answer::Yes) return false;
     }
     RepayDebt(doc, mode, row, paid, due, today);
     if (owedToUser && settings.Sound) ui.PlaySound(kCoinsSound);
@@ -146,9 +150,9 @@ bool SubmitStrikeOutDebt(BudgetFile& doc, Platform& ui, DebtListMode mode, int r
     if (entry.empty()) return false;
     const Date today = ui.Today();
     const ReturnInfo info = ComputeReturn(entry, today);
-    const std::string question = SelectedDebtText(AmountText(info.ReturnAmount), info, today,
-                                                  "Кто: ") +
-                                 "Вы действительно хотите вычеркнуть этот долг?";
+    const std::string question =
+        SelectedDebtText(AmountText(info.ReturnAmount), info, today, "Кто: ") +
+        "Вы действительно хотите вычеркнуть этот долг?";
     if (ui.MessageBox(question, Icon::Information, Buttons::YesNo) != Answer::Yes) return false;
     StrikeOutDebt(doc, mode, row);
     return true;

@@ -46,8 +46,8 @@ void StrikeOutDebt(BudgetFile& doc, DebtListMode mode, int slot);
 // from 1) and `currentCell` the text of its current cell: an empty cell does nothing.
 // They return true when the document changed; the caller then shows the list again and the
 // new balance (the main window is refreshed when the user goes back).
-bool SubmitRepayDebt(BudgetFile& doc, Platform& ui, const AppSettings& settings,
-                     DebtListMode mode, int row, const std::string& currentCell);
+bool SubmitRepayDebt(BudgetFile& doc, Platform& ui, const AppSettings& settings, DebtListMode mode,
+                     int row, const std::string& currentCell);
 bool SubmitStrikeOutDebt(BudgetFile& doc, Platform& ui, DebtListMode mode, int row,
                          const std::string& currentCell);
 

@@ -4,16 +4,22 @@
 
 namespace kz {
 
-SostRecord& CurrentState(BudgetFile& doc) { return doc.Sost(doc.CurrentSost); }
+SostRecord& CurrentState(BudgetFile& doc) {
+    return doc.Sost(doc.CurrentSost);
+}
 
-const SostRecord& CurrentState(const BudgetFile& doc) { return doc.Sost(doc.CurrentSost); }
+const SostRecord& CurrentState(const BudgetFile& doc) {
+    return doc.Sost(doc.CurrentSost);
+}
 
 std::string UnitShortOf(const BudgetFile& doc, const SostRecord& sost) {
     if (sost.ienum < 1 || sost.ienum > kUnitCount) return {};
     return doc.Unit(sost.ienum).short_;
 }
 
-double ReadTypedAmount(const std::string& text) { return LeadingNumber(CommaToPoint(text)); }
+double ReadTypedAmount(const std::string& text) {
+    return LeadingNumber(CommaToPoint(text));
+}
 
 std::string PastBalanceEntry(double balance, const std::string& dateText) {
     return AmountText(balance) + "\t" + dateText;

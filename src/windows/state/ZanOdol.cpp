@@ -135,9 +135,9 @@ bool SubmitZanOdol(BudgetFile& doc, Platform& ui, ZanOdolMode mode, ZanOdolForm&
         return false;
     }
     const std::string question =
-        borrow ? "Вы уверены, что хотите занять " + AmountText(amount) + " и.е. у " + form.person +
-                     "?"
-               : "Вы уверены, что хотите одолжить " + AmountText(amount) + " и.е. ?";
+        borrow
+            ? "Вы уверены, что хотите занять " + AmountText(amount) + " и.е. у " + form.person + "?"
+            : "Вы уверены, что хотите одолжить " + AmountText(amount) + " и.е. ?";
     if (ui.MessageBox(question, Icon::Information, Buttons::YesNo) != Answer::Yes) return false;
 
     if (borrow)

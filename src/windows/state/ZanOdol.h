@@ -14,13 +14,13 @@ enum class ZanOdolMode : int { Borrow = 2, Lend = 3 };
 // What the dialog shows when it is prepared (InitZan / InitSell).
 struct ZanOdolSetup {
     std::string caption;
-    std::string label2;        // explanation
+    std::string label2;  // explanation
     std::string lblAddSell;
-    std::string label3;        // "У кого:" / "Кому:"
-    std::string label4;        // "Сколько (р.):"
+    std::string label3;  // "У кого:" / "Кому:"
+    std::string label4;  // "Сколько (р.):"
     std::string cmdGo;
-    std::string txtDate;       // today, dd.mm.yyyy
-    Date calendar;             // MonthView: today
+    std::string txtDate;               // today, dd.mm.yyyy
+    Date calendar;                     // MonthView: today
     std::vector<std::string> persons;  // cmbTo
 };
 
@@ -32,13 +32,13 @@ std::vector<std::string> PersonChoices(const BudgetFile& doc);
 
 // The dialog's controls as typed.
 struct ZanOdolForm {
-    std::string person;      // cmbTo
-    std::string sum;         // txtSum; the button rewrites its commas as points
-    std::string date;        // txtDate
-    std::string reason;      // txtPovod
-    std::string returnSum;   // txtReturnSum
-    std::string percent;     // txtProc
-    std::string returnDate;  // txtReturnDate
+    std::string person;          // cmbTo
+    std::string sum;             // txtSum; the button rewrites its commas as points
+    std::string date;            // txtDate
+    std::string reason;          // txtPovod
+    std::string returnSum;       // txtReturnSum
+    std::string percent;         // txtProc
+    std::string returnDate;      // txtReturnDate
     bool keepOldBalance = true;  // chkAddToList
 };
 
