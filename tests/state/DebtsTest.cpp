@@ -168,32 +168,5 @@ TEST_F(DebtsTest, StrikingOutMovesNoFunds) {
     ui.ExpectAllAnswered();
 }
 
-TEST_F(DebtsTest, ListShowsAmountsDueAndSlotNumbers) {
-    sost().bal = 1234.5;
-    PushEntry(sost().ondol, "1000\t01.03.2002\tИван\tремонт\t\t3\t");
-    PushEntry(sost().ondol, "200\t05.03.2002\tОля\t\t250,5\t\t");
-    ui.SetToday(31, 3, 2002);
-    DebtListView v = BuildDebtList(doc, DebtListMode::OnDol, ui.Today());
-    EXPECT_EQ(v.lblWindowName, "Вам должны вернуть следующие долги");
-    EXPECT_EQ(v.lblWindowInfo,
-              "Текущий баланс: 1234,5р.. Столбец Сумма-Возврата автоматически вычисляется "
-              "исходя из даты займа, текущей даты, исходной суммы и количества процентов.");
-    EXPECT_EQ(v.tableText,
-              "\tСумма,р.\tДата займа\tКто/Что\tПовод\tСумма возврата\t% возврата\tДата "
-              "возврата\r\n1\t200\t05.03.2002\tОля\t\t250,5\t\t\r\n2\t1000\t01.03.2002\tИван\t"
-              "ремонт\t\t3\t\r\n");
-    EXPECT_EQ(v.amountsDue, (std::vector<std::string>{"250,5", "1030"}));
-    EXPECT_EQ(v.gridRows, 101);
-
-    DebtListView owed = BuildDebtList(doc, DebtListMode::VyDol, ui.Today());
-    EXPECT_EQ(owed.captions[2], "Кому вернуть");
-    EXPECT_EQ(owed.gridRows, 100);
-    EXPECT_TRUE(owed.amountsDue.empty());
-    EXPECT_EQ(owed.lblWindowInfo,
-              "Текущий баланс: 1234,5р.. Столбец Сумма-Возврата автоматически вычисляется "
-              "исходя из даты займа, текущей даты, исходной суммы и количества процентов, и "
-              "равен сумме, которую нужно заплатить на данный момент.");
-}
-
 }  // namespace
 }  // namespace kz

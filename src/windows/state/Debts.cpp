@@ -38,34 +38,6 @@ const EntryList& DebtListOf(const SostRecord& sost, DebtListMode mode) {
     return mode == DebtListMode::OnDol ? sost.ondol : sost.vydol;
 }
 
-DebtListView BuildDebtList(const BudgetFile& doc, DebtListMode mode, const Date& today) {
-    const SostRecord& sost = CurrentState(doc);
-    const std::string unit = UnitShortOf(doc, sost);
-    const bool owedToUser = mode == DebtListMode::OnDol;
-    DebtListView v;
-    v.lblWindowName =
-        owedToUser ? "Вам должны вернуть следующие долги" : "Вы должны вернуть следующие долги";
-    v.lblWindowInfo = "Текущий баланс: " + AmountText(sost.bal) + unit +
-                      ". Столбец Сумма-Возврата автоматически вычисляется исходя из даты займа, "
-                      "текущей даты, исходной суммы и количества процентов";
-    v.lblWindowInfo +=
-        owedToUser ? "." : ", и равен сумме, которую нужно заплатить на данный момент.";
-    v.captions = {"Сумма," + unit, "Дата займа",     owedToUser ? "Кто/Что" : "Кому вернуть",
-                  "Повод",         "Сумма возврата", "% возврата",
-                  "Дата возврата"};
-    v.gridRows = owedToUser ? 101 : 100;
-    for (const std::string& c : v.captions) v.tableText += "\t" + c;
-    v.tableText += kCrLf;
-    const EntryList& list = DebtListOf(sost, mode);
-    for (int i = 1; i <= kListSize; ++i) {
-        const std::string& entry = list[static_cast<std::size_t>(i - 1)];
-        if (entry.empty()) continue;
-        v.tableText += std::to_string(i) + "\t" + entry + kCrLf;
-        v.amountsDue.push_back(AmountText(ComputeReturn(entry, today).ReturnAmount));
-    }
-    return v;
-}
-
 bool IsInterestBearing(const std::string& entry) {
     return ReadTypedAmount(GetField(entry, '\t', 5)) > 0;
 }

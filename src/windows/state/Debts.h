@@ -1,7 +1,6 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 #include "core/Document.h"
 #include "core/Settings.h"
@@ -9,26 +8,12 @@
 
 namespace kz {
 
-// EntryMode of the list window while it shows a debt list.
+// EntryMode of the list window while it shows a debt list (the list window itself, with the
+// amounts due in column 5, is built by OpenList).
 enum class DebtListMode : int { OnDol = 5, VyDol = 6 };
 
 EntryList& DebtListOf(SostRecord& sost, DebtListMode mode);
 const EntryList& DebtListOf(const SostRecord& sost, DebtListMode mode);
-
-// What the list window shows for a debt list of the current state.
-struct DebtListView {
-    std::string lblWindowName;
-    std::string lblWindowInfo;
-    std::vector<std::string> captions;  // columns 1 to 7
-    // First line: an empty cell and the captions, each after a tab; then "slot<TAB>entry" for
-    // every used slot; every line ends with CR LF.
-    std::string tableText;
-    // Column 5 of data rows 1, 2...: the amount due on `today`, in AmountText form.
-    std::vector<std::string> amountsDue;
-    int gridRows;
-};
-
-DebtListView BuildDebtList(const BudgetFile& doc, DebtListMode mode, const Date& today);
 
 // A debt bears interest when its percent reads above 0; such a debt is repaid only in whole.
 bool IsInterestBearing(const std::string& entry);
