@@ -98,8 +98,10 @@ TEST(ListTable, DebtListsShowTheAmountDueInColumnFive) {
               (std::vector<std::string>{"Сумма,р.", "Дата займа", "Кто/Что", "Повод",
                                         "Сумма возврата", "% возврата", "Дата возврата"}));
     ASSERT_EQ(on.rows.size(), 101u);
-    const std::vector<std::string> row1{"1", "500", "05.03.2002", "Петр", "", "1200,5", "", "10.04.2002"};
-    const std::vector<std::string> row2{"2", "1000", "01.03.2002", "Иван", "ремонт", "1030", "3", ""};
+    const std::vector<std::string> row1{"1", "500",    "05.03.2002", "Петр",
+                                        "",  "1200,5", "",           "10.04.2002"};
+    const std::vector<std::string> row2{"2",      "1000", "01.03.2002", "Иван",
+                                        "ремонт", "1030", "3",          ""};
     EXPECT_EQ(on.rows[1], row1);
     EXPECT_EQ(on.rows[2], row2);
     EXPECT_EQ(on.rows[3][5], "");
@@ -120,7 +122,7 @@ TEST(FillGrid, RowsAndCellsFromTableText) {
     // the final row mark adds an empty row.
     const GridRows rows = FillGrid("\tA\tB\r\n1\tx|y\r\n2\tp\tq\tr\r\n3\r\n", 6, 2);
     const GridRows expected{{"", "A", "B"}, {"1", "x", "y"}, {"2", "p", "q"},
-                            {"3", "", ""}, {"", "", ""},   {"", "", ""}};
+                            {"3", "", ""},  {"", "", ""},    {"", "", ""}};
     EXPECT_EQ(rows, expected);
     // Without the final row mark the last line is a row of its own too.
     EXPECT_EQ(FillGrid("\tA\r\n1\tz", 2, 1), (GridRows{{"", "A"}, {"1", "z"}}));
@@ -153,8 +155,8 @@ TEST(StrikeOut, RemovesTheChosenSlotAfterConfirmation) {
     FillNewDocumentDefaults(doc);
     SostRecord& s = doc.Sost(1);
     s.bal = 700;
-    for (int i = 5; i >= 1; --i) PushEntry(s.rashod, std::to_string(i * 10) + "\t0" +
-                                                         std::to_string(i) + ".04.2003\tхлеб");
+    for (int i = 5; i >= 1; --i)
+        PushEntry(s.rashod, std::to_string(i * 10) + "\t0" + std::to_string(i) + ".04.2003\tхлеб");
     PushEntry(s.oldbal, "900\t01.04.2003");
 
     test::ScriptedPlatform ui;
