@@ -79,7 +79,7 @@ public:
 std::vector<GraphPrimitive> DrawGraph(const GraphData& data, int width, int height,
                                       const TextMetrics& metrics, const Date& today,
                                       GraphColor axisColor = kGraphDarkBlue,
-                                      GraphColor lineColor = kGraphDarkBlue,
-                                      int left = kGraphLeft, int top = kGraphTop);
+                                      GraphColor lineColor = kGraphDarkBlue, int left = kGraphLeft,
+                                      int top = kGraphTop);
 
 }  // namespace kz

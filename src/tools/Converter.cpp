@@ -9,8 +9,7 @@ namespace kz {
 namespace {
 
 void RatioMessage(Platform& ui) {
-    ui.MessageBox("Неверно указано соотношение используемых единиц!", Icon::Critical,
-                  Buttons::OK);
+    ui.MessageBox("Неверно указано соотношение используемых единиц!", Icon::Critical, Buttons::OK);
 }
 
 }  // namespace
@@ -40,6 +39,8 @@ bool Convert(Platform& ui, ConverterForm& form) {
     return true;
 }
 
-void CopyResult(Platform& ui, const ConverterForm& form) { ui.SetClipboardText(form.result); }
+void CopyResult(Platform& ui, const ConverterForm& form) {
+    ui.SetClipboardText(form.result);
+}
 
 }  // namespace kz

@@ -8,10 +8,10 @@ namespace kz {
 
 // The fields of the "Конвертер валют" box, as the window holds them.
 struct ConverterForm {
-    std::string ratio1;  // txt1: how many of unit 1 ...
-    std::string ratio2;  // txt2: ... equal this many of unit 2
-    std::string amount;  // txtIN
-    std::string result;  // txtRes
+    std::string ratio1;    // txt1: how many of unit 1 ...
+    std::string ratio2;    // txt2: ... equal this many of unit 2
+    std::string amount;    // txtIN
+    std::string result;    // txtRes
     bool oneToTwo = true;  // op1to2 selected; false: op2to1
 };
 

@@ -23,8 +23,8 @@ std::vector<std::string> SplitCells(const std::string& row, std::size_t columns)
     std::size_t cell = 0, start = 0;
     while (cell < columns) {
         const std::size_t tab = row.find('\t', start);
-        cells[cell++] = row.substr(start, tab == std::string::npos ? std::string::npos
-                                                                     : tab - start);
+        cells[cell++] =
+            row.substr(start, tab == std::string::npos ? std::string::npos : tab - start);
         if (tab == std::string::npos) break;
         start = tab + 1;
     }
@@ -44,8 +44,12 @@ std::string ReplaceTabs(const std::string& text, const std::string& with) {
 
 }  // namespace
 
-bool IsHistoryMode(int mode) { return mode >= kListOldBal && mode <= kListOldOdol; }
-bool IsDebtMode(int mode) { return mode == kListOnDol || mode == kListVyDol; }
+bool IsHistoryMode(int mode) {
+    return mode >= kListOldBal && mode <= kListOldOdol;
+}
+bool IsDebtMode(int mode) {
+    return mode == kListOnDol || mode == kListVyDol;
+}
 
 EntryList* ModeList(SostRecord& sost, int mode) {
     return const_cast<EntryList*>(ModeList(static_cast<const SostRecord&>(sost), mode));
@@ -53,14 +57,22 @@ EntryList* ModeList(SostRecord& sost, int mode) {
 
 const EntryList* ModeList(const SostRecord& sost, int mode) {
     switch (mode) {
-    case kListOldBal: return &sost.oldbal;
-    case kListDohod: return &sost.dohod;
-    case kListRashod: return &sost.rashod;
-    case kListOldZan: return &sost.oldzan;
-    case kListOldOdol: return &sost.oldodol;
-    case kListOnDol: return &sost.ondol;
-    case kListVyDol: return &sost.vydol;
-    default: return nullptr;
+        case kListOldBal:
+            return &sost.oldbal;
+        case kListDohod:
+            return &sost.dohod;
+        case kListRashod:
+            return &sost.rashod;
+        case kListOldZan:
+            return &sost.oldzan;
+        case kListOldOdol:
+            return &sost.oldodol;
+        case kListOnDol:
+            return &sost.ondol;
+        case kListVyDol:
+            return &sost.vydol;
+        default:
+            return nullptr;
     }
 }
 
@@ -70,54 +82,62 @@ ListLayout ListWindowLayout(const BudgetFile& doc, int mode) {
     ListLayout l;
     l.widths.push_back({0, kGridColumn0Twips});
     switch (mode) {
-    case kListOldBal:
-        l.captions = {"Сумма", "Дата"};
-        l.windowName = "Прошлые балансы состояния " + s.sostname;
-        l.windowInfo = "В списке находятся все прошлые балансы данного состояния.";
-        break;
-    case kListDohod:
-    case kListRashod:
-        l.captions = {"Сумма", "Дата", "Повод"};
-        l.windowName = (mode == kListDohod ? "Старые доходы состояния " : "Старые расходы состояния ") +
-                       s.sostname;
-        l.windowInfo = mode == kListDohod ? "В списке находятся все зарегистрированные доходы."
-                                          : "В списке находятся все зарегистрированные расходы.";
-        l.widths.push_back({3, 6000});
-        break;
-    case kListOldZan:
-        l.captions = {"Сумма", "Дата", "У кого", "Повод"};
-        l.windowName = "Занятые деньги состояния " + s.sostname;
-        l.windowInfo = "В списке находятся все займы денег.";
-        l.widths.push_back({3, 3000});
-        l.widths.push_back({4, 4000});
-        break;
-    case kListOldOdol:
-        l.captions = {"Сумма", "Дата", "Кому", "Повод"};
-        l.windowName = "Одолженные деньги состояния " + s.sostname;
-        l.windowInfo = "В списке находятся все одалживания денег.";
-        l.widths.push_back({3, 3000});
-        l.widths.push_back({4, 4000});
-        break;
-    case kListOnDol:
-    case kListVyDol: {
-        const bool owedToUser = mode == kListOnDol;
-        l.captions = {"Сумма," + unit.short_, "Дата займа", owedToUser ? "Кто/Что" : "Кому вернуть",
-                      "Повод",    "Сумма возврата", "% возврата", "Дата возврата"};
-        l.windowName = owedToUser ? "Вам должны вернуть следующие долги"
-                                  : "Вы должны вернуть следующие долги";
-        l.windowInfo = "Текущий баланс: " + AmountText(s.bal) + unit.short_ +
-                       ". Столбец Сумма-Возврата автоматически вычисляется исходя из даты займа, "
-                       "текущей даты, исходной суммы и количества процентов";
-        l.windowInfo += owedToUser ? "."
-                                   : ", и равен сумме, которую нужно заплатить на данный момент.";
-        l.rowCount = owedToUser ? 101 : 100;
-        l.widths.push_back({3, 2700});
-        l.widths.push_back({4, 3000});
-        l.debtActions = true;
-        break;
-    }
-    default:
-        break;
+        case kListOldBal:
+            l.captions = {"Сумма", "Дата"};
+            l.windowName = "Прошлые балансы состояния " + s.sostname;
+            l.windowInfo = "В списке находятся все прошлые балансы данного состояния.";
+            break;
+        case kListDohod:
+        case kListRashod:
+            l.captions = {"Сумма", "Дата", "Повод"};
+            l.windowName =
+                (mode == kListDohod ? "Старые доходы состояния " : "Старые расходы состояния ") +
+                s.sostname;
+            l.windowInfo = mode == kListDohod
+                               ? "В списке находятся все зарегистрированные доходы."
+                               : "В списке находятся все зарегистрированные расходы.";
+            l.widths.push_back({3, 6000});
+            break;
+        case kListOldZan:
+            l.captions = {"Сумма", "Дата", "У кого", "Повод"};
+            l.windowName = "Занятые деньги состояния " + s.sostname;
+            l.windowInfo = "В списке находятся все займы денег.";
+            l.widths.push_back({3, 3000});
+            l.widths.push_back({4, 4000});
+            break;
+        case kListOldOdol:
+            l.captions = {"Сумма", "Дата", "Кому", "Повод"};
+            l.windowName = "Одолженные деньги состояния " + s.sostname;
+            l.windowInfo = "В списке находятся все одалживания денег.";
+            l.widths.push_back({3, 3000});
+            l.widths.push_back({4, 4000});
+            break;
+        case kListOnDol:
+        case kListVyDol: {
+            const bool owedToUser = mode == kListOnDol;
+            l.captions = {"Сумма," + unit.short_,
+                          "Дата займа",
+                          owedToUser ? "Кто/Что" : "Кому вернуть",
+                          "Повод",
+                          "Сумма возврата",
+                          "% возврата",
+                          "Дата возврата"};
+            l.windowName = owedToUser ? "Вам должны вернуть следующие долги"
+                                      : "Вы должны вернуть следующие долги";
+            l.windowInfo =
+                "Текущий баланс: " + AmountText(s.bal) + unit.short_ +
+                ". Столбец Сумма-Возврата автоматически вычисляется исходя из даты займа, "
+                "текущей даты, исходной суммы и количества процентов";
+            l.windowInfo +=
+                owedToUser ? "." : ", и равен сумме, которую нужно заплатить на данный момент.";
+            l.rowCount = owedToUser ? 101 : 100;
+            l.widths.push_back({3, 2700});
+            l.widths.push_back({4, 3000});
+            l.debtActions = true;
+            break;
+        }
+        default:
+            break;
     }
     l.dataColumns = static_cast<int>(l.captions.size());
     return l;
@@ -165,8 +185,8 @@ GridRows FillGrid(std::string_view table, int rowCount, int dataColumns, Platfor
             row += c;
         // One step per character: the continuation bytes of a UTF-8
         // character do not count.
-        const bool charEnds = i + 1 == marked.size() ||
-                              (static_cast<unsigned char>(marked[i + 1]) & 0xC0) != 0x80;
+        const bool charEnds =
+            i + 1 == marked.size() || (static_cast<unsigned char>(marked[i + 1]) & 0xC0) != 0x80;
         if (progress && charEnds) progress->SetProgress(++scanned, total);
     }
     rows.push_back(SplitCells(row, columns));
@@ -179,7 +199,8 @@ void RemoveGridRow(GridRows& rows, int row, int rowCount) {
     if (row < 1 || row >= static_cast<int>(rows.size())) return;
     const std::size_t columns = rows.front().size();
     rows.erase(rows.begin() + row);
-    if (rowCount > 0) rows.resize(static_cast<std::size_t>(rowCount), std::vector<std::string>(columns));
+    if (rowCount > 0)
+        rows.resize(static_cast<std::size_t>(rowCount), std::vector<std::string>(columns));
 }
 
 ListView OpenList(const BudgetFile& doc, Platform& ui, int mode) {
@@ -199,7 +220,8 @@ ListView OpenList(const BudgetFile& doc, Platform& ui, int mode) {
         for (int r = 1; r < static_cast<int>(view.rows.size()) && r <= kListSize; ++r) {
             const std::string& e = (*list)[static_cast<std::size_t>(r - 1)];
             if (e.empty()) continue;
-            view.rows[static_cast<std::size_t>(r)][5] = AmountText(ComputeReturn(e, today).ReturnAmount);
+            view.rows[static_cast<std::size_t>(r)][5] =
+                AmountText(ComputeReturn(e, today).ReturnAmount);
         }
     }
     ui.HideProgress();

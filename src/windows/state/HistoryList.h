@@ -12,13 +12,13 @@ namespace kz {
 
 // EntryMode of the list window: which list of the current state it shows.
 enum ListMode : int {
-    kListOldBal = 0,  // past balances
-    kListDohod = 1,   // incomes
-    kListRashod = 2,  // expenses
-    kListOldZan = 3,  // borrowings
-    kListOldOdol = 4, // lendings
-    kListOnDol = 5,   // debts owed to the user
-    kListVyDol = 6,   // debts the user owes
+    kListOldBal = 0,   // past balances
+    kListDohod = 1,    // incomes
+    kListRashod = 2,   // expenses
+    kListOldZan = 3,   // borrowings
+    kListOldOdol = 4,  // lendings
+    kListOnDol = 5,    // debts owed to the user
+    kListVyDol = 6,    // debts the user owes
 };
 
 bool IsHistoryMode(int mode);  // 0..4
@@ -41,9 +41,9 @@ struct ListLayout {
     std::string windowInfo;             // lblWindowInfo
     std::vector<std::string> captions;  // columns 1, 2, ...
     int dataColumns = 0;
-    int rowCount = 100;                 // grid rows, caption row included
-    std::vector<ColumnWidth> widths;    // column 0 first; columns not named keep theirs
-    bool debtActions = false;           // cmdReturn shown, lblCreateGraph hidden
+    int rowCount = 100;               // grid rows, caption row included
+    std::vector<ColumnWidth> widths;  // column 0 first; columns not named keep theirs
+    bool debtActions = false;         // cmdReturn shown, lblCreateGraph hidden
 };
 
 // The layout of `mode` for the current state of `doc`.
