@@ -8,7 +8,7 @@
 
 namespace kz::test {
 
-// A document with one client, "Иванов", in roubles, opened as the current one.
+// One client, "Иванов", in roubles, opened as the current one.
 inline BudgetFile DocWithClient() {
     BudgetFile doc;
     FillNewDocumentDefaults(doc);
@@ -18,13 +18,9 @@ inline BudgetFile DocWithClient() {
     return doc;
 }
 
-// The scripted platform, also keeping the titles and proposed answers of
-// input boxes.
-class InputRecordingPlatform : public ScriptedPlatform {
-public:
-    std::vector<std::string> inputTitles;
-    std::vector<std::string> proposals;
-
+// Also keeps the titles and proposed answers of input boxes.
+struct InputRecordingPlatform : ScriptedPlatform {
+    std::vector<std::string> inputTitles, proposals;
     std::string InputBox(const std::string& prompt, const std::string& title,
                          const std::string& proposed) override {
         inputTitles.push_back(title);

@@ -87,7 +87,6 @@ TEST_F(ClientReportTest, OpenPaymentsOfEarlierMonthsAndOtherYears) {
     // Nothing paid in November: no line about the client's payments.
     const std::string november = Report({2002, 11, 30});
     EXPECT_NE(november.find("80\t15.11.2002\tследующий месяц\r\n"), std::string::npos);
-    EXPECT_EQ(november.find("Клиент"), november.find("Клиентом"));
     EXPECT_EQ(november.find("оплатил"), std::string::npos);
 }
 

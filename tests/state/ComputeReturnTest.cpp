@@ -6,91 +6,56 @@
 namespace kz {
 namespace {
 
-std::string Debt(const std::string& amount, const std::string& date, const std::string& person,
-                 const std::string& returnSum, const std::string& percent,
-                 const std::string& returnDate) {
-    return amount + "\t" + date + "\t" + person + "\tна ремонт\t" + returnSum + "\t" + percent +
-           "\t" + returnDate;
+// Amount due of "amount, loan date, person, reason, return sum, percent, return date".
+std::string Due(const std::string& amount, const std::string& date, const std::string& returnSum,
+                const std::string& percent, const std::string& returnDate, Date today) {
+    const std::string entry =
+        amount + "\t" + date + "\tИван\tремонт\t" + returnSum + "\t" + percent + "\t" + returnDate;
+    return AmountText(ComputeReturn(entry, today).ReturnAmount);
 }
 
-TEST(ComputeReturn, InterestAccruesByDaysUntilTodayWithoutReturnDate) {
-    const std::string debt = Debt("1000", "01.03.2002", "Иван", "", "3", "");
-    ReturnInfo info = ComputeReturn(debt, Date{2002, 3, 31});
-    EXPECT_EQ(AmountText(info.ReturnAmount), "1030");
+TEST(ComputeReturn, InterestAccruesByDaysUntilTheReturnDateOrToday) {
+    // 30 days at 3 %: 1000 + 1000 * 30 * 0.03 / 30; it keeps growing without a return date.
+    EXPECT_EQ(Due("1000", "01.03.2002", "", "3", "", Date{2002, 3, 31}), "1030");
+    EXPECT_EQ(Due("1000", "01.03.2002", "", "3", "", Date{2002, 4, 30}), "1060");
+    EXPECT_EQ(Due("1000", "01.03.2002", "", "3", "", Date{2002, 3, 1}), "1000");
+    // A return date fixes the sum whatever today is: 15 days.
+    for (Date today : {Date{2002, 3, 2}, Date{2010, 1, 1}})
+        EXPECT_EQ(Due("1000", "01.03.2002", "", "3", "16.03.2002", today), "1015");
+    // Typed dates in other forms count too.
+    EXPECT_EQ(Due("300", "1/3/02", "", "3", "31-3-02", Date{2003, 1, 1}), "309");
+
+    ReturnInfo info = ComputeReturn("1000\t01.03.2002\tИван\t\t\t3\t16.03.2002", Date{});
     EXPECT_EQ(info.Person, "Иван");
-    EXPECT_EQ(info.ReturnDate, kZeroDate);
-
-    // It keeps growing every day; on the loan day nothing has accrued yet.
-    EXPECT_EQ(AmountText(ComputeReturn(debt, Date{2002, 4, 30}).ReturnAmount), "1060");
-    EXPECT_EQ(AmountText(ComputeReturn(debt, Date{2002, 3, 1}).ReturnAmount), "1000");
+    EXPECT_EQ(info.ReturnDate, (Date{2002, 3, 16}));
+    EXPECT_EQ(ComputeReturn("1000\t01.03.2002\tИван\t\t\t3\t", Date{}).ReturnDate, kZeroDate);
 }
 
-TEST(ComputeReturn, ReturnDateFixesTheAmountDue) {
-    const std::string debt = Debt("1000", "01.03.2002", "Иван", "", "3", "16.03.2002");
-    for (Date today : {Date{2002, 3, 2}, Date{2002, 3, 31}, Date{2010, 1, 1}}) {
-        ReturnInfo info = ComputeReturn(debt, today);
-        EXPECT_EQ(AmountText(info.ReturnAmount), "1015");
-        EXPECT_EQ(info.ReturnDate, (Date{2002, 3, 16}));
-    }
-}
-
-TEST(ComputeReturn, ReturnSumWinsOverPercentAndDates) {
-    EXPECT_EQ(ComputeReturn(Debt("1000", "01.03.2002", "Петр", "1200", "3", "16.03.2002"),
-                            Date{2002, 12, 1})
-                  .ReturnAmount,
-              1200);
-    // The decimals of a typed return sum may follow a comma or a point.
-    EXPECT_EQ(ComputeReturn(Debt("1000", "01.03.2002", "Петр", "1200,5", "", ""), Date{2002, 3, 5})
-                  .ReturnAmount,
-              1200.5);
-    EXPECT_EQ(ComputeReturn(Debt("1000", "01.03.2002", "Петр", "1200.5", "", ""), Date{2002, 3, 5})
-                  .ReturnAmount,
-              1200.5);
-    // A return sum that reads as 0 falls through to the percent; no percent means the amount.
-    EXPECT_EQ(ComputeReturn(Debt("1000", "01.03.2002", "Петр", "нет", "", ""), Date{2003, 1, 1})
-                  .ReturnAmount,
-              1000);
+TEST(ComputeReturn, ReturnSumWinsAndIsReadWithCommaOrPoint) {
+    EXPECT_EQ(Due("1000", "01.03.2002", "1200", "3", "16.03.2002", Date{2002, 12, 1}), "1200");
+    EXPECT_EQ(Due("1000", "01.03.2002", "1200,5", "", "", Date{2002, 3, 5}), "1200,5");
+    EXPECT_EQ(Due("1000", "01.03.2002", "1200.5", "", "", Date{2002, 3, 5}), "1200,5");
+    // A return sum that reads as 0 falls through to the percent; no percent gives the amount.
+    EXPECT_EQ(Due("1000", "01.03.2002", "нет", "", "", Date{2003, 1, 1}), "1000");
 }
 
 TEST(ComputeReturn, AmountDueIsCutNotRounded) {
-    // 10 days at 10 % of 1000: 1033.333...
-    EXPECT_EQ(AmountText(ComputeReturn(Debt("1000", "01.03.2002", "А", "", "10", "11.03.2002"),
-                                       Date{2002, 3, 20})
-                             .ReturnAmount),
-              "1033,33");
-    // 2 days at 2.5 % of 999,5: 1001.16583... stays 1001.16 (rounding would give 1001.17).
-    EXPECT_EQ(AmountText(ComputeReturn(Debt("999,5", "01.03.2002", "А", "", "2,5", "03.03.2002"),
-                                       Date{2002, 3, 20})
-                             .ReturnAmount),
-              "1001,16");
-    EXPECT_EQ(AmountText(
-                  ComputeReturn(Debt("1", "01.03.2002", "А", "1015,999", "", ""), Date{2002, 3, 20})
-                      .ReturnAmount),
-              "1015,99");
+    EXPECT_EQ(Due("1000", "01.03.2002", "", "10", "11.03.2002", Date{}), "1033,33");
+    // 2 days at 2.5 % of 999,5 = 1001.16583...; rounding would give 1001.17.
+    EXPECT_EQ(Due("999,5", "01.03.2002", "", "2,5", "03.03.2002", Date{}), "1001,16");
+    EXPECT_EQ(Due("1", "01.03.2002", "1015,999", "", "", Date{}), "1015,99");
     EXPECT_EQ(CutToCents(108.339), 108.33);
     EXPECT_EQ(CutToCents(-7.129), -7.12);
-    EXPECT_EQ(CutToCents(12.5), 12.5);
 }
 
-TEST(ComputeReturn, EmptyAndShortEntries) {
+TEST(ComputeReturn, EmptyAndDamagedEntries) {
     ReturnInfo empty = ComputeReturn("", Date{2002, 3, 1});
     EXPECT_EQ(empty.ReturnAmount, 0);
     EXPECT_EQ(empty.Person, "");
     EXPECT_EQ(empty.ReturnDate, kZeroDate);
-
-    // Typed dates are read as the user may type them: short year, other separators.
-    ReturnInfo typed =
-        ComputeReturn(Debt("300", "1/3/02", "Оля", "", "3", "31-3-02"), Date{2003, 1, 1});
-    EXPECT_EQ(AmountText(typed.ReturnAmount), "309");
-    EXPECT_EQ(typed.ReturnDate, (Date{2002, 3, 31}));
-
-    // Neither a damaged loan date nor a damaged return date stops the computation.
-    ReturnInfo badLoan = ComputeReturn(Debt("500", "вчера", "Оля", "", "3", ""), Date{2003, 1, 1});
-    EXPECT_EQ(badLoan.ReturnAmount, 500);
-    ReturnInfo badReturn =
-        ComputeReturn(Debt("500", "01.03.2002", "Оля", "", "3", "31.02.2002"), Date{2002, 3, 31});
-    EXPECT_EQ(badReturn.ReturnDate, kZeroDate);
-    EXPECT_EQ(AmountText(badReturn.ReturnAmount), "515");
+    // A loan date that is no date accrues nothing; a bad return date counts as none.
+    EXPECT_EQ(Due("500", "вчера", "", "3", "", Date{2003, 1, 1}), "500");
+    EXPECT_EQ(Due("500", "01.03.2002", "", "3", "31.02.2002", Date{2002, 3, 31}), "515");
 }
 
 }  // namespace

@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+#include "cli/CliMain.h"
+#include "core/Cp1251.h"
+#include "core/DataFile.h"
+#include "support/SampleDocuments.h"
+#include "support/ScriptedPlatform.h"
+#include "support/TempDir.h"
+
+namespace kz {
+namespace {
+
+using json = nlohmann::json;
+using test::ReadBytes;
+using test::TempDir;
+using test::WriteBytes;
+
+struct Result {
+    int code;
+    std::string out, err;
+};
+
+Result Cli(std::vector<std::string> args) {
+    std::ostringstream out, err;
+    const int code = cli::Run(args, out, err);
+    return {code, out.str(), err.str()};
+}
+
+TEST(Cli, NewThenDump) {
+    TempDir dir;
+    Result r = Cli({"new", dir / "home.kv7"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    r = Cli({"dump", dir / "home.kv7", "--today", "05.12.2026"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    const json j = json::parse(r.out);
+    EXPECT_EQ(j["name"], "Пользователь");
+    EXPECT_EQ(j["units"].size(), 3u);
+    EXPECT_EQ(j["units"][0]["short"], "р.");
+    EXPECT_EQ(j["sostkol"], 1);
+    ASSERT_EQ(j["sosts"].size(), 1u);
+    EXPECT_EQ(j["sosts"][0]["sostname"], "Личные деньги");
+    EXPECT_TRUE(j["sosts"][0]["bal"].is_number());
+    for (const char* list : {"oldbal", "oldzan", "oldodol", "rashod", "dohod", "ondol", "vydol"})
+        EXPECT_EQ(j["sosts"][0][list].size(), 100u) << list;
+    EXPECT_EQ(j["phones"].size(), 100u);
+    EXPECT_EQ(j["clients"].size(), 0u);
+    EXPECT_EQ(j["ReportsReady"], false);
+}
+
+TEST(Cli, TodaySetsTheMonthFlags) {
+    TempDir dir;
+    ASSERT_EQ(Cli({"new", dir / "home.kv7"}).code, 0);
+    // The file was written today; a run "next year" sees an old file.
+    const Result r = Cli({"dump", dir / "home.kv7", "--today", "05.02.2099"});
+    ASSERT_EQ(r.code, 0);
+    const json j = json::parse(r.out);
+    EXPECT_EQ(j["ReportsReady"], true);
+    EXPECT_EQ(j["MonthEndDue"], false);
+}
+
+TEST(Cli, WriteFromShortListsAndDumpAgain) {
+    TempDir dir;
+    WriteBytes(dir / "in.json", R"({
+      "name": "Анна", "sostkol": 2, "clientkol": 1,
+      "units": [{"cap": "рубли", "short": "р."}, {"cap": "евро", "short": "€"}],
+      "sosts": [{"sostname": "Касса", "bal": 1234.5, "dohod": ["5000\t05.10.2002\tЗарплата"]},
+                {"sostname": "Банк", "bal": -7, "ienum": 2}],
+      "clients": [{"clientname": "Пётр", "reput": -2, "clinfo": "строка 1\r\nстрока 2"}],
+      "notes": "заметка"
+    })");
+    Result r = Cli({"write", dir / "in.json", dir / "out.kv7", "--password", "пароль"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(ReadBytes(dir / "out.kv7").find("Kerva"), std::string::npos);
+    r = Cli({"dump", dir / "out.kv7", "--password", "пароль"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    const json j = json::parse(r.out);
+    EXPECT_EQ(j["pass"], "пароль");
+    EXPECT_EQ(j["sosts"][0]["bal"], 1234.5);
+    EXPECT_EQ(j["sosts"][0]["dohod"][0], "5000\t05.10.2002\tЗарплата");
+    EXPECT_EQ(j["sosts"][0]["dohod"][1], "");
+    EXPECT_EQ(j["sosts"][1]["ienum"], 2);
+    EXPECT_EQ(j["units"][1]["short"], "€");
+    EXPECT_EQ(j["units"][2]["cap"], "");
+    EXPECT_EQ(j["clients"][0]["clinfo"], "строка 1\r\nстрока 2");
+    EXPECT_EQ(j["clients"][0]["clondolkm"].size(), 100u);
+    EXPECT_EQ(j["notes"], "заметка");
+
+    // The dump itself can be written back and gives the same file.
+    WriteBytes(dir / "again.json", r.out);
+    ASSERT_EQ(Cli({"write", dir / "again.json", dir / "again.kv7", "--password", "пароль"}).code, 0);
+    EXPECT_EQ(ReadBytes(dir / "again.kv7"), ReadBytes(dir / "out.kv7"));
+}
+
+TEST(Cli, RefusalsAndUsage) {
+    TempDir dir;
+    WriteBytes(dir / "bad.json", "{\"sostkol\": 11}");
+    Result r = Cli({"write", dir / "bad.json", dir / "x.kv7"});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_NE(r.err.find("sostkol"), std::string::npos);
+    WriteBytes(dir / "bad.json", "{\"name\": \"a\\nb\"}");
+    EXPECT_EQ(Cli({"write", dir / "bad.json", dir / "x.kv7"}).code, 1);
+    WriteBytes(dir / "bad.json", "{\"notes\": \"ok\\r\\n[section\"}");
+    EXPECT_EQ(Cli({"write", dir / "bad.json", dir / "x.kv7"}).code, 1);
+    WriteBytes(dir / "bad.json", "not json");
+    EXPECT_EQ(Cli({"write", dir / "bad.json", dir / "x.kv7"}).code, 1);
+    EXPECT_FALSE(std::filesystem::exists(dir / "x.kv7"));
+
+    r = Cli({"dump", dir / "missing.kv7"});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.err, "Указанный файл\n\n" + (dir / "missing.kv7") + "\n\nне найден.\n\n");
+    EXPECT_EQ(Cli({}).code, 2);
+    EXPECT_EQ(Cli({"frobnicate"}).code, 2);
+    EXPECT_EQ(Cli({"dump"}).code, 2);
+    EXPECT_EQ(Cli({"dump", "a.kv7", "--today", "2026-12-05"}).code, 2);
+    EXPECT_EQ(Cli({"dump", "a.kv7", "--colour", "red"}).code, 2);
+    EXPECT_EQ(Cli({"convert", "a.kv7", "b.kv7"}).code, 2);
+    r = Cli({"--help"});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_NE(r.out.find("convert"), std::string::npos);
+}
+
+TEST(Cli, ConvertsAnOlderFile) {
+    TempDir dir;
+    std::string old;
+    ASSERT_TRUE(Utf8ToCp1251(
+        "type=Kerva60st\r\n[user]\r\nname=Иван\r\npass=\r\nbal=99,5\r\niecap=рубли\r\n"
+        "ieshort=р.\r\n[dohod]\r\nd1=100\t01.01.2001\tподарок\r\n[notes]\r\n\r\n",
+        old));
+    WriteBytes(dir / "old.kv6", old);
+    Result r = Cli({"convert", dir / "old.kv6", dir / "new.kv7"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    r = Cli({"dump", dir / "new.kv7"});
+    const json j = json::parse(r.out);
+    EXPECT_EQ(j["name"], "Иван");
+    EXPECT_EQ(j["sosts"][0]["sostname"], "Домашний бюджет");
+    EXPECT_EQ(j["sosts"][0]["bal"], 99.5);
+    EXPECT_EQ(j["sosts"][0]["dohod"][0], "100\t01.01.2001\tподарок");
+    EXPECT_EQ(ReadBytes(dir / "old.kv6"), old);  // never overwritten
+}
+
+}  // namespace
+}  // namespace kz
