@@ -85,8 +85,8 @@ ListView OpenList(const BudgetFile& doc, Platform& ui, int mode);
 // cell, on the caption row or on a free slot. After the confirmation the
 // entry in slot `row` is removed and the document marked changed; the
 // balance and the other lists stay. Returns true when the entry was removed
-// (the window then calls RemoveGridRow). Debts are struck out by the debt
-// routines, so modes 5 and 6 return false here.
+// (the window then calls RemoveGridRow). Debts (modes 5 and 6) are struck
+// out by SubmitStrikeOutDebt, which asks its own question; false here.
 bool StrikeOutEntry(BudgetFile& doc, Platform& ui, int mode, int row,
                     const std::string& currentCell);
 
