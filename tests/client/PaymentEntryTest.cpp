@@ -73,8 +73,7 @@ TEST_F(PaymentEntryTest, InfosMustStayUniqueForReturnsToFindThem) {
 
 TEST_F(PaymentEntryTest, ChangeModeSplitsTheEntryAndMovesTheMonthPrefix) {
     doc.Client(1).ienum = 2;
-    EXPECT_EQ(InitPaymentEntry(doc, ui, PaymentMode::Add, Side::OwedByYou, 0).sumLabel,
-              "Сумма,$:");
+    EXPECT_EQ(InitPaymentEntry(doc, ui, PaymentMode::Add, Side::OwedByYou, 0).sumLabel, "Сумма,$:");
     ClientRecord& c = doc.Client(1);
     PushEntry(c.clvydolkm, "500\t\tБез даты");
     PushEntry(c.clvydolkm, "250,5\t20.05.2002\tРемонт\tкрыши");
@@ -102,8 +101,8 @@ TEST_F(PaymentEntryTest, ChangeModeSplitsTheEntryAndMovesTheMonthPrefix) {
 
     // Dated to monthly: this month's prefix comes in front.
     source = ToggleMonthly(PaymentMode::Change, true, source, today);
-    ASSERT_TRUE(SavePayment(doc, ui, PaymentMode::Change, Side::OwedByYou, 1,
-                            {"1200", "", source, true}));
+    ASSERT_TRUE(
+        SavePayment(doc, ui, PaymentMode::Change, Side::OwedByYou, 1, {"1200", "", source, true}));
     EXPECT_EQ(c.clvydolkm[0], "1200\tежемесячно\t(за 3.2002)Работа");
     EXPECT_EQ(CountEntries(c.clvydolkm), 3);
     EXPECT_EQ(ToggleMonthly(PaymentMode::Add, true, "Работа", today), "Работа");
