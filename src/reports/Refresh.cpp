@@ -6,6 +6,7 @@
 #include "reports/Finance.h"
 #include "reports/ReportFiles.h"
 #include "reports/ReportText.h"
+#include "reports/Settlement.h"
 #include "windows/client/ClientPayments.h"
 
 namespace kz {
@@ -29,6 +30,9 @@ void CloseTotals(std::string& box, bool appended) {
 std::string DebtReminders(const BudgetFile& doc, const Date& today, EntryList SostRecord::*list,
                           const std::string& start, const std::string& todayLead,
                           std::string& sostBox) {
+    // A debt due today puts its line in front of the block, ahead of the ones
+    // found before it.
+    std::string front;
     std::string work = start;
     bool appended = false;
     for (int s = 1; s <= doc.sostkol; ++s) {
@@ -41,9 +45,8 @@ std::string DebtReminders(const BudgetFile& doc, const Date& today, EntryList So
                 work += kNl + FormatDate(r.ReturnDate) + ": " + r.Person + ", " +
                         AmountText(r.ReturnAmount) + sign;
             }
-            if (r.ReturnDate == today) {
-                work = todayLead + r.Person + ", " + AmountText(r.ReturnAmount) + sign + kNl + work;
-            }
+            if (r.ReturnDate == today)
+                front = todayLead + r.Person + ", " + AmountText(r.ReturnAmount) + sign + kNl + front;
             total += r.ReturnAmount;
         }
         if (total > 0) {
@@ -53,7 +56,7 @@ std::string DebtReminders(const BudgetFile& doc, const Date& today, EntryList So
     }
     if (work.size() == start.size()) work += "0";
     CloseTotals(sostBox, appended);
-    return work;
+    return front + work;
 }
 
 // True when some scheduled payment of the list falls due today.
@@ -69,12 +72,6 @@ bool DueToday(const EntryList& payments, const Date& today) {
 }  // namespace
 
 std::string UnitRowText(const CurrencyUnit& unit) { return unit.cap + "(" + unit.short_ + ")"; }
-
-std::string ClientRowText(const BudgetFile& doc, int c, const Date& today) {
-    std::string row = doc.Client(c).clientname;
-    if (!SideSettled(doc, Side::OwedToYou, c, today)) row += "(должен)";
-    return row;
-}
 
 MainView RefreshMainWindow(BudgetFile& doc, Platform& ui) {
     const Date today = ui.Today();
@@ -117,8 +114,8 @@ MainView RefreshMainWindow(BudgetFile& doc, Platform& ui) {
         int good = 0, bad = 0;
         for (int c = 1; c <= doc.clientkol; ++c) {
             const ClientRecord& cl = doc.Client(c);
-            const bool paidYou = SideSettled(doc, Side::OwedToYou, c, today);
-            const bool youPaid = SideSettled(doc, Side::OwedByYou, c, today);
+            const bool paidYou = AllPaymentsSettled(cl, Side::OwedToYou);
+            const bool youPaid = AllPaymentsSettled(cl, Side::OwedByYou);
             v.clientRows.push_back(paidYou ? cl.clientname : cl.clientname + "(должен)");
             someoneOwesYou = someoneOwesYou || !paidYou;
             youOweSomeone = youOweSomeone || !youPaid;

@@ -37,10 +37,6 @@ void RefreshDocument(BudgetFile& doc, Platform& ui);
 // The row lstIE shows for a unit: name + "(" + short + ")".
 std::string UnitRowText(const CurrencyUnit& unit);
 
-// The row lstClients shows for client c: the name, with "(должен)" behind it
-// while a payment owed to the user is still due.
-std::string ClientRowText(const BudgetFile& doc, int c, const Date& today);
-
 // Month-end processing: records the past balances, carries the monthly
 // client payments into today's month and shows the month-end message.
 // Returns true when monthly payments were carried.
