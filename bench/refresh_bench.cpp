@@ -107,7 +107,6 @@ BENCHMARK(BM_FullStateReport)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-
 namespace {
 void BM_RefreshStatesOnly(benchmark::State& state) {
     kz::BudgetFile doc = FullDocument();
@@ -119,5 +118,5 @@ void BM_RefreshStatesOnly(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_RefreshStatesOnly)->Unit(benchmark::kMillisecond);
-}
+}  // namespace
 BENCHMARK_MAIN();

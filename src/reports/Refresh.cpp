@@ -46,7 +46,8 @@ std::string DebtReminders(const BudgetFile& doc, const Date& today, EntryList So
                         AmountText(r.ReturnAmount) + sign;
             }
             if (r.ReturnDate == today)
-                front = todayLead + r.Person + ", " + AmountText(r.ReturnAmount) + sign + kNl + front;
+                front =
+                    todayLead + r.Person + ", " + AmountText(r.ReturnAmount) + sign + kNl + front;
             total += r.ReturnAmount;
         }
         if (total > 0) {
@@ -71,7 +72,9 @@ bool DueToday(const EntryList& payments, const Date& today) {
 
 }  // namespace
 
-std::string UnitRowText(const CurrencyUnit& unit) { return unit.cap + "(" + unit.short_ + ")"; }
+std::string UnitRowText(const CurrencyUnit& unit) {
+    return unit.cap + "(" + unit.short_ + ")";
+}
 
 MainView RefreshMainWindow(BudgetFile& doc, Platform& ui) {
     const Date today = ui.Today();
@@ -100,12 +103,13 @@ MainView RefreshMainWindow(BudgetFile& doc, Platform& ui) {
     CloseTotals(v.sostToday, appended);
 
     v.sostToday += kNl + kNl + "Вы должны:";
-    v.remindToday = DebtReminders(doc, today, &SostRecord::vydol, "Вам надо вернуть долг:",
-                                  "Сегодня надо вернуть: ", v.sostToday) +
+    v.remindToday = DebtReminders(doc, today, &SostRecord::vydol,
+                                  "Вам надо вернуть долг:", "Сегодня надо вернуть: ", v.sostToday) +
                     kNl;
     v.sostToday += kNl + "Вам должны:";
-    v.remindToday += DebtReminders(doc, today, &SostRecord::ondol, "Вам должны вернуть долг:",
-                                   "Сегодня надо вернуть деньги: ", v.sostToday);
+    v.remindToday +=
+        DebtReminders(doc, today, &SostRecord::ondol,
+                      "Вам должны вернуть долг:", "Сегодня надо вернуть деньги: ", v.sostToday);
 
     if (!v.sostRows.empty()) v.sostSel = 1;
 
@@ -160,14 +164,17 @@ MainView RefreshMainWindow(BudgetFile& doc, Platform& ui) {
         const bool carried = RunMonthEnd(doc, ui);
         doc.MonthEndDue = false;
         if (carried)
-            v.clientToday = "Сегодня нужно выплатить ежемесячные платежи." + kNl + kNl + v.clientToday;
+            v.clientToday =
+                "Сегодня нужно выплатить ежемесячные платежи." + kNl + kNl + v.clientToday;
     }
     doc.Dirty = true;
     BuildAllReports(doc, ui);
     return v;
 }
 
-void RefreshDocument(BudgetFile& doc, Platform& ui) { RefreshMainWindow(doc, ui); }
+void RefreshDocument(BudgetFile& doc, Platform& ui) {
+    RefreshMainWindow(doc, ui);
+}
 
 void RecordPastBalances(BudgetFile& doc, const Date& today) {
     const std::string date = FormatDate(LastDayOfPreviousMonth(today));
@@ -191,8 +198,8 @@ bool CarryMonthlyPayments(BudgetFile& doc, const Date& today) {
                 const std::size_t paren = info.find(')');
                 const std::string text = paren == std::string::npos ? info : info.substr(paren + 1);
                 // Fields behind the info are not carried over.
-                const std::string moved = entry.substr(0, entry.find('\t') + 1) + kMonthlyWord +
-                                          "\t" + label + text;
+                const std::string moved =
+                    entry.substr(0, entry.find('\t') + 1) + kMonthlyWord + "\t" + label + text;
                 if (AmountDue(doc, side, c, i, today) == 0) {
                     list[static_cast<std::size_t>(i - 1)] = moved;
                 } else {

@@ -3,8 +3,8 @@
 #include <exception>
 #include <utility>
 
-#include "core/TextFiles.h"
 #include "core/Text.h"
+#include "core/TextFiles.h"
 #include "reports/ReportText.h"
 #include "reports/StateReport.h"
 

@@ -7,9 +7,9 @@
 namespace kz {
 
 std::string MonthName(int month) {
-    static const std::array<const char*, 12> names = {
-        "Январь", "Февраль", "Март",     "Апрель",  "Май",    "Июнь",
-        "Июль",   "Август",  "Сентябрь", "Октябрь", "Ноябрь", "Декабрь"};
+    static const std::array<const char*, 12> names = {"Январь",   "Февраль", "Март",   "Апрель",
+                                                      "Май",      "Июнь",    "Июль",   "Август",
+                                                      "Сентябрь", "Октябрь", "Ноябрь", "Декабрь"};
     if (month < 1 || month > 12) return {};
     return names[static_cast<std::size_t>(month - 1)];
 }

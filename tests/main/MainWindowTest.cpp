@@ -1,8 +1,7 @@
-#include "windows/main/MainWindow.h"
-
 #include <gtest/gtest.h>
 
 #include "support/ScriptedPlatform.h"
+#include "windows/main/MainWindow.h"
 
 namespace kz {
 namespace {
@@ -164,7 +163,8 @@ TEST_F(MainWindowTest, ClientsAddDeleteAndLimit) {
     ivanov.reput = -3;
     ivanov.clinfo = "тел. 123\r\nне звонить";
     ivanov.clondolkm[0] = "500\tежемесячно\t(за 10.2002)аренда";
-    for (int i = 0; i < kListSize; ++i) ivanov.clvydolok[i] = "1\t01.10.2002\tr" + std::to_string(i);
+    for (int i = 0; i < kListSize; ++i)
+        ivanov.clvydolok[i] = "1\t01.10.2002\tr" + std::to_string(i);
     view = RefreshMainWindow(doc, ui);
     ASSERT_EQ(view.clientRows[1], "Иванов(должен)");
 
@@ -223,9 +223,8 @@ TEST_F(MainWindowTest, UnitRowsMapToTheirSlots) {
     ASSERT_TRUE(ChangeCurrencyUnit(doc, ui, view));
     EXPECT_EQ(ui.prompts[0], "Введите новое название используемой единице евро");
     EXPECT_EQ(ui.proposals, (std::vector<std::string>{"евро", "€"}));
-    EXPECT_EQ(ui.titles,
-              (std::vector<std::string>{"Изменение используемой единицы",
-                                        "Изменение используемой единицы"}));
+    EXPECT_EQ(ui.titles, (std::vector<std::string>{"Изменение используемой единицы",
+                                                   "Изменение используемой единицы"}));
     EXPECT_EQ(doc.Unit(3).cap, "евро ЕС");
     EXPECT_EQ(doc.Unit(3).short_, "EUR");
     EXPECT_TRUE(doc.Unit(2).cap.empty());

@@ -1,6 +1,6 @@
-#include "reports/ClientReport.h"
-
 #include <gtest/gtest.h>
+
+#include "reports/ClientReport.h"
 
 namespace kz {
 namespace {
@@ -75,11 +75,11 @@ TEST_F(ClientReportTest, OpenPaymentsOfEarlierMonthsAndOtherYears) {
         EXPECT_EQ(text.find("500\tежемесячно\t(за 10.2002)аренда\r\n"), std::string::npos);
     }
     const std::string october = Report({2002, 10, 1});
-    EXPECT_NE(october.find(std::string(kOwedToYouColumns) +
-                           "500\tежемесячно\t(за 9.2002)аренда\r\n"
-                           "120\t15.10.2001\tстарый заказ\r\n"
-                           "------------------\r\nИтого: 620р.\r\n"),
-              std::string::npos)
+    EXPECT_NE(
+        october.find(std::string(kOwedToYouColumns) + "500\tежемесячно\t(за 9.2002)аренда\r\n"
+                                                      "120\t15.10.2001\tстарый заказ\r\n"
+                                                      "------------------\r\nИтого: 620р.\r\n"),
+        std::string::npos)
         << october;
     EXPECT_NE(october.find("Итого: 600р.\r\nКлиент НЕ оплатил долги за указанный месяц.\r\n\r\n"),
               std::string::npos);
@@ -100,9 +100,10 @@ TEST_F(ClientReportTest, WhatTheUserOwesAndPaid) {
                         "------------------\r\nИтого: 1250,5р.\r\n"),
               std::string::npos)
         << text;
-    EXPECT_TRUE(text.ends_with("400\t10.10.2002\t(за 10.2002)зарплата\r\n"
-                               "------------------\r\nИтого: 400р."
-                               "\r\nВы НЕ оплатили долги клиенту за указанный месяц.\r\n\r\n"));
+    EXPECT_TRUE(
+        text.ends_with("400\t10.10.2002\t(за 10.2002)зарплата\r\n"
+                       "------------------\r\nИтого: 400р."
+                       "\r\nВы НЕ оплатили долги клиенту за указанный месяц.\r\n\r\n"));
 }
 
 }  // namespace

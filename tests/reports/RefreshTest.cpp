@@ -1,10 +1,9 @@
-#include "reports/Refresh.h"
-
 #include <gtest/gtest.h>
 
 #include "core/Cp1251.h"
 #include "core/DataFile.h"
 #include "core/Files.h"
+#include "reports/Refresh.h"
 #include "reports/ReportsFixture.h"
 
 namespace kz {

@@ -1,9 +1,8 @@
-#include "reports/ReportFiles.h"
-
 #include <gtest/gtest.h>
 
 #include "core/Cp1251.h"
 #include "core/Files.h"
+#include "reports/ReportFiles.h"
 #include "reports/ReportsFixture.h"
 #include "reports/StateReport.h"
 

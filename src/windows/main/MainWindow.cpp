@@ -111,8 +111,8 @@ bool AddState(BudgetFile& doc, Platform& ui, MainView& view) {
         return false;
     }
     std::string name;
-    if (!Ask(ui, "Введите название нового состояния:", "Создание нового состояния",
-             kFirstSostName, name))
+    if (!Ask(ui, "Введите название нового состояния:", "Создание нового состояния", kFirstSostName,
+             name))
         return false;
     AppendState(doc, name);
     return Changed(doc, ui, view);
@@ -128,8 +128,8 @@ bool DeleteState(BudgetFile& doc, Platform& ui, MainView& view) {
         return false;
     }
     const std::string& row = view.sostRows[static_cast<std::size_t>(s - 1)];
-    if (ui.MessageBox("Внимание: все данные, относящиеся к выбранному состоянию" + kNl + row +
-                          kNl + "будут удалены. Удалить?",
+    if (ui.MessageBox("Внимание: все данные, относящиеся к выбранному состоянию" + kNl + row + kNl +
+                          "будут удалены. Удалить?",
                       Icon::Information, Buttons::YesNo, "Удаление состояния") != Answer::Yes)
         return false;
     RemoveState(doc, s);
@@ -194,9 +194,8 @@ bool DeleteClient(BudgetFile& doc, Platform& ui, MainView& view) {
 bool OpenClient(BudgetFile& doc, Platform& ui, const MainView& view) {
     const int c = SelectedRow(view.clientSel, view.clientRows.size(), doc.clientkol);
     if (c == 0) {
-        ui.MessageBox(
-            "Выберите клиента, страницу которого вы хотите открыть, и нажмите <Открыть>",
-            Icon::Information, Buttons::OK, kAppTitle);
+        ui.MessageBox("Выберите клиента, страницу которого вы хотите открыть, и нажмите <Открыть>",
+                      Icon::Information, Buttons::OK, kAppTitle);
         return false;
     }
     doc.CurrentClient = c;
@@ -223,8 +222,8 @@ bool AddCurrencyUnit(BudgetFile& doc, Platform& ui, MainView& view) {
         return false;
     }
     std::string name, shortName;
-    if (!Ask(ui, "Введите название новой Используемой Единицы", "Создание Используемой единицы",
-             "", name))
+    if (!Ask(ui, "Введите название новой Используемой Единицы", "Создание Используемой единицы", "",
+             name))
         return false;
     if (!Ask(ui, "Введите сокращение для этой Используемой Единицы (пустая строка=отмена)",
              "Создание Используемой Единицы", "", shortName))
@@ -270,10 +269,9 @@ bool DeleteCurrencyUnit(BudgetFile& doc, Platform& ui, MainView& view) {
                       Icon::Critical, Buttons::OK, kAppTitle);
         return false;
     }
-    if (ui.MessageBox("Вы уверены, что хотите удалить Используемую денежную Единицу " +
-                          doc.Unit(u).cap + "?",
-                      Icon::Information, Buttons::YesNo,
-                      "Удаление Используемой Единицы") != Answer::Yes)
+    if (ui.MessageBox(
+            "Вы уверены, что хотите удалить Используемую денежную Единицу " + doc.Unit(u).cap + "?",
+            Icon::Information, Buttons::YesNo, "Удаление Используемой Единицы") != Answer::Yes)
         return false;
     doc.Unit(u) = {"", ""};
     return Changed(doc, ui, view);
@@ -281,8 +279,7 @@ bool DeleteCurrencyUnit(BudgetFile& doc, Platform& ui, MainView& view) {
 
 bool RenameUser(BudgetFile& doc, Platform& ui, MainView& view) {
     std::string name;
-    if (!Ask(ui, "Введите новое имя пользователя:", "Изменение имени пользователя", doc.name,
-             name))
+    if (!Ask(ui, "Введите новое имя пользователя:", "Изменение имени пользователя", doc.name, name))
         return false;
     doc.name = name;
     view.userName = name;
