@@ -8,7 +8,7 @@ packages=(
   clang libclang-rt-14-dev
   qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libgl-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev nlohmann-json3-dev
-  xvfb xauth
+  xvfb xauth x11-utils
 )
 
 missing=()

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "platform/Platform.h"
+
+class QLockFile;
+class QSoundEffect;
+class QWidget;
+
+namespace kz {
+
+class frmProc;
+
+QString ToQ(const std::string& s);
+std::string FromQ(const QString& s);
+// Message texts use CR LF; Qt shows a plain LF.
+QString MessageTextToQ(const std::string& s);
+// "Name|*.ext|Name|*.*" -> "Name (*.ext);;Name (*.*)".
+QString FilterToQt(const std::string& filter);
+
+// The desktop through Qt: dialogs, progress window, clock, sound, printer,
+// clipboard, helper programs and the single-instance lock.
+class QtPlatform : public Platform {
+public:
+    QtPlatform();
+    ~QtPlatform() override;
+
+    Answer MessageBox(const std::string& text, Icon icon, Buttons buttons,
+                      const std::string& title) override;
+    std::string InputBox(const std::string& prompt, const std::string& title,
+                         const std::string& proposed) override;
+    std::string OpenFileDialog(const std::string& title, const std::string& filter,
+                               const std::string& proposedName,
+                               const std::string& initialFolder) override;
+    std::string SaveFileDialog(const std::string& title, const std::string& filter,
+                               const std::string& proposedName,
+                               const std::string& initialFolder) override;
+
+    void ShowProgress(const std::string& message) override;
+    int SetProgress(long long value, long long max) override;
+    void HideProgress() override;
+    void SetBusy(bool busy) override;
+
+    DateTime Now() override;
+    std::optional<Date> FileModificationDate(const std::string& path) override;
+
+    void PlaySound(const std::string& fileName) override;
+    bool PrintPlainText(const std::string& text, int pointSize, int& errorNumber,
+                        std::string& errorText) override;
+    void SetClipboardText(const std::string& text) override;
+    bool StartCalculator(std::string& program, std::string& errorText) override;
+    bool OpenHelpPage(const std::string& path, std::string& errorText) override;
+    bool AnotherInstanceRunning() override;
+    ScreenSize Screen() override;
+
+    std::string ProgramFolder() override;
+    std::string AssetFolder() override;
+
+    // Tests (and unattended runs) may answer message boxes themselves.
+    using MessageHook = std::function<Answer(const std::string& text, Icon icon,
+                                             Buttons buttons, const std::string& title)>;
+    void SetMessageHook(MessageHook hook) { messageHook_ = std::move(hook); }
+
+    // The progress window while it shows (for tests); null otherwise.
+    frmProc* ProgressWindow() const { return proc_.data(); }
+
+private:
+    MessageHook messageHook_;
+    QPointer<frmProc> proc_;
+    QPointer<QWidget> disabledWindow_;
+    std::unique_ptr<QLockFile> lock_;
+    std::unique_ptr<QSoundEffect> sound_;
+    int busyDepth_ = 0;
+};
+
+}  // namespace kz
