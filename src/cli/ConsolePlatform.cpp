@@ -10,7 +10,7 @@ namespace kz::cli {
 
 Answer ConsolePlatform::MessageBox(const std::string& text, Icon, Buttons buttons,
                                    const std::string&) {
-    ++messageCount;
+    messages.push_back(text);
     std::string plain;
     plain.reserve(text.size());
     for (char c : text)

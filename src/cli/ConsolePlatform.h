@@ -2,6 +2,8 @@
 
 #include <iosfwd>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "platform/Platform.h"
 
@@ -16,7 +18,8 @@ public:
 
     // Sets the date the whole run sees.
     void SetToday(const Date& d) { today_ = d; }
-    int messageCount = 0;
+    // Every message shown in this run, in order.
+    std::vector<std::string> messages;
 
     Answer MessageBox(const std::string& text, Icon icon = Icon::None,
                           Buttons buttons = Buttons::OK,

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <ctime>
 #include <filesystem>
 #include <nlohmann/json.hpp>
 #include <sstream>
@@ -141,6 +145,76 @@ TEST(Cli, ConvertsAnOlderFile) {
     EXPECT_EQ(j["sosts"][0]["bal"], 99.5);
     EXPECT_EQ(j["sosts"][0]["dohod"][0], "100\t01.01.2001\tподарок");
     EXPECT_EQ(ReadBytes(dir / "old.kv6"), old);  // never overwritten
+}
+
+}  // namespace
+}  // namespace kz
+
+namespace kz {
+namespace {
+
+// Sets a file's modification time to noon of a given day.
+void Touch(const std::string& path, int year, int month, int day) {
+    std::tm tm{};
+    tm.tm_year = year - 1900;
+    tm.tm_mon = month - 1;
+    tm.tm_mday = day;
+    tm.tm_hour = 12;
+    const std::time_t t = std::mktime(&tm);
+    const timespec times[2] = {{t, 0}, {t, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+}
+
+TEST(Cli, RemindersRunMonthEndAndSaveLikeTheProgram) {
+    TempDir dir;
+    WriteBytes(dir / "in.json", R"({"sostkol": 2,
+      "sosts": [{"sostname": "Касса", "bal": 1500.5}, {"sostname": "Банк", "bal": 200}]})");
+    ASSERT_EQ(Cli({"write", dir / "in.json", dir / "home.kv7"}).code, 0);
+    Touch(dir / "home.kv7", 2026, 3, 15);
+
+    Result r = Cli({"reminders", dir / "home.kv7", "--today", "02.05.2026", "--save"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    const json j = json::parse(r.out);
+    EXPECT_EQ(j["lstSost"], json::parse(R"(["Касса", "Банк"])"));
+    bool monthEnd = false;
+    for (const auto& m : j["messages"])
+        monthEnd = monthEnd || m.get<std::string>().find("окончанием календарного месяца") !=
+                                   std::string::npos;
+    EXPECT_TRUE(monthEnd) << r.out;
+    // The report file of all states lies beside the data file.
+    EXPECT_TRUE(std::filesystem::exists(dir / "home-report-02.05.2026.txt"));
+    // Saved: the past balances are in the file, the old file in the backup.
+    EXPECT_TRUE(std::filesystem::exists(dir / "home.bak.kv7"));
+    r = Cli({"dump", dir / "home.kv7", "--today", "02.05.2026"});
+    const json saved = json::parse(r.out);
+    EXPECT_EQ(saved["sosts"][0]["oldbal"][0], "1500,5\t30.04.2026");
+    EXPECT_EQ(saved["sosts"][1]["oldbal"][0], "200\t30.04.2026");
+    EXPECT_EQ(saved["MonthEndDue"], false);  // saved this month
+
+    // Opened again the same month: nothing more happens.
+    r = Cli({"reminders", dir / "home.kv7", "--today", "03.05.2026"});
+    EXPECT_EQ(json::parse(r.out)["messages"].size(), 0u);
+}
+
+TEST(Cli, ReportsAndBarcode) {
+    TempDir dir;
+    ASSERT_EQ(Cli({"new", dir / "home.kv7"}).code, 0);
+    Result r = Cli({"report", "state", dir / "home.kv7", "1", "--date", "05.12.2026"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_NE(r.out.find("Личные деньги"), std::string::npos);
+    EXPECT_NE(r.out.find("\r\n"), std::string::npos);
+    EXPECT_EQ(Cli({"report", "state", dir / "home.kv7", "2"}).code, 1);
+    EXPECT_EQ(Cli({"report", "client", dir / "home.kv7", "1"}).code, 1);
+    EXPECT_EQ(Cli({"report", "weekly", dir / "home.kv7"}).code, 2);
+    r = Cli({"report", "all", dir / "home.kv7", "--today", "05.12.2026"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(Cp1251ToUtf8(ReadBytes(dir / "home-report-05.12.2026.txt")), r.out + "\r\n");
+
+    r = Cli({"barcode", "4006381333931"});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_NE(r.out.find("Германия"), std::string::npos);
+    EXPECT_EQ(Cli({"barcode", "4006381333932"}).out, "Этот штрих-код поддельный!\n");
+    EXPECT_EQ(Cli({"barcode", "12345"}).code, 2);
 }
 
 }  // namespace
