@@ -1,0 +1,114 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include "reports/Refresh.h"
+#include "windows/main/SaveCommands.h"
+
+class QAction;
+class QCloseEvent;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QToolButton;
+
+namespace kz {
+
+class App;
+
+// The hub while a data file is open: the states, clients and currency units
+// with their operations, the user name, the reminder boxes and the menus.
+// Every operation is one of the window-free functions of MainWindow.h or
+// SaveCommands.h; this class copies the selections in and shows the result.
+class frmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit frmMain(App& app, QWidget* parent = nullptr);
+
+    // Runs the refresh of the document and shows its lists, selections, user
+    // name and reminder boxes.
+    void Refresh();
+
+    // What the window shows now.
+    const MainView& View() const { return view_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildControls();
+    void BuildMenus();
+    void Connect();
+    // Shows view_ in the controls.
+    void ShowView();
+    // Runs an operation that replaces view_ when it changes the document.
+    template <typename Op>
+    void Run(Op op);
+    SaveHooks Hooks();
+
+    void OnReport();
+    void OnCreateAllReports();
+    void OnSave();
+    void OnSaveAs();
+    void OnCloseFile();
+    void OnPassword();
+    void OnOptions();
+    void OnUpdateMe();
+
+    App& app_;
+    MainView view_;
+    bool showing_ = false;  // selection signals while the lists are refilled
+
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* lblUserName = nullptr;
+    QToolButton* Image1 = nullptr;
+    QToolButton* imgExit = nullptr;
+
+    QLabel* Label7 = nullptr;
+    QLabel* Label8 = nullptr;
+    QListWidget* lstSost = nullptr;
+    QPushButton* cmdOpenSost = nullptr;
+    QPushButton* cmdAddSost = nullptr;
+    QPushButton* cmdDelSost = nullptr;
+    QPushButton* cmdReport = nullptr;
+    QLabel* Label9 = nullptr;
+    QListWidget* lstClients = nullptr;
+    QPushButton* cmdOpenClient = nullptr;
+    QPushButton* cmdAddClient = nullptr;
+    QPushButton* cmdDelClient = nullptr;
+    QPushButton* cmdClientInfo = nullptr;
+
+    QLabel* Label6 = nullptr;
+    QPlainTextEdit* txtRemindToday = nullptr;
+    QPlainTextEdit* txtSostToday = nullptr;
+    QPlainTextEdit* txtClientToday = nullptr;
+
+    QLabel* Label11 = nullptr;
+    QListWidget* lstIE = nullptr;
+    QPushButton* cmdAddIE = nullptr;
+    QPushButton* cmdChangeIE = nullptr;
+    QLabel* lblDelIE = nullptr;
+    QPushButton* cmdHelp = nullptr;
+
+    QMenu* mnuFile = nullptr;
+    QAction* mnuItemCreateAllRep = nullptr;
+    QAction* mnuItemSave = nullptr;
+    QAction* mnuItemSaveAs = nullptr;
+    QAction* mnuItemExit = nullptr;
+    QMenu* mnuOptions = nullptr;
+    QAction* mnuItemPass = nullptr;
+    QAction* mnuItemErrReport = nullptr;
+    QAction* mnuItemOptions = nullptr;
+    QAction* mnuItemUpdateMe = nullptr;
+    QMenu* mnuHelp = nullptr;
+    QAction* mnuItemContents = nullptr;
+    QAction* mnuItemMainSite = nullptr;
+    QAction* mnuItemKervaPage = nullptr;
+    QAction* mnuItemAbout = nullptr;
+};
+
+}  // namespace kz
