@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QDialog>
+
+class QCheckBox;
+class QPushButton;
+
+namespace kz {
+
+class App;
+
+// The per-installation options. Saving only changes the settings in memory;
+// the settings file is written after an open and at the end of the program.
+class frmOptions : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmOptions(App& app, QWidget* parent = nullptr);
+
+    // Fills the check boxes from the settings (ticked means on).
+    void LoadOpt();
+
+private:
+    void SaveOpt();
+    void BackUpToggled(bool checked);
+
+    App& app_;
+    QCheckBox* chkBackUp = nullptr;
+    QCheckBox* chkSound = nullptr;
+    QCheckBox* chkExitConf = nullptr;
+    QPushButton* cmdOK = nullptr;
+    QPushButton* cmdCancel = nullptr;
+};
+
+}  // namespace kz
