@@ -37,7 +37,7 @@ std::string FileNameOf(std::string_view path);
 // Text before the first occurrence of sep (the whole text when none).
 std::string FirstField(std::string_view text, char sep);
 
-// UTF-8 helpers: the specification of texts counts characters, not bytes.
+// UTF-8 helpers: lengths of texts count characters, not bytes.
 std::size_t CharCount(std::string_view utf8);
 std::string FirstChars(std::string_view utf8, std::size_t n);
 
