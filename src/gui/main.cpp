@@ -1,7 +1,80 @@
-// Temporary entry point until the start-up sequence is in place.
+// The desktop program. The start-up order: the single-instance and screen
+// checks, the splash, the start and main windows loaded, the data folder,
+// the settings and the start sound; then the start window.
+//
+// Command line: any argument skips the splash's wait. A path names the data
+// file to put into the start window (with "open" chosen). "--open PATH" does
+// the same and presses the enter button, so that the file opens without a
+// click (used for unattended starts and by the end-to-end test).
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QPushButton>
+#include <QTimer>
+#include <QTranslator>
+
+#include "gui/App.h"
+#include "platform/qt/QtPlatform.h"
+#include "startup/Startup.h"
+#include "startup/frmLogin.h"
+#include "startup/frmSplash.h"
+#include "windows/main/frmMain.h"
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    return 0;
+    QApplication qapp(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("kervazyl"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Brisklane Kerva Zyl"));
+    QApplication::setOrganizationName(QStringLiteral("Brisklane"));
+    // The large windows hide and show one another; the program ends only
+    // through the exit paths of those windows.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    QTranslator qtTranslator;
+    if (qtTranslator.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTranslator);
+
+    kz::QtPlatform platform;
+    if (!kz::PassStartChecks(platform)) return 0;
+
+    std::vector<std::string> args;
+    const QStringList qargs = QApplication::arguments();
+    for (qsizetype i = 1; i < qargs.size(); ++i) args.push_back(qargs[i].toStdString());
+    const kz::CommandLine commandLine = kz::ParseCommandLine(args);
+
+    kz::App app(platform, platform.ProgramFolder(), platform.AssetFolder());
+
+    auto* splash = new kz::frmSplash;
+    splash->setCursor(Qt::WaitCursor);
+    splash->show();
+    splash->setFocus();
+    if (!commandLine.any) splash->StartTimer();
+
+    QObject::connect(splash, &kz::frmSplash::closed, splash, [&app, splash](bool byTimer) {
+        app.Login()->show();
+        kz::SplashClosed(app.ui(), app.settings, byTimer, app.SettingsPath());
+        splash->hide();
+        splash->deleteLater();
+    });
+
+    QApplication::processEvents();
+    app.Main();
+    app.Login();
+
+    if (commandLine.any) splash->CloseSplash(false);
+
+    kz::PrepareStart(platform, app.settings, app.ProgramFolder());
+    app.Login()->PrepareFromSettings();
+    if (!commandLine.file.empty()) {
+        app.Login()->SetFileArgument(QString::fromStdString(commandLine.file));
+        if (commandLine.enter) {
+            QTimer::singleShot(0, app.Login(), [&app] {
+                if (auto* enter = app.Login()->findChild<QPushButton*>(QStringLiteral("cmdEnter")))
+                    enter->click();
+            });
+        }
+    }
+
+    return QApplication::exec();
 }

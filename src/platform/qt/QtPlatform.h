@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/Platform.h"
+#include "platform/qt/frmProc.h"
 
 class QLockFile;
 class QSoundEffect;
@@ -14,7 +15,6 @@ class QWidget;
 
 namespace kz {
 
-class frmProc;
 
 QString ToQ(const std::string& s);
 std::string FromQ(const QString& s);

@@ -1,0 +1,117 @@
+#include "gui/App.h"
+
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QWidget>
+#include <cassert>
+
+#include "startup/Startup.h"
+#include "startup/frmAbout.h"
+#include "startup/frmLogin.h"
+#include "windows/main/SaveCommands.h"
+#include "windows/main/frmMain.h"
+
+namespace kz {
+
+namespace {
+App* g_instance = nullptr;
+
+QString Q(const std::string& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+}  // namespace
+
+App::App(Platform& ui, std::string programFolder, std::string assetFolder)
+    : ui_(ui), programFolder_(std::move(programFolder)), assetFolder_(std::move(assetFolder)) {
+    g_instance = this;
+}
+
+App::~App() {
+    // The windows refer to the application while they are destroyed.
+    main_.reset();
+    login_.reset();
+    if (g_instance == this) g_instance = nullptr;
+}
+
+App& App::Get() {
+    assert(g_instance && "App::Get() before the application object was made");
+    return *g_instance;
+}
+
+std::string App::SettingsPath() const { return programFolder_ + kSettingsFileName; }
+
+std::string App::DataFolder() const { return programFolder_ + kDataFolderName; }
+
+frmLogin* App::Login() {
+    if (!login_) login_ = std::make_unique<frmLogin>(*this);
+    return login_.get();
+}
+
+frmMain* App::Main() {
+    if (!main_) main_ = std::make_unique<frmMain>(*this);
+    return main_.get();
+}
+
+void App::SwitchWindow(QWidget* from, QWidget* to) {
+    if (!to) return;
+    if (from && from != to) {
+        const Qt::WindowStates state = from->windowState();
+        to->setWindowState(state);
+        // A minimised or maximised window keeps its normal size to return to.
+        const QRect normal = (state & (Qt::WindowMinimized | Qt::WindowMaximized))
+                                 ? from->normalGeometry()
+                                 : QRect(from->pos(), from->size());
+        if (normal.isValid()) to->resize(normal.size());
+        for (const char* name : {"txt1", "txt2"}) {
+            auto* source = from->findChild<QLineEdit*>(QString::fromLatin1(name));
+            auto* target = to->findChild<QLineEdit*>(QString::fromLatin1(name));
+            if (source && target) target->setText(source->text());
+        }
+        to->setWindowTitle(from->windowTitle());
+        if (normal.isValid()) to->move(normal.topLeft());
+    }
+    to->show();
+    to->raise();
+    to->activateWindow();
+    if (from && from != to) from->hide();
+}
+
+bool App::CloseProgram(QWidget* window) {
+    SaveHooks hooks;
+    if (window)
+        hooks.setTitle = [window](const std::string& title) { window->setWindowTitle(Q(title)); };
+    if (!ConfirmExit(doc, ui_, settings, SettingsPath(), hooks)) return false;
+    QCoreApplication::exit(0);
+    return true;
+}
+
+void App::EnterMainWindow() {
+    frmMain* m = Main();
+    m->Refresh();
+    m->setWindowTitle(Q(WindowTitle()));
+    m->show();
+    m->raise();
+    m->activateWindow();
+    Login()->hide();
+}
+
+void App::ReturnToLogin(QWidget* from) {
+    frmLogin* login = Login();
+    login->show();
+    login->raise();
+    login->activateWindow();
+    if (from && from != login) from->hide();
+}
+
+void App::PlaySoundFile(const std::string& fileName) {
+    kz::PlaySoundFile(ui_, settings, fileName);
+}
+
+void App::ShowHelp() { kz::ShowHelp(ui_, assetFolder_); }
+
+void App::ShowAbout(QWidget* parent) {
+    frmAbout about(*this, parent);
+    about.exec();
+}
+
+std::string App::WindowTitle() const { return MainWindowTitle(doc.FilePath); }
+
+}  // namespace kz
