@@ -1,0 +1,172 @@
+#include <gtest/gtest.h>
+
+#include "core/Cipher.h"
+#include "core/DataFile.h"
+#include "core/Files.h"
+#include "startup/Password.h"
+#include "support/SampleDocuments.h"
+#include "support/ScriptedPlatform.h"
+#include "support/TempDir.h"
+
+namespace kz {
+namespace {
+
+using test::ScriptedPlatform;
+using test::TempDir;
+
+const char* const kMismatch =
+    "Обнаружено несовпадение введенного пароля и его подтверждения. Повторите ввод.";
+
+PassForm Form(PassAction action, std::string oldPass, std::string newPass, std::string conf) {
+    PassForm f;
+    f.action = action;
+    f.oldPass = std::move(oldPass);
+    f.newPass = std::move(newPass);
+    f.confPass = std::move(conf);
+    return f;
+}
+
+TEST(PassWindow, ChoicesFollowTheProtection) {
+    BudgetFile doc;
+    PassForm form;
+    PreparePassForm(doc, form);
+    EXPECT_EQ(form.action, PassAction::New);
+    EXPECT_TRUE(form.newEnabled);
+    EXPECT_FALSE(form.changeEnabled);
+    EXPECT_FALSE(form.deleteEnabled);
+
+    doc.IsProtected = true;
+    PreparePassForm(doc, form);
+    EXPECT_EQ(form.action, PassAction::Change);
+    EXPECT_FALSE(form.newEnabled);
+    EXPECT_TRUE(form.changeEnabled);
+    EXPECT_TRUE(form.deleteEnabled);
+
+    const PassFieldsEnabled fresh = FieldsFor(PassAction::New);
+    const PassFieldsEnabled change = FieldsFor(PassAction::Change);
+    const PassFieldsEnabled remove = FieldsFor(PassAction::Delete);
+    EXPECT_FALSE(fresh.oldPass);
+    EXPECT_TRUE(fresh.newPass && fresh.confPass);
+    EXPECT_TRUE(change.oldPass && change.newPass && change.confPass);
+    EXPECT_TRUE(remove.oldPass);
+    EXPECT_FALSE(remove.newPass || remove.confPass);
+}
+
+TEST(PassWindow, NewPasswordMustMatchAndNotBeEmpty) {
+    ScriptedPlatform ui;
+    BudgetFile doc;
+    doc.FilePath = "/nowhere/home.kv7";
+
+    EXPECT_FALSE(ApplyPassword(doc, ui, Form(PassAction::New, "", "Secret", "secret")));
+    EXPECT_FALSE(ApplyPassword(doc, ui, Form(PassAction::New, "", "", "")));
+    // A character the file's code page cannot hold would make the file
+    // impossible to encipher.
+    EXPECT_FALSE(ApplyPassword(doc, ui, Form(PassAction::New, "", "ключ✓", "ключ✓")));
+    ASSERT_EQ(ui.messages.size(), 3u);
+    EXPECT_EQ(ui.messages[0].text, kMismatch);
+    EXPECT_EQ(ui.messages[0].icon, Icon::Exclamation);
+    EXPECT_NE(ui.messages[1].text.find("не может быть пустым"), std::string::npos);
+    EXPECT_NE(ui.messages[2].text.find("нельзя сохранить"), std::string::npos);
+    EXPECT_FALSE(doc.IsProtected);
+    EXPECT_EQ(doc.pass, "");
+
+    ASSERT_TRUE(ApplyPassword(doc, ui, Form(PassAction::New, "", "Ключ 42", "Ключ 42")));
+    EXPECT_TRUE(doc.IsProtected);
+    EXPECT_EQ(doc.pass, "Ключ 42");
+    EXPECT_FALSE(doc.Dirty);
+    EXPECT_EQ(ui.messages.back().text,
+              "Пароль успешно активирован. Чтобы сохранить все изменения, сохраните Ваш файл.");
+    EXPECT_EQ(ui.messages.back().icon, Icon::Information);
+    EXPECT_EQ(doc.PendingBackupDelete, "");
+}
+
+TEST(PassWindow, AnUnprotectedBackupMayBeDeletedAtTheNextSave) {
+    TempDir dir;
+    ScriptedPlatform ui;
+    BudgetFile doc = test::RichDocument();
+    doc.FilePath = dir / "home.kv7";
+    AppSettings settings;  // backups on
+    ASSERT_TRUE(WriteDataFile(doc, ui, settings));
+    ASSERT_TRUE(WriteDataFile(doc, ui, settings));
+    const std::string backup = dir / "home.bak.kv7";
+    ASSERT_TRUE(FileExists(backup));
+    ui.messages.clear();
+
+    ui.Answer(Answer::No);
+    ASSERT_TRUE(ApplyPassword(doc, ui, Form(PassAction::New, "", "pw", "pw")));
+    ASSERT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(ui.messages[1].text,
+              "Существует резервная копия этого файла, не защищенная паролем:\r\n" + backup +
+                  "\r\n\r\nДля обеспечения безопасности рекомендуется удалить этот файл после "
+                  "успешного сохранения защищенного файла. Выполнить это удаление?");
+    EXPECT_EQ(ui.messages[1].title, "Служба безопасности");
+    EXPECT_EQ(ui.messages[1].icon, Icon::Information);
+    EXPECT_EQ(ui.messages[1].buttons, Buttons::YesNo);
+    EXPECT_EQ(doc.PendingBackupDelete, "");
+
+    ui.Answer(Answer::Yes);
+    ASSERT_TRUE(ApplyPassword(doc, ui, Form(PassAction::New, "", "pw", "pw")));
+    EXPECT_EQ(doc.PendingBackupDelete, backup);
+    EXPECT_TRUE(FileExists(backup));  // deleted only by a save
+
+    settings.BackUp = false;
+    ASSERT_TRUE(WriteDataFile(doc, ui, settings));
+    EXPECT_FALSE(FileExists(backup));
+    std::string plain;
+    ASSERT_TRUE(DecipherBytes(test::ReadBytes(doc.FilePath), "pw", plain));
+    EXPECT_EQ(plain.substr(0, 16), "type=Kerva70cr\r\n");
+    ui.ExpectAllAnswered();
+}
+
+TEST(PassWindow, ChangeNeedsTheOldPasswordExactly) {
+    ScriptedPlatform ui;
+    BudgetFile doc;
+    doc.IsProtected = true;
+    doc.pass = "Ключ";
+
+    EXPECT_FALSE(ApplyPassword(doc, ui, Form(PassAction::Change, "ключ", "new", "new")));
+    EXPECT_EQ(ui.messages.back().text,
+              "Неправильно введен старый пароль! Убедитесь, что вводите его в нужном регистре и "
+              "на нужном языке!");
+    EXPECT_EQ(ui.messages.back().icon, Icon::Information);
+    EXPECT_FALSE(ApplyPassword(doc, ui, Form(PassAction::Change, "Ключ", "new", "neW")));
+    EXPECT_EQ(ui.messages.back().text, kMismatch);
+    EXPECT_FALSE(ApplyPassword(doc, ui, Form(PassAction::Change, "Ключ", "", "")));
+    EXPECT_EQ(doc.pass, "Ключ");
+    EXPECT_TRUE(doc.IsProtected);
+
+    ASSERT_TRUE(ApplyPassword(doc, ui, Form(PassAction::Change, "Ключ", "new", "new")));
+    EXPECT_EQ(doc.pass, "new");
+    EXPECT_TRUE(doc.IsProtected);
+    EXPECT_EQ(ui.messages.back().text,
+              "Пароль успешно изменен. Чтобы сохранить все изменения, сохраните Ваш файл.");
+}
+
+TEST(PassWindow, DeletingNeedsTheCurrentPasswordAndSavesPlain) {
+    TempDir dir;
+    ScriptedPlatform ui;
+    BudgetFile doc = test::RichDocument();
+    doc.FilePath = dir / "home.kv7";
+    doc.IsProtected = true;
+    doc.pass = "pw";
+
+    EXPECT_FALSE(ApplyPassword(doc, ui, Form(PassAction::Delete, "PW", "", "")));
+    EXPECT_EQ(ui.messages.back().text,
+              "Неправильно введен пароль! Убедитесь, что вводите его в нужном регистре и на "
+              "нужном языке!");
+    EXPECT_TRUE(doc.IsProtected);
+
+    ASSERT_TRUE(ApplyPassword(doc, ui, Form(PassAction::Delete, "pw", "", "")));
+    EXPECT_FALSE(doc.IsProtected);
+    EXPECT_EQ(doc.pass, "");
+    EXPECT_EQ(ui.messages.back().text,
+              "Пароль успешно удален. Чтобы сохранить все изменения, сохраните Ваш файл.");
+
+    AppSettings noBackup;
+    noBackup.BackUp = false;
+    ASSERT_TRUE(WriteDataFile(doc, ui, noBackup));
+    EXPECT_EQ(test::ReadBytes(doc.FilePath).substr(0, 16), "type=Kerva70st\r\n");
+}
+
+}  // namespace
+}  // namespace kz
