@@ -16,10 +16,8 @@ bool SaveReport(Platform& ui, const std::string& text, const std::string& initia
     const std::string path =
         ui.SaveFileDialog("Сохранение отчета", "Text Files|*.txt", "*.txt", initialFolder);
     if (path.empty()) return false;
-    ui.SetBusy(true);
-    const bool ok = WriteTextFile(ui, path, text);
-    ui.SetBusy(false);
-    return ok;
+    // The writer shows the wait cursor while it works.
+    return WriteTextFile(ui, path, text);
 }
 
 }  // namespace kz

@@ -12,7 +12,7 @@ namespace kz {
 bool PrintReport(Platform& ui, const std::string& text);
 
 // The report window's save button: the save dialog for text files, then the
-// text is written to the chosen file with the wait cursor showing. A
+// text is written to the chosen file. A
 // cancelled dialog writes nothing. True when the file was written.
 bool SaveReport(Platform& ui, const std::string& text, const std::string& initialFolder = {});
 

@@ -1,0 +1,247 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "core/Settings.h"
+#include "support/ScriptedPlatform.h"
+#include "support/TempDir.h"
+#include "windows/main/SaveCommands.h"
+
+namespace kz {
+namespace {
+
+using test::ReadBytes;
+using test::WriteBytes;
+
+const char* const kAskText =
+    "Ваши данные изменились и не были сохранены. Сохранить сейчас?\r\n\r\n"
+    "Если не сохранить сейчас, все изменения будут потеряны.";
+const char* const kOlderFormatText =
+    "Открытый вами файл создан в Brisklane Kerva Corvial Edition. Для работы с этим файлом в "
+    "дальнейшем требуется сохранить его в формате Kerva Zyl (.kv7)";
+const char* const kOverwriteText = "Файл с таким именем уже существует. Хотите перезаписать?";
+
+// Also keeps what the save dialog and the progress window were given.
+class Ui : public test::ScriptedPlatform {
+public:
+    struct Dialog {
+        std::string title, filter, proposed, folder;
+    };
+    std::vector<Dialog> dialogs;
+    std::vector<std::string> progressTexts;
+
+    std::string SaveFileDialog(const std::string& title, const std::string& filter,
+                               const std::string& proposed, const std::string& folder) override {
+        dialogs.push_back({title, filter, proposed, folder});
+        return ScriptedPlatform::SaveFileDialog(title, filter, proposed, folder);
+    }
+    void ShowProgress(const std::string& message) override {
+        progressTexts.push_back(message);
+        ScriptedPlatform::ShowProgress(message);
+    }
+};
+
+class SaveCommandsTest : public ::testing::Test {
+protected:
+    SaveCommandsTest() {
+        FillNewDocumentDefaults(doc);
+        doc.name = "Иван";
+        doc.FilePath = dir / "home.kv7";
+        doc.Dirty = true;
+        settings.BackUp = false;
+        hooks.setTitle = [this](const std::string& t) { titles.push_back(t); };
+        hooks.closeNotepad = [this] { ++notepadClosed; };
+    }
+
+    bool Exists(const std::string& name) const { return std::filesystem::exists(dir / name); }
+
+    test::TempDir dir;
+    BudgetFile doc;
+    AppSettings settings;
+    Ui ui;
+    SaveHooks hooks;
+    std::vector<std::string> titles;
+    int notepadClosed = 0;
+};
+
+TEST_F(SaveCommandsTest, SaveWritesInPlaceWithProgressAndKeepsThePreviousFileAsBackup) {
+    settings.BackUp = true;
+    WriteBytes(doc.FilePath, "type=Kerva70st\r\n");  // as the start window left it
+
+    ASSERT_TRUE(Save(doc, ui, settings, hooks));
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_FALSE(doc.Dirty);
+    EXPECT_EQ(ui.progressTexts, std::vector<std::string>{"Сохранение файла..."});
+    EXPECT_EQ(ui.progressHidden, 1);
+    EXPECT_EQ(notepadClosed, 1);
+    EXPECT_TRUE(titles.empty());  // same name, same title
+    const std::string first = ReadBytes(doc.FilePath);
+    EXPECT_EQ(first.rfind("type=Kerva70st\r\n", 0), 0u);
+    EXPECT_NE(first.find("name=\xc8\xe2\xe0\xed\r\n"), std::string::npos);  // Иван in cp1251
+
+    doc.name = "Петр";
+    doc.Dirty = true;
+    ASSERT_TRUE(Save(doc, ui, settings, hooks));
+    EXPECT_EQ(ReadBytes(dir / "home.bak.kv7"), first);
+    EXPECT_NE(ReadBytes(doc.FilePath), first);
+}
+
+TEST_F(SaveCommandsTest, OlderFormatIsNeverOverwrittenInPlace) {
+    doc.FilePath = dir / "OLD.KV6";
+    WriteBytes(doc.FilePath, "older bytes");
+
+    // Cancelling the dialog leaves everything as it was.
+    ui.saveDialogResults.push_back("");
+    EXPECT_FALSE(Save(doc, ui, settings, hooks));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, kOlderFormatText);
+    EXPECT_EQ(ui.messages[0].icon, Icon::Information);
+    ASSERT_EQ(ui.dialogs.size(), 1u);
+    EXPECT_EQ(ui.dialogs[0].title, "Сохранить как...");
+    EXPECT_EQ(ui.dialogs[0].filter, "Kerva Zyl Files|*.kv7|Kerva 6 Files|*.kv6|Все файлы|*.*");
+    EXPECT_EQ(ui.dialogs[0].proposed, "*.kv7");
+    EXPECT_EQ(ui.dialogs[0].folder, dir.Path());
+    EXPECT_TRUE(doc.Dirty);
+    EXPECT_EQ(doc.FilePath, dir / "OLD.KV6");
+    EXPECT_EQ(ui.progressShown, 0);
+    EXPECT_TRUE(titles.empty());
+
+    // A name typed without extension gets ".kv7".
+    ui.saveDialogResults.push_back(dir / "новый");
+    ASSERT_TRUE(Save(doc, ui, settings, hooks));
+    EXPECT_EQ(doc.FilePath, dir / "новый.kv7");
+    EXPECT_TRUE(Exists("новый.kv7"));
+    EXPECT_EQ(ReadBytes(dir / "OLD.KV6"), "older bytes");
+    EXPECT_FALSE(doc.Dirty);
+    EXPECT_EQ(titles, std::vector<std::string>{"Brisklane Kerva Zyl - новый.kv7"});
+}
+
+TEST_F(SaveCommandsTest, SaveAsAsksBeforeOverwritingTheCompletedName) {
+    WriteBytes(dir / "home.kv7", "keep me");
+    WriteBytes(dir / "work", "a file without extension");
+    doc.FilePath = dir / "start.kv7";
+
+    // "home" becomes home.kv7, which exists: No keeps it and the old name.
+    ui.saveDialogResults.push_back(dir / "home");
+    ui.Answer(Answer::No);
+    EXPECT_FALSE(SaveAs(doc, ui, settings, hooks));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, kOverwriteText);
+    EXPECT_EQ(ui.messages[0].icon, Icon::Information);
+    EXPECT_EQ(ui.messages[0].buttons, Buttons::YesNo);
+    EXPECT_EQ(ReadBytes(dir / "home.kv7"), "keep me");
+    EXPECT_EQ(doc.FilePath, dir / "start.kv7");
+    EXPECT_TRUE(doc.Dirty);
+    EXPECT_TRUE(titles.empty());
+
+    // "work" exists but "work.kv7" does not: no question.
+    ui.saveDialogResults.push_back(dir / "work");
+    ASSERT_TRUE(SaveAs(doc, ui, settings, hooks));
+    EXPECT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(doc.FilePath, dir / "work.kv7");
+    EXPECT_EQ(ReadBytes(dir / "work"), "a file without extension");
+
+    // An extension in capitals counts; Yes overwrites.
+    doc.Dirty = true;
+    WriteBytes(dir / "Home.KV7", "old");
+    ui.saveDialogResults.push_back(dir / "Home.KV7");
+    ui.Answer(Answer::Yes);
+    ASSERT_TRUE(SaveAs(doc, ui, settings, hooks));
+    EXPECT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(doc.FilePath, dir / "Home.KV7");
+    EXPECT_NE(ReadBytes(dir / "Home.KV7"), "old");
+    EXPECT_EQ(titles.back(), "Brisklane Kerva Zyl - Home.KV7");
+    EXPECT_FALSE(doc.Dirty);
+    ui.ExpectAllAnswered();
+}
+
+TEST_F(SaveCommandsTest, FailedSaveAsKeepsDirtyAndTheNewName) {
+    ui.saveDialogResults.push_back(dir / "missing/folder/home");
+    EXPECT_FALSE(SaveAs(doc, ui, settings, hooks));
+    EXPECT_FALSE(ui.messages.empty());  // the writer's own message
+    EXPECT_TRUE(doc.Dirty);
+    EXPECT_EQ(doc.FilePath, dir / "missing/folder/home.kv7");
+    EXPECT_EQ(titles, std::vector<std::string>{"Brisklane Kerva Zyl - home.kv7"});
+    EXPECT_EQ(ui.progressShown, ui.progressHidden);
+}
+
+TEST_F(SaveCommandsTest, AskToSaveOnlyWithChangesAndNoAsksAgainNextTime) {
+    doc.Dirty = false;
+    AskToSave(doc, ui, settings, hooks);
+    EXPECT_TRUE(ui.messages.empty());
+
+    doc.Dirty = true;
+    ui.Answer(Answer::No);
+    AskToSave(doc, ui, settings, hooks);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, kAskText);
+    EXPECT_EQ(ui.messages[0].icon, Icon::Information);
+    EXPECT_EQ(ui.messages[0].buttons, Buttons::YesNo);
+    EXPECT_EQ(ui.messages[0].title, "Brisklane Kerva Zyl");
+    EXPECT_TRUE(doc.Dirty);
+    EXPECT_FALSE(Exists("home.kv7"));
+
+    ui.Answer(Answer::Yes);
+    AskToSave(doc, ui, settings, hooks);
+    EXPECT_EQ(ui.messages.size(), 2u);
+    EXPECT_FALSE(doc.Dirty);
+    EXPECT_TRUE(Exists("home.kv7"));
+    ui.ExpectAllAnswered();
+}
+
+TEST_F(SaveCommandsTest, AskToSaveAnOlderFormatFileLeadsToTheSaveDialog) {
+    doc.FilePath = dir / "old.kv6";
+    ui.Answer(Answer::Yes);
+    ui.saveDialogResults.push_back(dir / "old.kv7");
+    AskToSave(doc, ui, settings, hooks);
+    EXPECT_EQ(ui.Texts(), (std::vector<std::string>{kAskText, kOlderFormatText}));
+    EXPECT_EQ(doc.FilePath, dir / "old.kv7");
+    EXPECT_TRUE(Exists("old.kv7"));
+}
+
+TEST_F(SaveCommandsTest, CloseFileAsksToSaveThenToClose) {
+    ui.Answer(Answer::No);   // do not save
+    ui.Answer(Answer::No);   // do not close
+    EXPECT_FALSE(ConfirmCloseFile(doc, ui, settings, hooks));
+    ASSERT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(ui.messages[0].text, kAskText);
+    EXPECT_EQ(ui.messages[1].text, "Закрыть файл и вернуться в стартовое окно?");
+    EXPECT_EQ(ui.messages[1].icon, Icon::Information);
+    EXPECT_EQ(ui.messages[1].buttons, Buttons::YesNo);
+
+    // Saved: only the closing question.
+    doc.Dirty = false;
+    ui.Answer(Answer::Yes);
+    EXPECT_TRUE(ConfirmCloseFile(doc, ui, settings, hooks));
+    EXPECT_EQ(ui.messages.size(), 3u);
+    ui.ExpectAllAnswered();
+}
+
+TEST_F(SaveCommandsTest, ExitConfirmationFollowsTheOption) {
+    const std::string ini = dir / "kervazyl.ini";
+
+    // On, answered No: the window stays, nothing written, changes kept.
+    ui.Answer(Answer::No);   // do not save
+    ui.Answer(Answer::No);   // do not exit
+    EXPECT_FALSE(ConfirmExit(doc, ui, settings, ini, hooks));
+    ASSERT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(ui.messages[1].text, "Выйти из Kerva?");
+    EXPECT_EQ(ui.messages[1].icon, Icon::Question);
+    EXPECT_TRUE(doc.Dirty);
+    EXPECT_FALSE(Exists("kervazyl.ini"));
+
+    // Off: still asked to save, then the settings are written without a
+    // further question.
+    settings.ExitConf = false;
+    settings.Last = doc.FilePath;
+    ui.Answer(Answer::No);
+    EXPECT_TRUE(ConfirmExit(doc, ui, settings, ini, hooks));
+    EXPECT_EQ(ui.messages.size(), 3u);
+    EXPECT_EQ(ui.messages[2].text, kAskText);
+    EXPECT_EQ(ReadSettings(ini).ExitConf, false);
+    EXPECT_EQ(ReadSettings(ini).Last, doc.FilePath);
+    ui.ExpectAllAnswered();
+}
+
+}  // namespace
+}  // namespace kz
