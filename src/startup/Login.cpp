@@ -114,7 +114,7 @@ bool BrowseForFile(Platform& ui, const std::string& programFolder, LoginForm& fo
         if (initial.size() > 1 && initial.back() == '/') initial.pop_back();
     }
     const std::string chosen =
-        ui.OpenFileDialog(kOpenDialogTitle, kDataFileFilter, "*.kv7", initial);
+        ui.OpenFileDialog(kOpenDialogTitle, kLoginFileFilter, "*.kv7", initial);
     if (chosen.empty()) return false;
     form.file = chosen;
     form.open = true;

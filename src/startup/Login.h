@@ -6,12 +6,12 @@
 #include "core/Document.h"
 #include "core/Settings.h"
 #include "platform/Platform.h"
+#include "startup/Startup.h"
 
 namespace kz {
 
-inline constexpr const char* kDataFolderName = "Kerva Files";
 inline constexpr const char* kOpenDialogTitle = "Открытие файла Kerva";
-inline constexpr const char* kDataFileFilter =
+inline constexpr const char* kLoginFileFilter =
     "Kerva Zyl Files|*.kv7|Kerva 6 Files|*.kv6|Все файлы|*.*";
 
 // The values of the start window's controls that its buttons read and change.
