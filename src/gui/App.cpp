@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <QThread>
 #include <QWidget>
 #include <cassert>
 
@@ -54,19 +55,20 @@ void App::SwitchWindow(QWidget* from, QWidget* to) {
     if (!to) return;
     if (from && from != to) {
         const Qt::WindowStates state = from->windowState();
-        to->setWindowState(state);
-        // A minimised or maximised window keeps its normal size to return to.
-        const QRect normal = (state & (Qt::WindowMinimized | Qt::WindowMaximized))
-                                 ? from->normalGeometry()
-                                 : QRect(from->pos(), from->size());
-        if (normal.isValid()) to->resize(normal.size());
+        const bool normal = !(state & (Qt::WindowMinimized | Qt::WindowMaximized));
+        // A minimised or maximised window hands over the size it returns to;
+        // its state goes last, since a resize would undo it.
+        const QRect geometry = normal ? QRect(from->pos(), from->size()) : from->normalGeometry();
+        if (normal) to->setWindowState(state);
+        if (geometry.isValid()) to->resize(geometry.size());
         for (const char* name : {"txt1", "txt2"}) {
             auto* source = from->findChild<QLineEdit*>(QString::fromLatin1(name));
             auto* target = to->findChild<QLineEdit*>(QString::fromLatin1(name));
             if (source && target) target->setText(source->text());
         }
         to->setWindowTitle(from->windowTitle());
-        if (normal.isValid()) to->move(normal.topLeft());
+        if (geometry.isValid()) to->move(geometry.topLeft());
+        if (!normal) to->setWindowState(state);
     }
     to->show();
     to->raise();
@@ -79,7 +81,9 @@ bool App::CloseProgram(QWidget* window) {
     if (window)
         hooks.setTitle = [window](const std::string& title) { window->setWindowTitle(Q(title)); };
     if (!ConfirmExit(doc, ui_, settings, SettingsPath(), hooks)) return false;
-    QCoreApplication::exit(0);
+    // Outside the event loop (tests) exit() would only make the next modal
+    // dialog return at once.
+    if (QThread::currentThread()->loopLevel() > 0) QCoreApplication::exit(0);
     return true;
 }
 

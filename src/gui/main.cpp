@@ -23,7 +23,6 @@
 int main(int argc, char** argv) {
     QApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kervazyl"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Brisklane Kerva Zyl"));
     QApplication::setOrganizationName(QStringLiteral("Brisklane"));
     // The large windows hide and show one another; the program ends only
     // through the exit paths of those windows.

@@ -1,0 +1,162 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QLockFile>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "platform/qt/QtPlatform.h"
+#include "support/TempDir.h"
+
+namespace kz {
+namespace {
+
+TEST(QtPlatformText, FilterAndLineBreaks) {
+    EXPECT_EQ(FilterToQt("Kerva Zyl Files|*.kv7|Kerva 6 Files|*.kv6|Все файлы|*.*"),
+              "Kerva Zyl Files (*.kv7);;Kerva 6 Files (*.kv6);;Все файлы (*.*)");
+    EXPECT_EQ(FilterToQt("Текст|*.txt;*.log"), "Текст (*.txt *.log)");
+    EXPECT_EQ(MessageTextToQ("Ошибка при запуске файла:\r\n\r\n/usr/bin/x"),
+              "Ошибка при запуске файла:\n\n/usr/bin/x");
+}
+
+// Presses the button captioned `caption` of the message box that opens next,
+// after recording what it shows.
+struct BoxReader {
+    QString text, title;
+    QStringList captions;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    void PressSoon(const QString& caption) {
+        QTimer::singleShot(0, [this, caption] { Press(caption, 200); });
+    }
+    void Press(const QString& caption, int triesLeft) {
+        QMessageBox* box = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* b = qobject_cast<QMessageBox*>(w); b && b->isVisible()) box = b;
+        if (!box) {
+            // Not shown yet: look again on the next turn of the event loop.
+            if (triesLeft > 0) QTimer::singleShot(0, [this, caption, triesLeft] {
+                Press(caption, triesLeft - 1);
+            });
+            return;
+        }
+        text = box->text();
+        title = box->windowTitle();
+        icon = box->icon();
+        for (QAbstractButton* b : box->buttons()) captions << b->text();
+        for (QAbstractButton* b : box->buttons())
+            if (b->text() == caption) b->click();
+    }
+};
+
+TEST(QtPlatformMessages, RussianButtonsIconTitleAndAnswer) {
+    QtPlatform ui;
+    BoxReader reader;
+    reader.PressSoon("Нет");
+    EXPECT_EQ(ui.MessageBox("Выйти из Kerva?", Icon::Question, Buttons::YesNo, kDefaultTitle),
+              Answer::No);
+    EXPECT_EQ(reader.text, "Выйти из Kerva?");
+    EXPECT_EQ(reader.title, "Brisklane Kerva Zyl");
+    EXPECT_EQ(reader.icon, QMessageBox::Question);
+    EXPECT_EQ(reader.captions.size(), 2);
+    EXPECT_TRUE(reader.captions.contains("Да") && reader.captions.contains("Нет"));
+
+    BoxReader retry;
+    retry.PressSoon("Повтор");
+    EXPECT_EQ(ui.MessageBox("Ошибка при попытке печати текста. \r\nУстраните неполадку.",
+                            Icon::Exclamation, Buttons::RetryCancel, "Печать"),
+              Answer::Retry);
+    EXPECT_EQ(retry.text, "Ошибка при попытке печати текста. \nУстраните неполадку.");
+    EXPECT_EQ(retry.title, "Печать");
+    EXPECT_EQ(retry.icon, QMessageBox::Warning);
+    EXPECT_TRUE(retry.captions.contains("Отмена"));
+
+    BoxReader cancel;
+    cancel.PressSoon("Отмена");
+    EXPECT_EQ(ui.MessageBox("Сохранить?", Icon::None, Buttons::YesNoCancel, kDefaultTitle),
+              Answer::Cancel);
+    EXPECT_EQ(cancel.captions.size(), 3);
+
+    // The test hook answers instead of a window.
+    std::string seen;
+    ui.SetMessageHook([&](const std::string& t, Icon, Buttons, const std::string&) {
+        seen = t;
+        return Answer::Yes;
+    });
+    EXPECT_EQ(ui.MessageBox("Удалить?", Icon::Question, Buttons::YesNo, kDefaultTitle),
+              Answer::Yes);
+    EXPECT_EQ(seen, "Удалить?");
+}
+
+TEST(QtPlatformProgress, WindowShowsMessageAndFractionAndDisablesTheCaller) {
+    QtPlatform ui;
+    QWidget caller;
+    caller.show();
+    caller.activateWindow();
+    QApplication::setActiveWindow(&caller);
+
+    ui.ShowProgress("Открытие файла...");
+    frmProc* proc = ui.ProgressWindow();
+    ASSERT_NE(proc, nullptr);
+    EXPECT_TRUE(proc->isVisible());
+    EXPECT_EQ(proc->Message(), "Открытие файла...");
+    EXPECT_EQ(proc->Percent(), 0);
+    EXPECT_FALSE(caller.isEnabled());
+    EXPECT_NE(QApplication::overrideCursor(), nullptr);
+
+    EXPECT_EQ(ui.SetProgress(1, 3), 33);
+    EXPECT_EQ(proc->Percent(), 33);
+    proc->grab().save("/tmp/kz-progress.png");
+    EXPECT_EQ(ui.SetProgress(2 * 50, 100), 100);
+    EXPECT_EQ(ui.SetProgress(5, 0), 0);  // an empty text has nothing to scan
+
+    ui.HideProgress();
+    EXPECT_FALSE(proc->isVisible());
+    EXPECT_TRUE(caller.isEnabled());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST(QtPlatformInstance, SecondInstanceIsSeenAndACrashedOneDoesNotBlock) {
+    test::TempDir runtime;
+    const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(runtime.Path()));
+    {
+        QtPlatform first;
+        EXPECT_FALSE(first.AnotherInstanceRunning());
+        EXPECT_FALSE(first.AnotherInstanceRunning());  // asking again is not a second instance
+        QtPlatform second;
+        EXPECT_TRUE(second.AnotherInstanceRunning());
+    }
+    {
+        QtPlatform after;  // the first one ended and let go
+        EXPECT_FALSE(after.AnotherInstanceRunning());
+    }
+    // A lock left by a process that died names a process that no longer runs.
+    {
+        const pid_t child = fork();
+        if (child == 0) {
+            QLockFile lock(QString::fromStdString(runtime / "kervazyl.lock"));
+            lock.setStaleLockTime(0);
+            lock.tryLock(0);
+            _exit(0);  // no destructors: the lock file stays behind
+        }
+        int status = 0;
+        waitpid(child, &status, 0);
+        ASSERT_TRUE(QFile::exists(QString::fromStdString(runtime / "kervazyl.lock")));
+        QtPlatform next;
+        EXPECT_FALSE(next.AnotherInstanceRunning());
+    }
+    if (saved.isNull())
+        qunsetenv("XDG_RUNTIME_DIR");
+    else
+        qputenv("XDG_RUNTIME_DIR", saved);
+}
+
+}  // namespace
+}  // namespace kz
