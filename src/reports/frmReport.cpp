@@ -87,6 +87,11 @@ void frmReport::SetText(const std::string& text) {
 std::string frmReport::Text() const { return ToCrLf(txt->toPlainText()); }
 
 frmReport* ShowReportWindow(App& app, const std::string& text) {
+    // A closed window only waits to be deleted; it is not shown again.
+    if (g_report && (!g_report->isVisible() || &g_report->Owner() != &app)) {
+        g_report->close();
+        g_report = nullptr;
+    }
     if (!g_report) g_report = new frmReport(app);
     g_report->SetText(text);
     g_report->show();

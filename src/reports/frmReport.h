@@ -22,6 +22,7 @@ public:
     void SetText(const std::string& text);
     // The text as it stands, hand edits included, with CR LF line breaks.
     std::string Text() const;
+    App& Owner() const { return app_; }
 
 private:
     App& app_;
