@@ -81,7 +81,8 @@ bool LoadDocument(BudgetFile& d, Platform& ui, const IniFile& ini, const std::st
     if (!NumberValue(ini.Value("user", "sostkol"), sostkol) ||
         !NumberValue(ini.Value("user", "clientkol"), clientkol))
         return false;
-    if (sostkol < 1 || sostkol > kMaxSosts || clientkol < 0 || clientkol > kMaxClients)
+    // No states at all is legal: the main window lets the user delete the last one.
+    if (sostkol < 0 || sostkol > kMaxSosts || clientkol < 0 || clientkol > kMaxClients)
         return false;
     d.sostkol = sostkol;
     d.clientkol = clientkol;

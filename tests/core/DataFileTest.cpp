@@ -228,6 +228,18 @@ TEST(DataFile, ReaderDefaultsAndLetterCase) {
     EXPECT_EQ(ReadBytes(dir / "h2.kv7").find("fifty-one"), std::string::npos);
 }
 
+TEST(DataFile, ADocumentWithoutStatesRoundTrips) {
+    TempDir dir;
+    ScriptedPlatform ui;
+    BudgetFile empty = test::RichDocument();
+    empty.sostkol = 0;
+    ASSERT_TRUE(Save(empty, ui, dir / "e.kv7"));
+    BudgetFile back;
+    ASSERT_TRUE(ReadDataFile(back, ui, dir / "e.kv7", "", nullptr));
+    EXPECT_EQ(back.sostkol, 0);
+    EXPECT_EQ(back.clientkol, 2);
+}
+
 TEST(DataFile, SlotsBeyondTheCountsKeepTheirOldContent) {
     TempDir dir;
     ScriptedPlatform ui;
@@ -283,7 +295,7 @@ TEST(DataFile, HostileFilesAreRefusedWithoutHarm) {
         {"garbage", garbage, damaged.c_str()},
         {"empty", "", damaged.c_str()},
         {"too many states", head + "sostkol=11\r\nclientkol=0\r\n[Sost1]\r\nbal=0\r\n", damaged.c_str()},
-        {"no states", head + "sostkol=0\r\nclientkol=0\r\n", damaged.c_str()},
+        {"negative states", head + "sostkol=-1\r\nclientkol=0\r\n", damaged.c_str()},
         {"negative clients", head + "sostkol=1\r\nclientkol=-3\r\n[Sost1]\r\nbal=0\r\n", damaged.c_str()},
         {"count beyond 16 bits", head + "sostkol=65537\r\n", damaged.c_str()},
         {"bad balance", head + "sostkol=1\r\nclientkol=0\r\n[Sost1]\r\nbal=abc\r\n", damaged.c_str()},
