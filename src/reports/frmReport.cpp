@@ -75,7 +75,7 @@ frmReport::frmReport(App& app, QWidget* parent) : QWidget(parent, Qt::Window), a
     });
     connect(cmdOK, &QPushButton::clicked, this, &QWidget::close);
 
-    resize(640, 520);
+    resize(760, 560);
 }
 
 void frmReport::SetText(const std::string& text) {
@@ -84,7 +84,9 @@ void frmReport::SetText(const std::string& text) {
     txt->setPlainText(shown);
 }
 
-std::string frmReport::Text() const { return ToCrLf(txt->toPlainText()); }
+std::string frmReport::Text() const {
+    return ToCrLf(txt->toPlainText());
+}
 
 frmReport* ShowReportWindow(App& app, const std::string& text) {
     // A closed window only waits to be deleted; it is not shown again.

@@ -13,8 +13,8 @@
 
 #include "core/Files.h"
 #include "gui/App.h"
-#include "reports/frmReport.h"
 #include "reports/StateReport.h"
+#include "reports/frmReport.h"
 #include "startup/frmLogin.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TempDir.h"
@@ -96,8 +96,9 @@ TEST_F(MainWindowGui, ShowsTheDocumentAndCarriesEveryNamedControlAndMenu) {
     EXPECT_EQ(Get<QLabel>("lblUserName")->text(), "Анна");
     EXPECT_EQ(Get<QPlainTextEdit>("txtSostToday")->toPlainText(),
               "Общая сумма 2 состояний: \n1500р.,250$\n\nВы должны:0\nВам должны:0");
-    EXPECT_TRUE(Get<QPlainTextEdit>("txtClientToday")->toPlainText().startsWith(
-        "Есть клиенты, не расплатившиеся за текущий месяц."));
+    EXPECT_TRUE(Get<QPlainTextEdit>("txtClientToday")
+                    ->toPlainText()
+                    .startsWith("Есть клиенты, не расплатившиеся за текущий месяц."));
     EXPECT_TRUE(Get<QPlainTextEdit>("txtRemindToday")->isReadOnly());
 
     EXPECT_EQ(Get<QPushButton>("cmdReport")->toolTip(), "Отчет за месяц по данному состоянию");
@@ -113,9 +114,9 @@ TEST_F(MainWindowGui, ShowsTheDocumentAndCarriesEveryNamedControlAndMenu) {
         file << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
     EXPECT_EQ(file, (QStringList{"mnuItemCreateAllRep", "-", "mnuItemSave", "mnuItemSaveAs", "-",
                                  "mnuItemExit"}));
-    for (const char* name : {"mnuItemPass", "mnuItemErrReport", "mnuItemOptions",
-                             "mnuItemUpdateMe", "mnuItemContents", "mnuItemMainSite",
-                             "mnuItemKervaPage", "mnuItemAbout"})
+    for (const char* name :
+         {"mnuItemPass", "mnuItemErrReport", "mnuItemOptions", "mnuItemUpdateMe", "mnuItemContents",
+          "mnuItemMainSite", "mnuItemKervaPage", "mnuItemAbout"})
         EXPECT_NE(main->findChild<QAction*>(name), nullptr) << name;
 }
 
@@ -199,8 +200,8 @@ TEST_F(MainWindowGui, SaveSaveAsAndCloseFile) {
 
     main->show();
     app.doc.Dirty = true;
-    ui.Answer(Answer::No);   // do not save
-    ui.Answer(Answer::No);   // stay
+    ui.Answer(Answer::No);  // do not save
+    ui.Answer(Answer::No);  // stay
     Get<QToolButton>("imgExit")->click();
     EXPECT_TRUE(main->isVisible());
     EXPECT_TRUE(app.doc.Dirty);

@@ -200,8 +200,8 @@ TEST_F(SaveCommandsTest, AskToSaveAnOlderFormatFileLeadsToTheSaveDialog) {
 }
 
 TEST_F(SaveCommandsTest, CloseFileAsksToSaveThenToClose) {
-    ui.Answer(Answer::No);   // do not save
-    ui.Answer(Answer::No);   // do not close
+    ui.Answer(Answer::No);  // do not save
+    ui.Answer(Answer::No);  // do not close
     EXPECT_FALSE(ConfirmCloseFile(doc, ui, settings, hooks));
     ASSERT_EQ(ui.messages.size(), 2u);
     EXPECT_EQ(ui.messages[0].text, kAskText);
@@ -221,8 +221,8 @@ TEST_F(SaveCommandsTest, ExitConfirmationFollowsTheOption) {
     const std::string ini = dir / "kervazyl.ini";
 
     // On, answered No: the window stays, nothing written, changes kept.
-    ui.Answer(Answer::No);   // do not save
-    ui.Answer(Answer::No);   // do not exit
+    ui.Answer(Answer::No);  // do not save
+    ui.Answer(Answer::No);  // do not exit
     EXPECT_FALSE(ConfirmExit(doc, ui, settings, ini, hooks));
     ASSERT_EQ(ui.messages.size(), 2u);
     EXPECT_EQ(ui.messages[1].text, "Выйти из Kerva?");

@@ -44,8 +44,8 @@ bool Save(BudgetFile& doc, Platform& ui, const AppSettings& settings, const Save
 }
 
 bool SaveAs(BudgetFile& doc, Platform& ui, const AppSettings& settings, const SaveHooks& hooks) {
-    std::string path =
-        ui.SaveFileDialog("Сохранить как...", kDataFileFilter, "*.kv7", InitialFolder(doc.FilePath));
+    std::string path = ui.SaveFileDialog("Сохранить как...", kDataFileFilter, "*.kv7",
+                                         InitialFolder(doc.FilePath));
     if (path.empty()) return false;
     if (!EndsWithNoCase(path, ".kv7")) path += ".kv7";
     if (FileExists(path) &&
@@ -62,9 +62,10 @@ bool SaveAs(BudgetFile& doc, Platform& ui, const AppSettings& settings, const Sa
 
 void AskToSave(BudgetFile& doc, Platform& ui, const AppSettings& settings, const SaveHooks& hooks) {
     if (!doc.Dirty) return;
-    if (ui.MessageBox(JoinParagraphs("Ваши данные изменились и не были сохранены. Сохранить сейчас?",
-                                     "Если не сохранить сейчас, все изменения будут потеряны."),
-                      Icon::Information, Buttons::YesNo, kAppTitle) == Answer::Yes)
+    if (ui.MessageBox(
+            JoinParagraphs("Ваши данные изменились и не были сохранены. Сохранить сейчас?",
+                           "Если не сохранить сейчас, все изменения будут потеряны."),
+            Icon::Information, Buttons::YesNo, kAppTitle) == Answer::Yes)
         Save(doc, ui, settings, hooks);
 }
 

@@ -27,8 +27,7 @@ std::string MainWindowTitle(const std::string& filePath);
 // The save command. A file of the older format is never overwritten in
 // place: the user is told so and the save dialog follows. True when the
 // document was written.
-bool Save(BudgetFile& doc, Platform& ui, const AppSettings& settings,
-          const SaveHooks& hooks = {});
+bool Save(BudgetFile& doc, Platform& ui, const AppSettings& settings, const SaveHooks& hooks = {});
 
 // The save-as command: the save dialog, ".kv7" appended when missing, the
 // overwrite question, then the document is written under the new name and

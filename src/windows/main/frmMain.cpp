@@ -27,7 +27,9 @@ namespace kz {
 
 namespace {
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 // Reminder texts come with CR LF; a text box wants plain line feeds.
 QString Shown(const std::string& s) {
@@ -100,7 +102,9 @@ void Fill(QListWidget* list, const std::vector<std::string>& rows, int sel) {
 }
 
 // A list row, 1-based; 0 when nothing is selected.
-int Row(int currentRow) { return currentRow < 0 ? 0 : currentRow + 1; }
+int Row(int currentRow) {
+    return currentRow < 0 ? 0 : currentRow + 1;
+}
 
 }  // namespace
 
@@ -181,8 +185,7 @@ void frmMain::BuildControls() {
     manageLayout->addSpacing(6);
     manageLayout->addWidget(Label9);
     manageLayout->addLayout(
-        listWithButtons(lstClients, {cmdOpenClient, cmdAddClient, cmdDelClient, cmdClientInfo}),
-        1);
+        listWithButtons(lstClients, {cmdOpenClient, cmdAddClient, cmdDelClient, cmdClientInfo}), 1);
 
     // Reminders.
     QFrame* remind = Panel(central);
@@ -193,7 +196,8 @@ void frmMain::BuildControls() {
     auto* remindLayout = new QVBoxLayout(remind);
     remindLayout->addWidget(Label6);
     remindLayout->addWidget(txtRemindToday, 3);
-    remindLayout->addWidget(Named(new QLabel(QStringLiteral("Состояния:"), remind), "lblSostToday"));
+    remindLayout->addWidget(
+        Named(new QLabel(QStringLiteral("Состояния:"), remind), "lblSostToday"));
     remindLayout->addWidget(txtSostToday, 3);
     remindLayout->addWidget(
         Named(new QLabel(QStringLiteral("Клиенты:"), remind), "lblClientToday"));
@@ -352,9 +356,13 @@ void frmMain::OnCreateAllReports() {
     ShowReportWindow(app_, CreateAllReports(app_.doc, app_.ui()));
 }
 
-void frmMain::OnSave() { Save(app_.doc, app_.ui(), app_.settings, Hooks()); }
+void frmMain::OnSave() {
+    Save(app_.doc, app_.ui(), app_.settings, Hooks());
+}
 
-void frmMain::OnSaveAs() { SaveAs(app_.doc, app_.ui(), app_.settings, Hooks()); }
+void frmMain::OnSaveAs() {
+    SaveAs(app_.doc, app_.ui(), app_.settings, Hooks());
+}
 
 void frmMain::OnCloseFile() {
     if (ConfirmCloseFile(app_.doc, app_.ui(), app_.settings, Hooks())) app_.ReturnToLogin(this);
