@@ -17,7 +17,9 @@ namespace kz {
 namespace {
 App* g_instance = nullptr;
 
-QString Q(const std::string& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+QString Q(const std::string& s) {
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
 }  // namespace
 
 App::App(Platform& ui, std::string programFolder, std::string assetFolder)
@@ -37,9 +39,13 @@ App& App::Get() {
     return *g_instance;
 }
 
-std::string App::SettingsPath() const { return programFolder_ + kSettingsFileName; }
+std::string App::SettingsPath() const {
+    return programFolder_ + kSettingsFileName;
+}
 
-std::string App::DataFolder() const { return programFolder_ + kDataFolderName; }
+std::string App::DataFolder() const {
+    return programFolder_ + kDataFolderName;
+}
 
 frmLogin* App::Login() {
     if (!login_) login_ = std::make_unique<frmLogin>(*this);
@@ -109,13 +115,17 @@ void App::PlaySoundFile(const std::string& fileName) {
     kz::PlaySoundFile(ui_, settings, fileName);
 }
 
-void App::ShowHelp() { kz::ShowHelp(ui_, assetFolder_); }
+void App::ShowHelp() {
+    kz::ShowHelp(ui_, assetFolder_);
+}
 
 void App::ShowAbout(QWidget* parent) {
     frmAbout about(*this, parent);
     about.exec();
 }
 
-std::string App::WindowTitle() const { return MainWindowTitle(doc.FilePath); }
+std::string App::WindowTitle() const {
+    return MainWindowTitle(doc.FilePath);
+}
 
 }  // namespace kz

@@ -10,6 +10,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QTranslator>
 
@@ -46,6 +47,8 @@ int main(int argc, char** argv) {
 
     auto* splash = new kz::frmSplash;
     splash->setCursor(Qt::WaitCursor);
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        splash->move(screen->availableGeometry().center() - splash->rect().center());
     splash->show();
     splash->setFocus();
     if (!commandLine.any) splash->StartTimer();

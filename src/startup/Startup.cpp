@@ -12,7 +12,9 @@ std::string VersionText() {
            "  (Сборка " + std::to_string(kBuildNumber) + ")";
 }
 
-std::string BuildDateText() { return std::string("Обновление: ") + kBuildTag; }
+std::string BuildDateText() {
+    return std::string("Обновление: ") + kBuildTag;
+}
 
 CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     CommandLine cl;
@@ -32,9 +34,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
 
 bool PassStartChecks(Platform& ui) {
     if (ui.AnotherInstanceRunning()) {
-        ui.MessageBox("Приложение Brisklane Kerva Zyl уже запущено. Параллельная работа программ "
-                      "может привести к потере данных.",
-                      Icon::Information);
+        ui.MessageBox(
+            "Приложение Brisklane Kerva Zyl уже запущено. Параллельная работа программ "
+            "может привести к потере данных.",
+            Icon::Information);
         return false;
     }
     const ScreenSize screen = ui.Screen();

@@ -14,7 +14,9 @@
 namespace kz {
 
 namespace {
-QString Q(const std::string& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+QString Q(const std::string& s) {
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
 }  // namespace
 
 frmAbout::frmAbout(App& app, QWidget* parent) : QDialog(parent) {

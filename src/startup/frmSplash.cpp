@@ -24,7 +24,9 @@ constexpr int kWrapTwips = -1000;
 constexpr int kPeriodPx = 80;
 constexpr int kStripHeight = 64;
 
-QString Q(const std::string& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+QString Q(const std::string& s) {
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
 
 void PaintCoin(QPainter& p, QPointF centre, qreal r) {
     QRadialGradient g(centre - QPointF(r / 3, r / 3), r * 1.4);
@@ -96,7 +98,6 @@ frmSplash::frmSplash(QWidget* parent)
     Frame1 = new QFrame(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setFrameShape(QFrame::StyledPanel);
-    Frame1->setCursor(Qt::PointingHandCursor);
     Frame1->setStyleSheet(QStringLiteral(
         "#Frame1 { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #1f3d66, "
         "stop:1 #10233f); border: 1px solid #0b1930; border-radius: 10px; }"
@@ -173,7 +174,9 @@ frmSplash::frmSplash(QWidget* parent)
     Timer1->start();
 }
 
-void frmSplash::StartTimer() { Timer->start(); }
+void frmSplash::StartTimer() {
+    Timer->start();
+}
 
 void frmSplash::CloseSplash(bool byTimer) {
     Timer->stop();

@@ -183,7 +183,8 @@ TEST(Splash, LabelsScrollingAndClosing) {
 TEST(Splash, FrameClickAndTimerClose) {
     frmSplash clicked;
     std::vector<bool> closes;
-    QObject::connect(&clicked, &frmSplash::closed, [&](bool byTimer) { closes.push_back(byTimer); });
+    QObject::connect(&clicked, &frmSplash::closed,
+                     [&](bool byTimer) { closes.push_back(byTimer); });
     auto* frame = clicked.findChild<QWidget*>("Frame1");
     ASSERT_TRUE(frame);
     QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), frame->mapToGlobal(QPointF(5, 5)),

@@ -1,13 +1,13 @@
 // Starts the real program on a virtual X display with a data file on its
 // command line and waits for the main window of that file to appear.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QDate>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <sys/stat.h>
 
 #include "core/DataFile.h"
 #include "support/ScriptedPlatform.h"

@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QFile>
@@ -8,9 +10,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
+#include <QtPrintSupport/QPrinterInfo>
 #include <csignal>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include "platform/qt/QtPlatform.h"
 #include "support/TempDir.h"
@@ -41,9 +42,9 @@ struct BoxReader {
             if (auto* b = qobject_cast<QMessageBox*>(w); b && b->isVisible()) box = b;
         if (!box) {
             // Not shown yet: look again on the next turn of the event loop.
-            if (triesLeft > 0) QTimer::singleShot(0, [this, caption, triesLeft] {
-                Press(caption, triesLeft - 1);
-            });
+            if (triesLeft > 0)
+                QTimer::singleShot(0,
+                                   [this, caption, triesLeft] { Press(caption, triesLeft - 1); });
             return;
         }
         text = box->text();
@@ -116,10 +117,28 @@ TEST(QtPlatformProgress, WindowShowsMessageAndFractionAndDisablesTheCaller) {
     EXPECT_EQ(ui.SetProgress(2 * 50, 100), 100);
     EXPECT_EQ(ui.SetProgress(5, 0), 0);  // an empty text has nothing to scan
 
+    // A reader's message during the operation is answered as usual.
+    BoxReader reader;
+    reader.PressSoon("ОК");
+    EXPECT_EQ(ui.MessageBox("Неверный пароль.", Icon::Exclamation, Buttons::OK, kDefaultTitle),
+              Answer::OK);
+    EXPECT_EQ(reader.text, "Неверный пароль.");
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);  // busy again after
+
     ui.HideProgress();
     EXPECT_FALSE(proc->isVisible());
     EXPECT_TRUE(caller.isEnabled());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST(QtPlatformPrinting, NoPrinterGivesAnErrorNumberAndText) {
+    if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "a printer is installed";
+    QtPlatform ui;
+    int err = 0;
+    std::string text;
+    EXPECT_FALSE(ui.PrintPlainText("Отчет\r\nСтрока", 8, err, text));
+    EXPECT_NE(err, 0);
+    EXPECT_FALSE(text.empty());
 }
 
 TEST(QtPlatformInstance, SecondInstanceIsSeenAndACrashedOneDoesNotBlock) {

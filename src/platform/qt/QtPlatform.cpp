@@ -27,9 +27,13 @@
 
 namespace kz {
 
-QString ToQ(const std::string& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+QString ToQ(const std::string& s) {
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
 
-std::string FromQ(const QString& s) { return s.toUtf8().toStdString(); }
+std::string FromQ(const QString& s) {
+    return s.toUtf8().toStdString();
+}
 
 QString MessageTextToQ(const std::string& s) {
     QString q = ToQ(s);
@@ -51,9 +55,12 @@ QString FilterToQt(const std::string& filter) {
 
 namespace {
 
+// A dialog is centred on the active window; never on the progress window,
+// which hides when the work ends.
 QWidget* DialogParent() {
-    if (QWidget* w = QApplication::activeWindow()) return w;
-    return QApplication::activeModalWidget();
+    QWidget* w = QApplication::activeModalWidget();
+    if (!w) w = QApplication::activeWindow();
+    return qobject_cast<frmProc*>(w) ? nullptr : w;
 }
 
 // The folder of a proposed name joined with the initial folder, as the file
@@ -69,7 +76,9 @@ QString WithSlash(QString folder) {
     return folder;
 }
 
-QString ExecutableFolder() { return QCoreApplication::applicationDirPath(); }
+QString ExecutableFolder() {
+    return QCoreApplication::applicationDirPath();
+}
 
 }  // namespace
 
@@ -89,11 +98,21 @@ Answer QtPlatform::MessageBox(const std::string& text, Icon icon, Buttons button
     box.setText(MessageTextToQ(text));
     box.setTextFormat(Qt::PlainText);
     switch (icon) {
-        case Icon::None: box.setIcon(QMessageBox::NoIcon); break;
-        case Icon::Critical: box.setIcon(QMessageBox::Critical); break;
-        case Icon::Exclamation: box.setIcon(QMessageBox::Warning); break;
-        case Icon::Question: box.setIcon(QMessageBox::Question); break;
-        case Icon::Information: box.setIcon(QMessageBox::Information); break;
+        case Icon::None:
+            box.setIcon(QMessageBox::NoIcon);
+            break;
+        case Icon::Critical:
+            box.setIcon(QMessageBox::Critical);
+            break;
+        case Icon::Exclamation:
+            box.setIcon(QMessageBox::Warning);
+            break;
+        case Icon::Question:
+            box.setIcon(QMessageBox::Question);
+            break;
+        case Icon::Information:
+            box.setIcon(QMessageBox::Information);
+            break;
     }
 
     struct Choice {
@@ -141,9 +160,12 @@ Answer QtPlatform::MessageBox(const std::string& text, Icon icon, Buttons button
         if (c.button == clicked) return c.answer;
     // Closed by the window frame: the escape choice.
     switch (buttons) {
-        case Buttons::OK: return Answer::OK;
-        case Buttons::YesNo: return Answer::No;
-        default: return Answer::Cancel;
+        case Buttons::OK:
+            return Answer::OK;
+        case Buttons::YesNo:
+            return Answer::No;
+        default:
+            return Answer::Cancel;
     }
 }
 
@@ -162,17 +184,15 @@ std::string QtPlatform::InputBox(const std::string& prompt, const std::string& t
 std::string QtPlatform::OpenFileDialog(const std::string& title, const std::string& filter,
                                        const std::string& proposedName,
                                        const std::string& initialFolder) {
-    return FromQ(QFileDialog::getOpenFileName(DialogParent(), ToQ(title),
-                                              DialogStart(proposedName, initialFolder),
-                                              FilterToQt(filter)));
+    return FromQ(QFileDialog::getOpenFileName(
+        DialogParent(), ToQ(title), DialogStart(proposedName, initialFolder), FilterToQt(filter)));
 }
 
 std::string QtPlatform::SaveFileDialog(const std::string& title, const std::string& filter,
                                        const std::string& proposedName,
                                        const std::string& initialFolder) {
-    return FromQ(QFileDialog::getSaveFileName(DialogParent(), ToQ(title),
-                                              DialogStart(proposedName, initialFolder),
-                                              FilterToQt(filter)));
+    return FromQ(QFileDialog::getSaveFileName(
+        DialogParent(), ToQ(title), DialogStart(proposedName, initialFolder), FilterToQt(filter)));
 }
 
 void QtPlatform::ShowProgress(const std::string& message) {
@@ -268,7 +288,7 @@ void QtPlatform::SetClipboardText(const std::string& text) {
 }
 
 bool QtPlatform::StartCalculator(std::string& program, std::string& errorText) {
-    static const char* const kCalculators[] = {"gnome-calculator", "kcalc",    "galculator",
+    static const char* const kCalculators[] = {"gnome-calculator", "kcalc",     "galculator",
                                                "qalculate-gtk",    "mate-calc", "xcalc"};
     for (const char* name : kCalculators) {
         const QString found = QStandardPaths::findExecutable(QString::fromLatin1(name));
@@ -279,8 +299,9 @@ bool QtPlatform::StartCalculator(std::string& program, std::string& errorText) {
         return false;
     }
     program = kCalculators[0];
-    errorText = "Калькулятор не установлен (искались gnome-calculator, kcalc, galculator, "
-                "qalculate-gtk, mate-calc, xcalc).";
+    errorText =
+        "Калькулятор не установлен (искались gnome-calculator, kcalc, galculator, "
+        "qalculate-gtk, mate-calc, xcalc).";
     return false;
 }
 
@@ -329,7 +350,8 @@ std::string QtPlatform::AssetFolder() {
     if (exe.exists(QStringLiteral("Help")) || exe.exists(QStringLiteral("start.wav")) ||
         exe.exists(QStringLiteral("coins.wav")))
         return FromQ(WithSlash(exe.absolutePath()));
-    return FromQ(WithSlash(QDir::cleanPath(exe.absoluteFilePath(QStringLiteral("../share/kervazyl")))));
+    return FromQ(
+        WithSlash(QDir::cleanPath(exe.absoluteFilePath(QStringLiteral("../share/kervazyl")))));
 }
 
 }  // namespace kz

@@ -15,7 +15,6 @@ class QWidget;
 
 namespace kz {
 
-
 QString ToQ(const std::string& s);
 std::string FromQ(const QString& s);
 // Message texts use CR LF; Qt shows a plain LF.
@@ -62,8 +61,8 @@ public:
     std::string AssetFolder() override;
 
     // Tests (and unattended runs) may answer message boxes themselves.
-    using MessageHook = std::function<Answer(const std::string& text, Icon icon,
-                                             Buttons buttons, const std::string& title)>;
+    using MessageHook = std::function<Answer(const std::string& text, Icon icon, Buttons buttons,
+                                             const std::string& title)>;
     void SetMessageHook(MessageHook hook) { messageHook_ = std::move(hook); }
 
     // The progress window while it shows (for tests); null otherwise.

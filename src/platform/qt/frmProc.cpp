@@ -7,8 +7,8 @@
 namespace kz {
 
 frmProc::frmProc(QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
-                          Qt::WindowTitleHint) {
+    : QWidget(parent,
+              Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     setObjectName(QStringLiteral("frmProc"));
     setWindowTitle(QStringLiteral("Brisklane Kerva Zyl"));
     setAttribute(Qt::WA_ShowWithoutActivating);
@@ -34,12 +34,20 @@ frmProc::frmProc(QWidget* parent)
     adjustSize();
 }
 
-void frmProc::SetMessage(const QString& text) { lblMessage_->setText(text); }
+void frmProc::SetMessage(const QString& text) {
+    lblMessage_->setText(text);
+}
 
-void frmProc::SetPercent(int percent) { bar_->setValue(qBound(0, percent, 100)); }
+void frmProc::SetPercent(int percent) {
+    bar_->setValue(qBound(0, percent, 100));
+}
 
-int frmProc::Percent() const { return bar_->value(); }
+int frmProc::Percent() const {
+    return bar_->value();
+}
 
-QString frmProc::Message() const { return lblMessage_->text(); }
+QString frmProc::Message() const {
+    return lblMessage_->text();
+}
 
 }  // namespace kz
