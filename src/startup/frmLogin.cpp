@@ -132,15 +132,22 @@ frmLogin::frmLogin(App& app, QWidget* parent) : QWidget(parent), app_(app) {
     buttons->addWidget(cmdEnter);
     buttons->addWidget(cmdCancel);
 
+    auto* heading = new QLabel(QString::fromUtf8(kAppTitle), this);
+    QFont big = heading->font();
+    big.setPointSizeF(big.pointSizeF() * 1.8);
+    big.setBold(true);
+    heading->setFont(big);
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(18, 18, 18, 18);
     layout->setSpacing(12);
+    layout->addWidget(heading);
     layout->addWidget(Label1);
     layout->addWidget(actionBox);
     layout->addWidget(framePass);
     layout->addStretch();
     layout->addLayout(buttons);
-    resize(640, 420);
+    resize(680, 480);
 
     connect(Option1, &QRadioButton::toggled, this, [this](bool on) { ChooseOpen(!on); });
     connect(cmdEnter, &QPushButton::clicked, this, &frmLogin::OpenOrCreate);
@@ -154,8 +161,6 @@ frmLogin::frmLogin(App& app, QWidget* parent) : QWidget(parent), app_(app) {
     });
     connect(calc, &QAction::triggered, this, &frmLogin::LaunchCalculator);
     connect(update, &QAction::triggered, this, [this] { ShowUpdateUnavailable(app_.ui()); });
-    connect(txtFile, &QLineEdit::returnPressed, cmdEnter, &QPushButton::click);
-    connect(txtPass, &QLineEdit::returnPressed, cmdEnter, &QPushButton::click);
 
     Option1->setChecked(true);
     ChooseOpen(false);
@@ -178,6 +183,17 @@ void frmLogin::closeEvent(QCloseEvent* event) {
     WriteSettings(app_.ui(), app_.SettingsPath(), app_.settings);
     event->accept();
     QApplication::quit();
+}
+
+// The enter button is the window's default: Enter anywhere presses it (the
+// text fields pass the key on).
+void frmLogin::keyPressEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        cmdEnter->isEnabled()) {
+        cmdEnter->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void frmLogin::ChooseOpen(bool open) {

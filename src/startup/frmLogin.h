@@ -2,8 +2,8 @@
 
 #include <QWidget>
 
-class QButtonGroup;
 class QCloseEvent;
+class QKeyEvent;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -31,6 +31,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void ChooseOpen(bool open);
