@@ -8,50 +8,18 @@
 
 #include "core/DataFile.h"
 #include "core/Document.h"
-#include "cli/ConsolePlatform.h"
-
-#include <sstream>
+#include "bench/BenchPlatform.h"
+#include "support/SampleDocuments.h"
 
 namespace {
 
 using namespace kz;
 
-BudgetFile FullDocument() {
-    BudgetFile d;
-    FillNewDocumentDefaults(d);
-    d.sostkol = kMaxSosts;
-    d.clientkol = kMaxClients;
-    for (int i = 1; i <= kMaxSosts; ++i) {
-        SostRecord& s = d.Sost(i);
-        s.sostname = "Состояние " + std::to_string(i);
-        s.bal = 123456.78 * i;
-        for (const auto& info : kSostLists)
-            for (int j = 0; j < kListSize; ++j)
-                (s.*(info.list))[static_cast<std::size_t>(j)] =
-                    std::to_string(1000 + j) + ",5\t05.10.2002\tЗарплата за месяц " +
-                    std::to_string(j) + "\t3\t0\t05.11.2002";
-    }
-    for (int i = 1; i <= kMaxClients; ++i) {
-        ClientRecord& c = d.Client(i);
-        c.clientname = "Клиент " + std::to_string(i);
-        c.clinfo = "Сведения\r\nвторая строка";
-        for (const auto& info : kClientLists)
-            for (int j = 0; j < kListSize; ++j)
-                (c.*(info.list))[static_cast<std::size_t>(j)] =
-                    "ежемесячно\tоплата за ноябрь " + std::to_string(j) + "\t1500";
-    }
-    for (int k = 0; k < kSavedPhones; ++k)
-        d.phones[static_cast<std::size_t>(k)] = "Абонент " + std::to_string(k) + "\t+7 900";
-    for (int k = 0; k < 300; ++k) d.notes += "Строка заметок номер " + std::to_string(k) + "\r\n";
-    return d;
-}
-
 struct Fixture {
-    std::ostringstream sink;
-    cli::ConsolePlatform ui{sink};
+    bench::BenchPlatform ui{Date{2026, 12, 5}};
     AppSettings settings;
     std::string plainPath, protectedPath;
-    BudgetFile doc = FullDocument();
+    BudgetFile doc = test::FullDocument();
 
     Fixture() {
         settings.BackUp = false;

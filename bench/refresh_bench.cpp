@@ -1,46 +1,14 @@
 // The main window's refresh on a full document, and a full state report.
 #include <benchmark/benchmark.h>
 
+#include "bench/BenchPlatform.h"
+
 #include <string>
 
 #include "reports/Refresh.h"
 #include "reports/StateReport.h"
 
 namespace {
-
-// A desktop that is never asked anything: a fixed clock and silent dialogs.
-class QuietPlatform : public kz::Platform {
-public:
-    kz::Answer MessageBox(const std::string&, kz::Icon, kz::Buttons, const std::string&) override {
-        return kz::Answer::OK;
-    }
-    std::string InputBox(const std::string&, const std::string&, const std::string&) override {
-        return {};
-    }
-    std::string OpenFileDialog(const std::string&, const std::string&, const std::string&,
-                               const std::string&) override {
-        return {};
-    }
-    std::string SaveFileDialog(const std::string&, const std::string&, const std::string&,
-                               const std::string&) override {
-        return {};
-    }
-    void ShowProgress(const std::string&) override {}
-    int SetProgress(long long, long long) override { return 0; }
-    void HideProgress() override {}
-    void SetBusy(bool) override {}
-    kz::DateTime Now() override { return {{2002, 10, 5}, 12, 0, 0}; }
-    std::optional<kz::Date> FileModificationDate(const std::string&) override { return {}; }
-    void PlaySound(const std::string&) override {}
-    bool PrintPlainText(const std::string&, int, int&, std::string&) override { return true; }
-    void SetClipboardText(const std::string&) override {}
-    bool StartCalculator(std::string&, std::string&) override { return true; }
-    bool OpenHelpPage(const std::string&, std::string&) override { return true; }
-    bool AnotherInstanceRunning() override { return false; }
-    kz::ScreenSize Screen() override { return {}; }
-    std::string ProgramFolder() override { return "/tmp/"; }
-    std::string AssetFolder() override { return "/tmp/"; }
-};
 
 // 10 states with every list full (debts with interest and return dates), 20
 // clients with full payment and return lists in which every monthly payment
@@ -87,7 +55,7 @@ kz::BudgetFile FullDocument() {
 
 void BM_RefreshFullDocument(benchmark::State& state) {
     kz::BudgetFile doc = FullDocument();
-    QuietPlatform ui;
+    kz::bench::BenchPlatform ui({2002, 10, 5});
     for (auto _ : state) {
         kz::MainView v = kz::RefreshMainWindow(doc, ui);
         benchmark::DoNotOptimize(v);
@@ -97,7 +65,7 @@ BENCHMARK(BM_RefreshFullDocument)->Unit(benchmark::kMillisecond);
 
 void BM_FullStateReport(benchmark::State& state) {
     kz::BudgetFile doc = FullDocument();
-    QuietPlatform ui;
+    kz::bench::BenchPlatform ui({2002, 10, 5});
     for (auto _ : state) {
         std::string text = kz::StateReport(doc, ui, 1, {2002, 10, 5});
         benchmark::DoNotOptimize(text);
@@ -111,7 +79,7 @@ namespace {
 void BM_RefreshStatesOnly(benchmark::State& state) {
     kz::BudgetFile doc = FullDocument();
     doc.clientkol = 0;
-    QuietPlatform ui;
+    kz::bench::BenchPlatform ui({2002, 10, 5});
     for (auto _ : state) {
         kz::MainView v = kz::RefreshMainWindow(doc, ui);
         benchmark::DoNotOptimize(v);

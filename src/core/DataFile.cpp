@@ -248,42 +248,35 @@ void SetMonthFlags(BudgetFile& doc, Platform& ui, const std::string& dataPath) {
     }
 }
 
-bool ReadDataFile(BudgetFile& doc, Platform& ui, const std::string& path,
-                  const std::string& password, const RefreshRoutine& refresh,
-                  const std::string* plain) {
+bool OpenDataText(Platform& ui, const std::string& path, const std::string& password,
+                  const std::string* plain, const char* plainType, const char* cipherType,
+                  IniFile& ini) {
     if (!FileExists(path)) {
         ShowFileNotFound(ui, path);
         return false;
     }
-    const bool isProtected = plain != nullptr;
-    IniFile ini;
-    if (plain) {
-        if (LooksLikeUtf8(*plain)) {
-            ui.MessageBox(kUtf8Message, Icon::Information);
-            return false;
-        }
-        ini.Load(Cp1251ToUtf8(*plain));
-    } else {
-        std::string bytes;
+    std::string bytes;
+    if (!plain) {
         int err = 0;
         if (!ReadWholeFile(path, bytes, err)) {
             ui.MessageBox("Ошибка при открытии служебного файла.", Icon::Information);
             return false;
         }
-        if (LooksLikeUtf8(bytes)) {
-            ui.MessageBox(kUtf8Message, Icon::Information);
-            return false;
-        }
-        ini.Load(Cp1251ToUtf8(bytes));
     }
+    const std::string& text = plain ? *plain : bytes;
+    if (LooksLikeUtf8(text)) {
+        ui.MessageBox(kUtf8Message, Icon::Information);
+        return false;
+    }
+    ini.Load(Cp1251ToUtf8(text));
 
     const std::string type = ini.Value("", "type");
-    if (isProtected && type != "Kerva70cr") {
+    if (plain && type != cipherType) {
         ui.MessageBox("Неверно декодирован файл. Убедитесь, что пароль введен правильно.",
                       Icon::Information);
         return false;
     }
-    if (!isProtected && type != "Kerva70st") {
+    if (!plain && type != plainType) {
         ShowDamagedFile(ui);
         return false;
     }
@@ -291,6 +284,15 @@ bool ReadDataFile(BudgetFile& doc, Platform& ui, const std::string& path,
         ui.MessageBox("Вы ввели неверный пароль!", Icon::Exclamation);
         return false;
     }
+    return true;
+}
+
+bool ReadDataFile(BudgetFile& doc, Platform& ui, const std::string& path,
+                  const std::string& password, const RefreshRoutine& refresh,
+                  const std::string* plain) {
+    IniFile ini;
+    if (!OpenDataText(ui, path, password, plain, "Kerva70st", "Kerva70cr", ini)) return false;
+    const bool isProtected = plain != nullptr;
 
     BudgetFile loaded = doc;
     loaded.Dirty = false;

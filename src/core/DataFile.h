@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/Document.h"
+#include "core/IniFile.h"
 #include "core/Settings.h"
 #include "platform/Platform.h"
 
@@ -46,6 +47,14 @@ bool NewDocument(BudgetFile& doc, Platform& ui, const AppSettings& settings,
 // Sets LastDate, ReportsReady and MonthEndDue of a freshly read document
 // from the modification date of its file.
 void SetMonthFlags(BudgetFile& doc, Platform& ui, const std::string& dataPath);
+
+// The first steps of every reader: the file exists, its text is read (or the
+// deciphered text taken), the type line says `plainType` (a plain file) or
+// `cipherType` (deciphered text) and the stored password is `password`. Shows
+// the message of the first step that fails.
+bool OpenDataText(Platform& ui, const std::string& path, const std::string& password,
+                  const std::string* plain, const char* plainType, const char* cipherType,
+                  IniFile& ini);
 
 // The messages every reader shares.
 void ShowFileNotFound(Platform& ui, const std::string& path);

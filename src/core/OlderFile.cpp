@@ -10,31 +10,9 @@ namespace kz {
 bool ReadOlderFile(BudgetFile& doc, Platform& ui, const std::string& path,
                    const std::string& password, const RefreshRoutine& refresh,
                    const std::string* plain) {
-    if (!FileExists(path)) {
-        ShowFileNotFound(ui, path);
-        return false;
-    }
-    const bool isProtected = plain != nullptr;
     IniFile ini;
-    if (plain) {
-        ini.Load(Cp1251ToUtf8(*plain));
-    } else if (!ini.Open(ui, path)) {
-        return false;
-    }
-    const std::string type = ini.Value("", "type");
-    if (isProtected && type != "Kerva60cr") {
-        ui.MessageBox("Неверно декодирован файл. Убедитесь, что пароль введен правильно.",
-                      Icon::Information);
-        return false;
-    }
-    if (!isProtected && type != "Kerva60st") {
-        ShowDamagedFile(ui);
-        return false;
-    }
-    if (ini.Value("user", "pass") != password) {
-        ui.MessageBox("Вы ввели неверный пароль!", Icon::Exclamation);
-        return false;
-    }
+    if (!OpenDataText(ui, path, password, plain, "Kerva60st", "Kerva60cr", ini)) return false;
+    const bool isProtected = plain != nullptr;
 
     BudgetFile d = doc;
     d.Dirty = false;
