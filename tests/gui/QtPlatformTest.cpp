@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFile>
 #include <QLabel>
 #include <QLockFile>
@@ -139,6 +140,28 @@ TEST(QtPlatformPrinting, NoPrinterGivesAnErrorNumberAndText) {
     EXPECT_FALSE(ui.PrintPlainText("Отчет\r\nСтрока", 8, err, text));
     EXPECT_NE(err, 0);
     EXPECT_FALSE(text.empty());
+}
+
+TEST(QtPlatformDesktop, ClipboardCalculatorAndFolders) {
+    QtPlatform ui;
+    ui.SetClipboardText("4607001234567");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "4607001234567");
+
+    // With no calculator to be found the caller gets a name and a reason.
+    test::TempDir empty;
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QByteArray::fromStdString(empty.Path()));
+    std::string program, error;
+    EXPECT_FALSE(ui.StartCalculator(program, error));
+    qputenv("PATH", path);
+    EXPECT_EQ(program, "gnome-calculator");
+    EXPECT_FALSE(error.empty());
+
+    // The test program's folder is writable and holds no help pages.
+    const std::string exe = QCoreApplication::applicationDirPath().toStdString();
+    EXPECT_EQ(ui.ProgramFolder(), exe + "/");
+    const std::string assets = ui.AssetFolder();
+    EXPECT_TRUE(assets.ends_with("/share/kervazyl/")) << assets;
 }
 
 TEST(QtPlatformInstance, SecondInstanceIsSeenAndACrashedOneDoesNotBlock) {
