@@ -126,6 +126,10 @@ TEST(QtPlatformProgress, WindowShowsMessageAndFractionAndDisablesTheCaller) {
     EXPECT_EQ(reader.text, "Неверный пароль.");
     EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);  // busy again after
 
+    // Deciphering hands over to reading under the same window.
+    ui.ShowProgress("Декодирование файла...");
+    EXPECT_EQ(proc->Message(), "Декодирование файла...");
+
     ui.HideProgress();
     EXPECT_FALSE(proc->isVisible());
     EXPECT_TRUE(caller.isEnabled());

@@ -1,10 +1,9 @@
-#include "startup/Startup.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "core/Files.h"
+#include "startup/Startup.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TempDir.h"
 
@@ -102,17 +101,6 @@ TEST(StartSequence, LaterStartsReadTheSettingsAndHonourSoundsOff) {
     }
 }
 
-TEST(StartSequence, ExistingDataFolderIsKept) {
-    TempDir dir;
-    std::error_code ec;
-    std::filesystem::create_directory(dir / "Kerva Files", ec);
-    test::WriteBytes(dir / "Kerva Files/home.kv7", "x");
-    ScriptedPlatform ui;
-    AppSettings settings;
-    PrepareStart(ui, settings, dir.Path());
-    EXPECT_EQ(test::ReadBytes(dir / "Kerva Files/home.kv7"), "x");
-}
-
 TEST(Help, MissingPageFailedBrowserAndSuccess) {
     TempDir dir;
     {
@@ -160,11 +148,6 @@ TEST(CommandLineArgs, AnyArgumentSkipsTheWaitAndOpenAlsoEnters) {
     EXPECT_TRUE(dangling.any);
     EXPECT_EQ(dangling.file, "");
     EXPECT_FALSE(dangling.enter);
-}
-
-TEST(VersionTexts, SplashLabels) {
-    EXPECT_EQ(VersionText(), "Версия 7.0  (Сборка 1300)");
-    EXPECT_EQ(BuildDateText(), "Обновление: 05.10.2002.a");
 }
 
 }  // namespace

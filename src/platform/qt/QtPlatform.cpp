@@ -196,15 +196,24 @@ std::string QtPlatform::SaveFileDialog(const std::string& title, const std::stri
 }
 
 void QtPlatform::ShowProgress(const std::string& message) {
-    QWidget* window = QApplication::activeWindow();
-    if (window && window != proc_.data()) {
-        disabledWindow_ = window;
-        window->setEnabled(false);
+    // A second call while the window shows only changes the message.
+    if (!progressShown_) {
+        progressShown_ = true;
+        QWidget* window = QApplication::activeWindow();
+        if (window && window != proc_.data()) {
+            disabledWindow_ = window;
+            window->setEnabled(false);
+        }
+        SetBusy(true);
     }
-    SetBusy(true);
     if (!proc_) proc_ = new frmProc();
     proc_->SetMessage(ToQ(message));
     proc_->SetPercent(0);
+    proc_->adjustSize();
+    if (QWidget* over = disabledWindow_.data())
+        proc_->move(over->frameGeometry().center() - proc_->rect().center());
+    else if (QScreen* screen = QGuiApplication::primaryScreen())
+        proc_->move(screen->availableGeometry().center() - proc_->rect().center());
     proc_->show();
     proc_->raise();
     QCoreApplication::processEvents();
@@ -218,9 +227,12 @@ int QtPlatform::SetProgress(long long value, long long max) {
 }
 
 void QtPlatform::HideProgress() {
-    if (disabledWindow_) disabledWindow_->setEnabled(true);
-    disabledWindow_ = nullptr;
-    SetBusy(false);
+    if (progressShown_) {
+        progressShown_ = false;
+        if (disabledWindow_) disabledWindow_->setEnabled(true);
+        disabledWindow_ = nullptr;
+        SetBusy(false);
+    }
     QCoreApplication::processEvents();
     if (proc_) proc_->hide();
 }

@@ -75,6 +75,7 @@ private:
     std::unique_ptr<QLockFile> lock_;
     std::unique_ptr<QSoundEffect> sound_;
     int busyDepth_ = 0;
+    bool progressShown_ = false;
 };
 
 }  // namespace kz
