@@ -50,6 +50,7 @@ int main(int argc, char** argv) {
     if (QScreen* screen = QGuiApplication::primaryScreen())
         splash->move(screen->availableGeometry().center() - splash->rect().center());
     splash->show();
+    splash->activateWindow();
     splash->setFocus();
     if (!commandLine.any) splash->StartTimer();
 
