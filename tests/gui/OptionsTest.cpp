@@ -11,19 +11,9 @@
 namespace kz {
 namespace {
 
-using test::ScriptedPlatform;
-using test::TempDir;
-
-template <class T>
-T* Find(QWidget* w, const char* name) {
-    T* found = w->findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(found, nullptr) << name;
-    return found;
-}
-
-TEST(OptionsWindow, BackupWarningAndSaving) {
-    TempDir dir;
-    ScriptedPlatform ui;
+TEST(OptionsWindow, BackupWarningSaveAndCancel) {
+    test::TempDir dir;
+    test::ScriptedPlatform ui;
     App app(ui, dir.Path(), dir.Path());
     app.settings.Sound = false;
 
@@ -31,9 +21,10 @@ TEST(OptionsWindow, BackupWarningAndSaving) {
     EXPECT_EQ(w.windowTitle(), "Настройка Brisklane Kerva");
     w.LoadOpt();
     w.show();
-    auto* backUp = Find<QCheckBox>(&w, "chkBackUp");
-    auto* sound = Find<QCheckBox>(&w, "chkSound");
-    auto* exitConf = Find<QCheckBox>(&w, "chkExitConf");
+    auto* backUp = w.findChild<QCheckBox*>("chkBackUp");
+    auto* sound = w.findChild<QCheckBox*>("chkSound");
+    auto* exitConf = w.findChild<QCheckBox*>("chkExitConf");
+    ASSERT_TRUE(backUp && sound && exitConf);
     EXPECT_TRUE(backUp->isChecked());
     EXPECT_FALSE(sound->isChecked());
     EXPECT_TRUE(exitConf->isChecked());
@@ -42,29 +33,31 @@ TEST(OptionsWindow, BackupWarningAndSaving) {
     ui.Answer(Answer::No);
     backUp->click();
     EXPECT_TRUE(backUp->isChecked());
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].title, "Предупреждение");
-
     ui.Answer(Answer::Yes);
     backUp->click();
     EXPECT_FALSE(backUp->isChecked());
     sound->click();
     exitConf->click();
-    EXPECT_EQ(ui.messages.size(), 2u);  // only unticking the backup asks
-    EXPECT_TRUE(app.settings.BackUp);   // nothing saved yet
+    ASSERT_EQ(ui.messages.size(), 2u);  // only unticking the backup asks
+    EXPECT_EQ(ui.messages[0].text,
+              "Эта функция очень рекомендуется. Ее выключение может привести к потере данных в "
+              "некоторых случаях!\r\n\r\nВы уверены, что хотите выключить ее?");
+    EXPECT_EQ(ui.messages[0].title, "Предупреждение");
+    EXPECT_EQ(ui.messages[0].icon, Icon::Exclamation);
+    EXPECT_EQ(ui.messages[0].buttons, Buttons::YesNo);
+    EXPECT_TRUE(app.settings.BackUp);  // nothing saved before the button
 
-    Find<QPushButton>(&w, "cmdOK")->click();
+    w.findChild<QPushButton*>("cmdOK")->click();
     EXPECT_FALSE(w.isVisible());
     EXPECT_FALSE(app.settings.BackUp);
     EXPECT_TRUE(app.settings.Sound);
     EXPECT_FALSE(app.settings.ExitConf);
 
-    // Cancel keeps the settings as they were.
     frmOptions again(app);
     again.LoadOpt();
     again.show();
-    Find<QCheckBox>(&again, "chkSound")->click();
-    Find<QPushButton>(&again, "cmdCancel")->click();
+    again.findChild<QCheckBox*>("chkSound")->click();
+    again.findChild<QPushButton*>("cmdCancel")->click();
     EXPECT_TRUE(app.settings.Sound);
     ui.ExpectAllAnswered();
 }

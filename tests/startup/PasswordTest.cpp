@@ -26,41 +26,14 @@ PassForm Form(PassAction action, std::string oldPass, std::string newPass, std::
     return f;
 }
 
-TEST(PassWindow, ChoicesFollowTheProtection) {
-    BudgetFile doc;
-    PassForm form;
-    PreparePassForm(doc, form);
-    EXPECT_EQ(form.action, PassAction::New);
-    EXPECT_TRUE(form.newEnabled);
-    EXPECT_FALSE(form.changeEnabled);
-    EXPECT_FALSE(form.deleteEnabled);
-
-    doc.IsProtected = true;
-    PreparePassForm(doc, form);
-    EXPECT_EQ(form.action, PassAction::Change);
-    EXPECT_FALSE(form.newEnabled);
-    EXPECT_TRUE(form.changeEnabled);
-    EXPECT_TRUE(form.deleteEnabled);
-
-    const PassFieldsEnabled fresh = FieldsFor(PassAction::New);
-    const PassFieldsEnabled change = FieldsFor(PassAction::Change);
-    const PassFieldsEnabled remove = FieldsFor(PassAction::Delete);
-    EXPECT_FALSE(fresh.oldPass);
-    EXPECT_TRUE(fresh.newPass && fresh.confPass);
-    EXPECT_TRUE(change.oldPass && change.newPass && change.confPass);
-    EXPECT_TRUE(remove.oldPass);
-    EXPECT_FALSE(remove.newPass || remove.confPass);
-}
-
-TEST(PassWindow, NewPasswordMustMatchAndNotBeEmpty) {
+TEST(PassWindow, NewPasswordMustMatchAndBeUsable) {
     ScriptedPlatform ui;
     BudgetFile doc;
     doc.FilePath = "/nowhere/home.kv7";
-
     EXPECT_FALSE(ApplyPassword(doc, ui, Form(PassAction::New, "", "Secret", "secret")));
     EXPECT_FALSE(ApplyPassword(doc, ui, Form(PassAction::New, "", "", "")));
-    // A character the file's code page cannot hold would make the file
-    // impossible to encipher.
+    // A character the file's code page lacks would make the file impossible
+    // to encipher.
     EXPECT_FALSE(ApplyPassword(doc, ui, Form(PassAction::New, "", "ключ✓", "ключ✓")));
     ASSERT_EQ(ui.messages.size(), 3u);
     EXPECT_EQ(ui.messages[0].text, kMismatch);
@@ -69,58 +42,57 @@ TEST(PassWindow, NewPasswordMustMatchAndNotBeEmpty) {
     EXPECT_NE(ui.messages[2].text.find("нельзя сохранить"), std::string::npos);
     EXPECT_FALSE(doc.IsProtected);
     EXPECT_EQ(doc.pass, "");
-
-    ASSERT_TRUE(ApplyPassword(doc, ui, Form(PassAction::New, "", "Ключ 42", "Ключ 42")));
-    EXPECT_TRUE(doc.IsProtected);
-    EXPECT_EQ(doc.pass, "Ключ 42");
-    EXPECT_FALSE(doc.Dirty);
-    EXPECT_EQ(ui.messages.back().text,
-              "Пароль успешно активирован. Чтобы сохранить все изменения, сохраните Ваш файл.");
-    EXPECT_EQ(ui.messages.back().icon, Icon::Information);
-    EXPECT_EQ(doc.PendingBackupDelete, "");
 }
 
-TEST(PassWindow, AnUnprotectedBackupMayBeDeletedAtTheNextSave) {
+TEST(PassWindow, AnUnprotectedBackupIsDeletedByTheNextSaveOnly) {
     TempDir dir;
     ScriptedPlatform ui;
     BudgetFile doc = test::RichDocument();
     doc.FilePath = dir / "home.kv7";
-    AppSettings settings;  // backups on
+    AppSettings settings;
     ASSERT_TRUE(WriteDataFile(doc, ui, settings));
-    ASSERT_TRUE(WriteDataFile(doc, ui, settings));
+    ASSERT_TRUE(WriteDataFile(doc, ui, settings));  // the second makes the backup
     const std::string backup = dir / "home.bak.kv7";
     ASSERT_TRUE(FileExists(backup));
     ui.messages.clear();
 
     ui.Answer(Answer::No);
-    ASSERT_TRUE(ApplyPassword(doc, ui, Form(PassAction::New, "", "pw", "pw")));
-    ASSERT_EQ(ui.messages.size(), 2u);
+    ASSERT_TRUE(ApplyPassword(doc, ui, Form(PassAction::New, "", "Ключ 42", "Ключ 42")));
+    EXPECT_EQ(doc.PendingBackupDelete, "");
+    ui.Answer(Answer::Yes);
+    ASSERT_TRUE(ApplyPassword(doc, ui, Form(PassAction::New, "", "Ключ 42", "Ключ 42")));
+    EXPECT_EQ(doc.PendingBackupDelete, backup);
+    EXPECT_TRUE(doc.IsProtected);
+    EXPECT_EQ(doc.pass, "Ключ 42");
+    EXPECT_FALSE(doc.Dirty);
+    EXPECT_TRUE(FileExists(backup));
+
+    ASSERT_EQ(ui.messages.size(), 4u);
+    EXPECT_EQ(ui.messages[0].text,
+              "Пароль успешно активирован. Чтобы сохранить все изменения, сохраните Ваш файл.");
+    EXPECT_EQ(ui.messages[0].icon, Icon::Information);
     EXPECT_EQ(ui.messages[1].text,
               "Существует резервная копия этого файла, не защищенная паролем:\r\n" + backup +
                   "\r\n\r\nДля обеспечения безопасности рекомендуется удалить этот файл после "
                   "успешного сохранения защищенного файла. Выполнить это удаление?");
     EXPECT_EQ(ui.messages[1].title, "Служба безопасности");
-    EXPECT_EQ(ui.messages[1].icon, Icon::Information);
     EXPECT_EQ(ui.messages[1].buttons, Buttons::YesNo);
-    EXPECT_EQ(doc.PendingBackupDelete, "");
-
-    ui.Answer(Answer::Yes);
-    ASSERT_TRUE(ApplyPassword(doc, ui, Form(PassAction::New, "", "pw", "pw")));
-    EXPECT_EQ(doc.PendingBackupDelete, backup);
-    EXPECT_TRUE(FileExists(backup));  // deleted only by a save
 
     settings.BackUp = false;
     ASSERT_TRUE(WriteDataFile(doc, ui, settings));
     EXPECT_FALSE(FileExists(backup));
-    std::string plain;
-    ASSERT_TRUE(DecipherBytes(test::ReadBytes(doc.FilePath), "pw", plain));
+    std::string plain, key;
+    ASSERT_TRUE(PasswordBytes("Ключ 42", key));
+    ASSERT_TRUE(DecipherBytes(test::ReadBytes(doc.FilePath), key, plain));
     EXPECT_EQ(plain.substr(0, 16), "type=Kerva70cr\r\n");
     ui.ExpectAllAnswered();
 }
 
-TEST(PassWindow, ChangeNeedsTheOldPasswordExactly) {
+TEST(PassWindow, ChangeAndDeleteNeedTheCurrentPasswordExactly) {
+    TempDir dir;
     ScriptedPlatform ui;
-    BudgetFile doc;
+    BudgetFile doc = test::RichDocument();
+    doc.FilePath = dir / "home.kv7";
     doc.IsProtected = true;
     doc.pass = "Ключ";
 
@@ -128,35 +100,23 @@ TEST(PassWindow, ChangeNeedsTheOldPasswordExactly) {
     EXPECT_EQ(ui.messages.back().text,
               "Неправильно введен старый пароль! Убедитесь, что вводите его в нужном регистре и "
               "на нужном языке!");
-    EXPECT_EQ(ui.messages.back().icon, Icon::Information);
     EXPECT_FALSE(ApplyPassword(doc, ui, Form(PassAction::Change, "Ключ", "new", "neW")));
     EXPECT_EQ(ui.messages.back().text, kMismatch);
     EXPECT_FALSE(ApplyPassword(doc, ui, Form(PassAction::Change, "Ключ", "", "")));
     EXPECT_EQ(doc.pass, "Ключ");
-    EXPECT_TRUE(doc.IsProtected);
 
     ASSERT_TRUE(ApplyPassword(doc, ui, Form(PassAction::Change, "Ключ", "new", "new")));
     EXPECT_EQ(doc.pass, "new");
     EXPECT_TRUE(doc.IsProtected);
     EXPECT_EQ(ui.messages.back().text,
               "Пароль успешно изменен. Чтобы сохранить все изменения, сохраните Ваш файл.");
-}
 
-TEST(PassWindow, DeletingNeedsTheCurrentPasswordAndSavesPlain) {
-    TempDir dir;
-    ScriptedPlatform ui;
-    BudgetFile doc = test::RichDocument();
-    doc.FilePath = dir / "home.kv7";
-    doc.IsProtected = true;
-    doc.pass = "pw";
-
-    EXPECT_FALSE(ApplyPassword(doc, ui, Form(PassAction::Delete, "PW", "", "")));
+    EXPECT_FALSE(ApplyPassword(doc, ui, Form(PassAction::Delete, "NEW", "", "")));
     EXPECT_EQ(ui.messages.back().text,
               "Неправильно введен пароль! Убедитесь, что вводите его в нужном регистре и на "
               "нужном языке!");
     EXPECT_TRUE(doc.IsProtected);
-
-    ASSERT_TRUE(ApplyPassword(doc, ui, Form(PassAction::Delete, "pw", "", "")));
+    ASSERT_TRUE(ApplyPassword(doc, ui, Form(PassAction::Delete, "new", "", "")));
     EXPECT_FALSE(doc.IsProtected);
     EXPECT_EQ(doc.pass, "");
     EXPECT_EQ(ui.messages.back().text,
