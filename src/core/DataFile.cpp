@@ -329,10 +329,13 @@ bool OpenDocument(BudgetFile& doc, Platform& ui, const std::string& path,
 bool NewDocument(BudgetFile& doc, Platform& ui, const AppSettings& settings,
                  const std::string& path, const RefreshRoutine& refresh) {
     {
-        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+        // A file the user agreed to overwrite is not emptied here: the save
+        // below replaces it, and its old content becomes the backup copy.
+        const bool existed = FileExists(path);
+        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
         int err = fd < 0 ? errno : 0;
         if (fd >= 0) {
-            if (::write(fd, "\r\n", 2) != 2) err = errno ? errno : EIO;
+            if (!existed && ::write(fd, "\r\n", 2) != 2) err = errno ? errno : EIO;
             if (::close(fd) != 0 && err == 0) err = errno;
         }
         if (err != 0) {

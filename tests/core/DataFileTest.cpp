@@ -87,6 +87,18 @@ TEST(NewDocument, ResetsEverySlotOfTheOpenDocument) {
     EXPECT_EQ(ReadBytes(dir / "new.kv7"), Cp(kNewFile));
 }
 
+TEST(NewDocument, CreatingOverAFileKeepsItAsTheBackup) {
+    TempDir dir;
+    ScriptedPlatform ui;
+    test::WriteBytes(dir / "home.kv7", "the user's old file");
+    test::WriteBytes(dir / "home.bak.kv7", "an older backup");
+    BudgetFile doc;
+    ASSERT_TRUE(NewDocument(doc, ui, AppSettings{}, dir / "home.kv7", nullptr));
+    EXPECT_EQ(ReadBytes(dir / "home.kv7"), Cp(kNewFile));
+    EXPECT_EQ(ReadBytes(dir / "home.bak.kv7"), "the user's old file");
+    EXPECT_TRUE(ui.messages.empty());
+}
+
 TEST(NewDocument, FailureToCreateLeavesTheDocument) {
     ScriptedPlatform ui;
     BudgetFile doc = test::RichDocument();
