@@ -1,0 +1,86 @@
+#include "tools/Notepad.h"
+
+#include "core/TextFiles.h"
+
+namespace kz {
+
+namespace {
+
+// Line feeds become CR LF; `brackets` also turns "[" into "{".
+std::string WithCrLf(std::string_view text, bool brackets) {
+    std::string out;
+    out.reserve(text.size() + text.size() / 16);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\r') {
+            out += "\r\n";
+            if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        } else if (c == '\n') {
+            out += "\r\n";
+        } else if (c == '[' && brackets) {
+            out += '{';
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string NotesForEditor(std::string_view notes) {
+    std::string out;
+    out.reserve(notes.size());
+    for (std::size_t i = 0; i < notes.size(); ++i) {
+        if (notes[i] == '\r') {
+            out += '\n';
+            if (i + 1 < notes.size() && notes[i + 1] == '\n') ++i;
+        } else {
+            out += notes[i];
+        }
+    }
+    return out;
+}
+
+std::string NotesFromEditor(std::string_view text) {
+    return WithCrLf(text, true);
+}
+
+void OpenNotes(BudgetFile& doc, const std::function<void(const std::string&)>& fill) {
+    const bool wasDirty = doc.Dirty;
+    fill(NotesForEditor(doc.notes));
+    if (!wasDirty) doc.Dirty = false;
+}
+
+void NoteEdited(BudgetFile& doc, std::string_view editorText) {
+    doc.Dirty = true;
+    doc.notes = NotesFromEditor(editorText);
+}
+
+void StoreNotes(BudgetFile& doc, std::string_view editorText) {
+    doc.notes = NotesFromEditor(editorText);
+}
+
+std::string DateTimeStamp(const DateTime& now) {
+    return FormatDate(now.date) + " " + FormatTime(now);
+}
+
+std::string AppendDateTime(std::string_view text, const DateTime& now) {
+    return std::string(text) + "\r\n" + DateTimeStamp(now);
+}
+
+bool ConfirmClearNotes(Platform& ui) {
+    return ui.MessageBox("Вы уверены, что хотите очистить весь текст?", Icon::Question,
+                         Buttons::YesNo) == Answer::Yes;
+}
+
+bool PrintNotes(Platform& ui, std::string_view editorText) {
+    if (editorText.empty()) return false;
+    if (ui.MessageBox("Вы уверены, что хотите распечатать текст Записной книжки?", Icon::Question,
+                      Buttons::YesNo) == Answer::No)
+        return false;
+    PrintText(ui, WithCrLf(editorText, false));
+    return true;
+}
+
+}  // namespace kz
