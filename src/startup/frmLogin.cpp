@@ -17,6 +17,8 @@
 
 #include "gui/App.h"
 #include "startup/Login.h"
+#include "tools/frmErrorReport.h"
+#include "tools/frmShtrih.h"
 
 namespace kz {
 
@@ -96,11 +98,10 @@ frmLogin::frmLogin(App& app, QWidget* parent) : QWidget(parent), app_(app) {
     mnuAdFunc = new QMenu(QStringLiteral("Дополнительные функции"), this);
     mnuAdFunc->setObjectName("mnuAdFunc");
     QAction* calc = MenuItem(mnuAdFunc, "mnuItemCalc", QStringLiteral("Калькулятор"));
-    // The barcode and error-notes windows are not part of the program yet.
-    MenuItem(mnuAdFunc, "mnuItemShtrih", QStringLiteral("Проверка штрих-кода"))->setEnabled(false);
+    QAction* shtrih = MenuItem(mnuAdFunc, "mnuItemShtrih", QStringLiteral("Проверка штрих-кода"));
     mnuAdFunc->addSeparator();
-    MenuItem(mnuAdFunc, "mnuItemErrReport", QStringLiteral("Отчет об ошибках Kerva Zyl"))
-        ->setEnabled(false);
+    QAction* errReport =
+        MenuItem(mnuAdFunc, "mnuItemErrReport", QStringLiteral("Отчет об ошибках Kerva Zyl"));
     QAction* update =
         MenuItem(mnuAdFunc, "mnuItemUpdateMe", QStringLiteral("Обновление Kerva Zyl..."));
 
@@ -160,6 +161,8 @@ frmLogin::frmLogin(App& app, QWidget* parent) : QWidget(parent), app_(app) {
         mnuAdFunc->popup(cmdAdditional->mapToGlobal(QPoint(0, cmdAdditional->height())));
     });
     connect(calc, &QAction::triggered, this, &frmLogin::LaunchCalculator);
+    connect(shtrih, &QAction::triggered, this, [this] { ShowBarcodeWindow(app_, this); });
+    connect(errReport, &QAction::triggered, this, [this] { ShowErrorReportWindow(app_, this); });
     connect(update, &QAction::triggered, this, [this] { ShowUpdateUnavailable(app_.ui()); });
 
     Option1->setChecked(true);

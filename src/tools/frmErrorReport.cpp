@@ -31,8 +31,7 @@ QPushButton* NamedButton(const char* name, const QString& text, QWidget* parent)
 
 }  // namespace
 
-frmErrorReport::frmErrorReport(App& app, QWidget* parent)
-    : QWidget(parent, Qt::Window), app_(app) {
+frmErrorReport::frmErrorReport(App& app, QWidget* parent) : QWidget(parent, Qt::Window), app_(app) {
     setObjectName("frmErrorReport");
     setWindowTitle(QStringLiteral("Отчет об ошибках Kerva Zyl"));
     setAttribute(Qt::WA_DeleteOnClose);

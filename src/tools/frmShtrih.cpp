@@ -56,7 +56,8 @@ frmShtrih::frmShtrih(App& app, QWidget* parent) : QWidget(parent, Qt::Window), a
     Metka1->setWordWrap(true);
 
     // Digits only: the check would read anything else as 0 anyway.
-    auto* digit = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]")), this);
+    auto* digit =
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]")), this);
     QFont digitFont = font();
     digitFont.setPointSizeF(digitFont.pointSizeF() * 1.6);
     auto* digits = new QHBoxLayout;
