@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QFrame>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -62,6 +63,7 @@ frmShtrih::frmShtrih(App& app, QWidget* parent) : QWidget(parent, Qt::Window), a
     digitFont.setPointSizeF(digitFont.pointSizeF() * 1.6);
     auto* digits = new QHBoxLayout;
     digits->setSpacing(4);
+    digits->setContentsMargins(12, 12, 12, 12);
     digits->addStretch(1);
     for (int i = 0; i < kBarcodeLength; ++i) {
         auto* box = new QLineEdit(this);
@@ -98,20 +100,24 @@ frmShtrih::frmShtrih(App& app, QWidget* parent) : QWidget(parent, Qt::Window), a
     buttons->addWidget(cmdStart);
     buttons->addWidget(cmd);
 
+    auto* code = new QGroupBox(this);
+    code->setLayout(digits);
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(18, 18, 18, 18);
     layout->setSpacing(14);
     layout->addWidget(Label1);
     layout->addWidget(Metka1);
-    layout->addLayout(digits);
-    layout->addStretch(1);
+    layout->addWidget(code);
     layout->addLayout(buttons);
+    // A small tool: its size is what its content needs.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    Metka1->setMinimumWidth(540);
 
     connect(cmdStart, &QPushButton::clicked, this, &frmShtrih::CheckBarcode);
     connect(cmdClear, &QPushButton::clicked, this, &frmShtrih::ClearBarcode);
     connect(cmd, &QPushButton::clicked, this, &QWidget::close);
 
-    resize(560, 260);
     txt.front()->setFocus();
 }
 
