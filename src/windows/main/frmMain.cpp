@@ -19,8 +19,14 @@
 #include "gui/App.h"
 #include "reports/ReportFiles.h"
 #include "reports/frmReport.h"
+#include "startup/Login.h"
 #include "startup/frmOptions.h"
 #include "startup/frmPass.h"
+#include "tools/frmConv.h"
+#include "tools/frmErrorReport.h"
+#include "tools/frmNote.h"
+#include "tools/frmPhone.h"
+#include "tools/frmShtrih.h"
 #include "windows/main/MainWindow.h"
 
 namespace kz {
@@ -225,8 +231,19 @@ void frmMain::BuildControls() {
     setupLayout->addWidget(lstIE, 1);
     setupLayout->addLayout(ieButtons);
     setupLayout->addWidget(lblDelIE, 0, Qt::AlignRight);
+    frameConv = new frmConv(app_, setup);
+    setupLayout->addWidget(frameConv);
     setupLayout->addStretch(1);
     setupLayout->addWidget(cmdHelp);
+
+    // The small tools, in one row under the panels.
+    cmdCalc = Button(central, QStringLiteral("Калькулятор"), "cmdCalc");
+    cmdNotepad = Button(central, QStringLiteral("Записная книжка"), "cmdNotepad");
+    cmdPhoneBook = Button(central, QStringLiteral("Телефонная книга"), "cmdPhoneBook");
+    cmdShtrihCheck = Button(central, QStringLiteral("Проверка штрих-кода"), "cmdShtrihCheck");
+    auto* tools = new QHBoxLayout;
+    for (QPushButton* b : {cmdCalc, cmdNotepad, cmdPhoneBook, cmdShtrihCheck})
+        tools->addWidget(b, 1);
 
     auto* body = new QHBoxLayout;
     body->addWidget(manage, 4);
@@ -236,6 +253,7 @@ void frmMain::BuildControls() {
     auto* layout = new QVBoxLayout(central);
     layout->addLayout(head);
     layout->addLayout(body, 1);
+    layout->addLayout(tools);
 
     for (QLabel* label : {lblUserName, lblDelIE}) label->installEventFilter(this);
 }
@@ -261,8 +279,6 @@ void frmMain::BuildMenus() {
     mnuItemPass = item(mnuOptions, QStringLiteral("Защита паролем..."), "mnuItemPass");
     mnuItemErrReport =
         item(mnuOptions, QStringLiteral("Отчет об ошибках Kerva Zyl"), "mnuItemErrReport");
-    // The error notes page is not part of this window yet.
-    mnuItemErrReport->setEnabled(false);
     mnuOptions->addSeparator();
     mnuItemOptions = item(mnuOptions, QStringLiteral("Параметры..."), "mnuItemOptions");
     mnuOptions->addSeparator();
@@ -310,12 +326,18 @@ void frmMain::Connect() {
     connect(Image1, &QToolButton::clicked, this, &frmMain::OnSave);
     connect(imgExit, &QToolButton::clicked, this, &frmMain::OnCloseFile);
     connect(cmdHelp, &QPushButton::clicked, this, [this] { app_.ShowHelp(); });
+    connect(cmdCalc, &QPushButton::clicked, this, &frmMain::OnCalc);
+    connect(cmdNotepad, &QPushButton::clicked, this, [this] { OpenNotepad(app_, this); });
+    connect(cmdPhoneBook, &QPushButton::clicked, this, [this] { ShowPhoneBook(app_, this); });
+    connect(cmdShtrihCheck, &QPushButton::clicked, this, [this] { ShowBarcodeWindow(app_, this); });
 
     connect(mnuItemCreateAllRep, &QAction::triggered, this, &frmMain::OnCreateAllReports);
     connect(mnuItemSave, &QAction::triggered, this, &frmMain::OnSave);
     connect(mnuItemSaveAs, &QAction::triggered, this, &frmMain::OnSaveAs);
     connect(mnuItemExit, &QAction::triggered, this, &QWidget::close);
     connect(mnuItemPass, &QAction::triggered, this, &frmMain::OnPassword);
+    connect(mnuItemErrReport, &QAction::triggered, this,
+            [this] { ShowErrorReportWindow(app_, this); });
     connect(mnuItemOptions, &QAction::triggered, this, &frmMain::OnOptions);
     connect(mnuItemUpdateMe, &QAction::triggered, this, &frmMain::OnUpdateMe);
     // The maker's web pages are not shipped; both items lead to the help pages.
@@ -345,6 +367,7 @@ void frmMain::ShowView() {
 SaveHooks frmMain::Hooks() {
     SaveHooks hooks;
     hooks.setTitle = [this](const std::string& title) { setWindowTitle(Q(title)); };
+    hooks.closeNotepad = &CloseNotepad;
     return hooks;
 }
 
@@ -365,7 +388,11 @@ void frmMain::OnSaveAs() {
 }
 
 void frmMain::OnCloseFile() {
-    if (ConfirmCloseFile(app_.doc, app_.ui(), app_.settings, Hooks())) app_.ReturnToLogin(this);
+    if (!ConfirmCloseFile(app_.doc, app_.ui(), app_.settings, Hooks())) return;
+    // The notepad and the phone book belong to the file being closed.
+    CloseNotepad();
+    ClosePhoneBook();
+    app_.ReturnToLogin(this);
 }
 
 void frmMain::OnPassword() {
@@ -383,6 +410,10 @@ void frmMain::OnOptions() {
 void frmMain::OnUpdateMe() {
     app_.ui().MessageBox("В настоящий момент сервис недоступен.", Icon::Information, Buttons::OK,
                          kAppTitle);
+}
+
+void frmMain::OnCalc() {
+    LaunchCalculator(app_.ui());
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

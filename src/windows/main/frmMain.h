@@ -17,6 +17,7 @@ class QToolButton;
 namespace kz {
 
 class App;
+class frmConv;
 
 // The hub while a data file is open: the states, clients and currency units
 // with their operations, the user name, the reminder boxes and the menus.
@@ -57,6 +58,7 @@ private:
     void OnPassword();
     void OnOptions();
     void OnUpdateMe();
+    void OnCalc();
 
     App& app_;
     MainView view_;
@@ -93,6 +95,12 @@ private:
     QPushButton* cmdChangeIE = nullptr;
     QLabel* lblDelIE = nullptr;
     QPushButton* cmdHelp = nullptr;
+
+    QPushButton* cmdCalc = nullptr;
+    QPushButton* cmdNotepad = nullptr;
+    QPushButton* cmdPhoneBook = nullptr;
+    QPushButton* cmdShtrihCheck = nullptr;
+    frmConv* frameConv = nullptr;
 
     QMenu* mnuFile = nullptr;
     QAction* mnuItemCreateAllRep = nullptr;

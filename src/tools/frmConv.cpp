@@ -1,0 +1,112 @@
+#include "tools/frmConv.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "gui/App.h"
+
+namespace kz {
+
+namespace {
+
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+template <typename W>
+W* Named(W* w, const char* name) {
+    w->setObjectName(QString::fromLatin1(name));
+    return w;
+}
+
+}  // namespace
+
+frmConv::frmConv(App& app, QWidget* parent)
+    : QGroupBox(QStringLiteral("Конвертер валют"), parent), app_(app) {
+    setObjectName("frameConv");
+
+    Label1 = Named(new QLabel(QStringLiteral("Соотношение:"), this), "Label1");
+    txt1 = Named(new QLineEdit(this), "txt1");
+    Label13 = Named(new QLabel(QStringLiteral("и.е.1 ="), this), "Label13");
+    txt2 = Named(new QLineEdit(this), "txt2");
+    Label10 = Named(new QLabel(QStringLiteral("и.е2"), this), "Label10");
+    op1to2 = Named(new QRadioButton(QStringLiteral("и.е.1 => и.е.2"), this), "op1to2");
+    op2to1 = Named(new QRadioButton(QStringLiteral("и.е.2 => и.е.1"), this), "op2to1");
+    op1to2->setChecked(true);
+    Label14 = Named(new QLabel(QStringLiteral("Введите исх.сумму:"), this), "Label14");
+    txtIN = Named(new QLineEdit(this), "txtIN");
+    cmdConv = Named(new QPushButton(QStringLiteral("ОК"), this), "cmdConv");
+    cmdConv->setToolTip(QStringLiteral("Конвертировать"));
+    Label15 = Named(new QLabel(QStringLiteral("Результат:"), this), "Label15");
+    txtRes = Named(new QLineEdit(this), "txtRes");
+    txtRes->setReadOnly(true);
+    cmdCopy = Named(new QPushButton(QStringLiteral("Буф."), this), "cmdCopy");
+    cmdCopy->setToolTip(QStringLiteral("Скопировать результат в буфер обмена"));
+
+    // The two buttons share one width so that the fields beside them line up.
+    const int buttonWidth = std::max(cmdConv->sizeHint().width(), cmdCopy->sizeHint().width());
+    for (QPushButton* b : {cmdConv, cmdCopy}) {
+        b->setAutoDefault(false);
+        b->setFixedWidth(buttonWidth);
+    }
+    for (QLineEdit* field : {txt1, txt2}) field->setMinimumWidth(36);
+
+    auto* ratio = new QHBoxLayout;
+    ratio->addWidget(txt1, 1);
+    ratio->addWidget(Label13);
+    ratio->addWidget(txt2, 1);
+    ratio->addWidget(Label10);
+
+    auto* grid = new QGridLayout(this);
+    grid->setVerticalSpacing(4);
+    grid->addWidget(Label1, 0, 0, 1, 2);
+    grid->addLayout(ratio, 1, 0, 1, 2);
+    grid->addWidget(op1to2, 2, 0, 1, 2);
+    grid->addWidget(op2to1, 3, 0, 1, 2);
+    grid->addWidget(Label14, 4, 0, 1, 2);
+    grid->addWidget(txtIN, 5, 0);
+    grid->addWidget(cmdConv, 5, 1);
+    grid->addWidget(Label15, 6, 0, 1, 2);
+    grid->addWidget(txtRes, 7, 0);
+    grid->addWidget(cmdCopy, 7, 1);
+    grid->setColumnStretch(0, 1);
+
+    connect(cmdConv, &QPushButton::clicked, this, &frmConv::OnConvert);
+    connect(txtIN, &QLineEdit::returnPressed, this, &frmConv::OnConvert);
+    connect(cmdCopy, &QPushButton::clicked, this, &frmConv::OnCopy);
+}
+
+ConverterForm frmConv::Form() const {
+    ConverterForm form;
+    form.ratio1 = txt1->text().toStdString();
+    form.ratio2 = txt2->text().toStdString();
+    form.amount = txtIN->text().toStdString();
+    form.result = txtRes->text().toStdString();
+    form.oneToTwo = op1to2->isChecked();
+    return form;
+}
+
+void frmConv::SetForm(const ConverterForm& form) {
+    txt1->setText(Q(form.ratio1));
+    txt2->setText(Q(form.ratio2));
+    txtIN->setText(Q(form.amount));
+    txtRes->setText(Q(form.result));
+    (form.oneToTwo ? op1to2 : op2to1)->setChecked(true);
+}
+
+void frmConv::OnConvert() {
+    ConverterForm form = Form();
+    Convert(app_.ui(), form);
+    // The comma rule shows its rewriting even when the conversion is refused.
+    SetForm(form);
+}
+
+void frmConv::OnCopy() {
+    CopyResult(app_.ui(), Form());
+}
+
+}  // namespace kz
