@@ -182,7 +182,8 @@ TEST(Installation, InstalledProgramFindsItsAssetsAndWritesOnlyToTheUserDataFolde
         root ? "setpriv --reuid=65534 --regid=65534 --clear-groups env HOME=" +
                    Quote(dir / "home") + " "
              : "";
-    const int rc = Shell(asUser + "timeout 150 xvfb-run -a -s '-screen 0 1024x768x24' bash " +
+    // -noreset: the display must outlive the probe for the program that follows.
+    const int rc = Shell(asUser + "timeout 150 xvfb-run -a -s '-noreset -screen 0 1024x768x24' bash " +
                        Quote(script) + " >" + Quote(log) + " 2>&1");
     const std::string runLog = test::ReadBytes(log);
     const std::string report = test::ReadBytes(probeOut);
