@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QPointer>
 #include <QPushButton>
 #include <QTableWidget>
@@ -98,10 +99,12 @@ void frmPhone::Run(Op op) {
 }
 
 void frmPhone::TakeSelection() {
-    // Grid row r (0-based) stands for slot r + 1.
-    const int row = Grid->currentRow();
-    view_.row = row < 0 ? 0 : row + 1;
-    view_.col = Grid->currentColumn() < 0 ? 1 : Grid->currentColumn();
+    // Grid row r (0-based) stands for slot r + 1. The current cell alone is
+    // no choice: the grid sets one by itself when it takes the focus.
+    const QModelIndexList selected = Grid->selectionModel()->selectedRows();
+    const int row = selected.isEmpty() ? -1 : selected.first().row();
+    view_.row = row + 1;
+    view_.col = Grid->currentRow() == row && Grid->currentColumn() >= 0 ? Grid->currentColumn() : 1;
 }
 
 void frmPhone::ShowRows() {

@@ -93,6 +93,9 @@ TEST_F(ToolsGui, PhoneBookGridFollowsTheDocument) {
     auto* grid = Get<QTableWidget>(phone, "Grid");
     ASSERT_EQ(grid->rowCount(), 100);
     EXPECT_EQ(grid->item(1, 1)->text(), "Аптека");
+    grid->setFocus();  // a current cell without a chosen row is no choice
+    Get<QPushButton>(phone, "cmdDel")->click();
+    EXPECT_EQ(ui.messages.back().text, "Сначала выберите запись!");
 
     grid->setCurrentCell(1, 1);
     ui.Answer(Answer::Yes);
