@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <QApplication>
 #include <QThread>
 #include <QWidget>
 #include <cassert>
@@ -83,6 +84,15 @@ void App::SwitchWindow(QWidget* from, QWidget* to) {
 }
 
 bool App::CloseProgram(QWidget* window) {
+    // Tool windows close first, so that one holding unsaved text can ask and
+    // the notepad can hand its text to the document before the save question.
+    // One that stays open keeps the program running.
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w == window || !w->isVisible() || !w->isWindow() || w->windowType() == Qt::Popup ||
+            w == static_cast<QWidget*>(main_.get()) || w == static_cast<QWidget*>(login_.get()))
+            continue;
+        if (!w->close()) return false;
+    }
     SaveHooks hooks;
     if (window)
         hooks.setTitle = [window](const std::string& title) { window->setWindowTitle(Q(title)); };

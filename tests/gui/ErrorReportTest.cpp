@@ -74,5 +74,22 @@ TEST(ErrorNotesWindowGui, OpensTheFileAsksAtClosingAndSaves) {
     EXPECT_EQ(t.ui.messages.size(), 1u);
 }
 
+TEST(ErrorNotesWindowGui, UnsavedNotesAskBeforeTheProgramEnds) {
+    NotesWindow t;
+    t.app.settings.ExitConf = false;
+    frmErrorReport* w = t.Open();
+    ASSERT_NE(w, nullptr);
+    w->findChild<QPlainTextEdit*>("Text1")->appendPlainText(QStringLiteral("Ошибка"));
+    // Cancel at the notes' question keeps the program running.
+    t.ui.Answer(Answer::Cancel);
+    EXPECT_FALSE(t.app.CloseProgram(t.app.Login()));
+    EXPECT_EQ(ShownNotesWindow(), w);
+    // Yes saves the notes, then the program ends.
+    t.ui.Answer(Answer::Yes);
+    EXPECT_TRUE(t.app.CloseProgram(t.app.Login()));
+    EXPECT_EQ(test::ReadBytes(t.path), "\xCE\xF8\xE8\xE1\xEA\xE0\r\n");
+    t.ui.ExpectAllAnswered();
+}
+
 }  // namespace
 }  // namespace kz
