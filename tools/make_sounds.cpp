@@ -122,7 +122,7 @@ bool WriteWave(const std::filesystem::path& path, const Samples& s) {
 
 Samples StartSound() {
     Samples s = Silence(1.3);
-    AddChimeNote(s, 0.0, 659.25, 1.3, 0.8);   // E5
+    AddChimeNote(s, 0.0, 659.25, 1.3, 0.8);    // E5
     AddChimeNote(s, 0.22, 987.77, 1.08, 0.7);  // B5, a fifth above
     Finish(s, 0.55, 0.005, 0.25);
     return s;
@@ -160,9 +160,8 @@ int main(int argc, char** argv) {
     const struct {
         const char* name;
         Samples samples;
-    } sounds[] = {{"start.wav", StartSound()},
-                  {"blikup.wav", BlikupSound()},
-                  {"coins.wav", CoinsSound()}};
+    } sounds[] = {
+        {"start.wav", StartSound()}, {"blikup.wav", BlikupSound()}, {"coins.wav", CoinsSound()}};
     for (const auto& sound : sounds) {
         if (!WriteWave(folder / sound.name, sound.samples)) {
             std::fprintf(stderr, "make_sounds: cannot write %s\n",

@@ -77,7 +77,7 @@ TEST(Installation, InstalledProgramFindsItsAssetsAndWritesOnlyToTheUserDataFolde
     const fs::path prefix = fs::path(dir.Path()) / "prefix";
     const std::string installLog = dir / "install.log";
     ASSERT_EQ(Shell(Quote(KZ_CMAKE_COMMAND) + " --install " + Quote(KZ_BUILD_DIR) + " --prefix " +
-                  Quote(prefix) + " >" + Quote(installLog) + " 2>&1"),
+                    Quote(prefix) + " >" + Quote(installLog) + " 2>&1"),
               0)
         << test::ReadBytes(installLog);
 
@@ -163,7 +163,8 @@ TEST(Installation, InstalledProgramFindsItsAssetsAndWritesOnlyToTheUserDataFolde
             << "export PATH=" << Quote(dir / "fakebin") << ":$PATH\n"
             << "export QT_QPA_PLATFORM=xcb\n"
             << Quote(probe) << " >" << Quote(probeOut) << " 2>&1\n"
-            << "for i in $(seq 1 40); do [ -s " << Quote(opened) << " ] && break; sleep 0.25; done\n"
+            << "for i in $(seq 1 40); do [ -s " << Quote(opened)
+            << " ] && break; sleep 0.25; done\n"
             << Quote(prefix / "bin/kervazyl") << " --open " << Quote(file) << " &\n"
             << "pid=$!\n"
             << "for i in $(seq 1 120); do\n"
@@ -178,13 +179,16 @@ TEST(Installation, InstalledProgramFindsItsAssetsAndWritesOnlyToTheUserDataFolde
     }
     chmod(script.c_str(), 0755);
     const std::string log = dir / "run.log";
-    const std::string asUser =
-        root ? "setpriv --reuid=65534 --regid=65534 --clear-groups env HOME=" +
-                   Quote(dir / "home") + " "
-             : "";
+    std::string asUser;
+    if (root)
+        asUser =
+            "setpriv --reuid=65534 --regid=65534 --clear-groups env HOME=" + Quote(dir / "home") +
+            " ";
     // -noreset: the display must outlive the probe for the program that follows.
-    const int rc = Shell(asUser + "timeout 150 xvfb-run -a -s '-noreset -screen 0 1024x768x24' bash " +
-                       Quote(script) + " >" + Quote(log) + " 2>&1");
+    // Displays from :170 on, so as not to race the other display tests for :99.
+    const int rc =
+        Shell(asUser + "timeout 150 xvfb-run -a -n 170 -s '-noreset -screen 0 1024x768x24' bash " +
+              Quote(script) + " >" + Quote(log) + " 2>&1");
     const std::string runLog = test::ReadBytes(log);
     const std::string report = test::ReadBytes(probeOut);
     EXPECT_EQ(rc, 0) << runLog;

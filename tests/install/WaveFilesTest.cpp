@@ -46,8 +46,7 @@ std::string ParseWave(const std::string& b, Wave& w) {
         } else if (id == "data") {
             if (!haveFormat) return "data before format";
             if (size % 2) return "odd data size for 16-bit samples";
-            for (size_t i = 0; i < size; i += 2)
-                w.samples.push_back(int16_t(LE(b, at + 8 + i, 2)));
+            for (size_t i = 0; i < size; i += 2) w.samples.push_back(int16_t(LE(b, at + 8 + i, 2)));
             haveData = true;
         }
         at += 8 + size + (size & 1);
