@@ -349,7 +349,11 @@ ScreenSize QtPlatform::Screen() {
 
 std::string QtPlatform::ProgramFolder() {
     const QString exe = ExecutableFolder();
-    if (QFileInfo(exe).isWritable()) return FromQ(WithSlash(exe));
+    // An installed program (bin/ beside share/kervazyl) never writes into its
+    // installation, even when run by a user who could.
+    const bool installed =
+        QFileInfo::exists(QDir(exe).absoluteFilePath(QStringLiteral("../share/kervazyl")));
+    if (!installed && QFileInfo(exe).isWritable()) return FromQ(WithSlash(exe));
     QString base = qEnvironmentVariable("XDG_DATA_HOME");
     if (base.isEmpty()) base = QDir::homePath() + QStringLiteral("/.local/share");
     const QString folder = base + QStringLiteral("/kervazyl");
