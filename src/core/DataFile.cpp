@@ -17,24 +17,6 @@ namespace kz {
 
 namespace {
 
-// Free texts keep their line breaks as CR LF in the file.
-std::string CrLfLines(const std::string& text) {
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '\r') {
-            out += "\r\n";
-            if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
-        } else if (c == '\n') {
-            out += "\r\n";
-        } else {
-            out += c;
-        }
-    }
-    return out;
-}
-
 void Line(std::string& out, std::string_view a, std::string_view b = {}) {
     out += a;
     out += b;
@@ -176,7 +158,7 @@ std::string DataFileText(const BudgetFile& doc, bool enciphered) {
         Line(out, "reput=", std::to_string(c.reput));
         WriteLists(out, c, kClientLists, i);
         Line(out, "[clinfo" + std::to_string(i) + "]");
-        Line(out, CrLfLines(c.clinfo));
+        Line(out, CrLfLineBreaks(c.clinfo));
     }
     Line(out, "[phones]");
     for (int k = 1; k <= kSavedPhones; ++k) {
@@ -184,7 +166,7 @@ std::string DataFileText(const BudgetFile& doc, bool enciphered) {
         if (!p.empty()) Line(out, "p" + std::to_string(k) + "=", p);
     }
     Line(out, "[notes]");
-    Line(out, CrLfLines(doc.notes));
+    Line(out, CrLfLineBreaks(doc.notes));
     Line(out, "");
     return out;
 }

@@ -191,6 +191,21 @@ std::string SetField(std::string_view text, char sep, int n, std::string_view va
     return out;
 }
 
+std::string CrLfLineBreaks(std::string_view text) {
+    std::string out;
+    out.reserve(text.size() + text.size() / 16);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\r' || c == '\n') {
+            out += "\r\n";
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
 std::string FileNameOf(std::string_view path) {
     auto p = path.find_last_of("\\/");
     return std::string(p == std::string_view::npos ? path : path.substr(p + 1));

@@ -47,6 +47,10 @@ bool EqualsNoCase(std::string_view a, std::string_view b);
 // Lower case of ASCII and Cyrillic letters in a UTF-8 text.
 std::string ToLower(std::string_view utf8);
 
+// Every line break (CR LF, LF or a lone CR) written as CR LF, the form of
+// texts in files and messages.
+std::string CrLfLineBreaks(std::string_view text);
+
 // Lines of a text: CR LF, LF and a lone CR each end a line; a final line
 // break does not start another line.
 template <class F>

@@ -17,15 +17,6 @@ struct BusyPointer {
     ~BusyPointer() { ui.SetBusy(false); }
 };
 
-std::string WithCrLf(const std::string& text) {
-    std::string out;
-    out.reserve(text.size() + 2);
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) out += '\r';
-        out += text[i];
-    }
-    return out + "\r\n";
-}
 
 }  // namespace
 
@@ -71,7 +62,7 @@ bool WriteTextFile(Platform& ui, const std::string& path, const std::string& tex
     std::string description;
     {
         BusyPointer busy(ui);
-        if (!Utf8ToCp1251(WithCrLf(text), bytes, &bad)) {
+        if (!Utf8ToCp1251(CrLfLineBreaks(text) + "\r\n", bytes, &bad)) {
             ok = false;
             description = UnwritableCharText(bad);
         } else {

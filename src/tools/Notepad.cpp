@@ -1,32 +1,9 @@
 #include "tools/Notepad.h"
 
+#include "core/Text.h"
 #include "core/TextFiles.h"
 
 namespace kz {
-
-namespace {
-
-// Line feeds become CR LF; `brackets` also turns "[" into "{".
-std::string WithCrLf(std::string_view text, bool brackets) {
-    std::string out;
-    out.reserve(text.size() + text.size() / 16);
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '\r') {
-            out += "\r\n";
-            if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
-        } else if (c == '\n') {
-            out += "\r\n";
-        } else if (c == '[' && brackets) {
-            out += '{';
-        } else {
-            out += c;
-        }
-    }
-    return out;
-}
-
-}  // namespace
 
 std::string NotesForEditor(std::string_view notes) {
     std::string out;
@@ -43,7 +20,11 @@ std::string NotesForEditor(std::string_view notes) {
 }
 
 std::string NotesFromEditor(std::string_view text) {
-    return WithCrLf(text, true);
+    std::string out = CrLfLineBreaks(text);
+    // A line starting with "[" would end the notes when the file is read.
+    for (char& c : out)
+        if (c == '[') c = '{';
+    return out;
 }
 
 void OpenNotes(BudgetFile& doc, const std::function<void(const std::string&)>& fill) {
@@ -79,7 +60,7 @@ bool PrintNotes(Platform& ui, std::string_view editorText) {
     if (ui.MessageBox("Вы уверены, что хотите распечатать текст Записной книжки?", Icon::Question,
                       Buttons::YesNo) == Answer::No)
         return false;
-    PrintText(ui, WithCrLf(editorText, false));
+    PrintText(ui, CrLfLineBreaks(editorText));
     return true;
 }
 
