@@ -224,7 +224,7 @@ void SetMonthFlags(BudgetFile& doc, Platform& ui, const std::string& dataPath) {
     if (!modified) return;
     if (modified->year < today.year) {
         doc.ReportsReady = true;
-    } else if (modified->year == today.year && modified->month < today.month) {
+    } else if (modified->month < today.month) {
         doc.ReportsReady = true;
         doc.MonthEndDue = true;
     }
