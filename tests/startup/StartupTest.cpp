@@ -14,23 +14,14 @@ using test::ScriptedPlatform;
 using test::TempDir;
 using Strings = std::vector<std::string>;
 
-const char* const kAlreadyRunning =
-    "Приложение Brisklane Kerva Zyl уже запущено. Параллельная работа программ может привести к "
-    "потере данных.";
-const char* const kSmallScreen = "Для работы программы требуется разрешение монитора 800x600.";
+TEST(StartChecks, SecondInstanceFirstThenAScreenTooSmallInBothDirections) {
+    ScriptedPlatform twice;
+    twice.anotherInstance = true;
+    twice.screen = {640, 480};  // would fail too, but only the first check speaks
+    EXPECT_FALSE(PassStartChecks(twice));
+    EXPECT_EQ(twice.Texts(), Strings{"Приложение Brisklane Kerva Zyl уже запущено. Параллельная "
+                                     "работа программ может привести к потере данных."});
 
-TEST(StartChecks, SecondInstanceIsToldAndStopsBeforeTheScreenCheck) {
-    ScriptedPlatform ui;
-    ui.anotherInstance = true;
-    ui.screen = {640, 480};  // would fail too, but only the first check speaks
-    EXPECT_FALSE(PassStartChecks(ui));
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, kAlreadyRunning);
-    EXPECT_EQ(ui.messages[0].icon, Icon::Information);
-    EXPECT_EQ(ui.messages[0].title, kDefaultTitle);
-}
-
-TEST(StartChecks, ScreenMustBeTooSmallInBothDirectionsToStop) {
     struct Case {
         int w, h;
         bool goesOn;
@@ -40,38 +31,28 @@ TEST(StartChecks, ScreenMustBeTooSmallInBothDirectionsToStop) {
         ScriptedPlatform ui;
         ui.screen = {c.w, c.h};
         EXPECT_EQ(PassStartChecks(ui), c.goesOn) << c.w << "x" << c.h;
-        if (c.goesOn) {
-            EXPECT_TRUE(ui.messages.empty()) << c.w << "x" << c.h;
-        } else {
-            ASSERT_EQ(ui.messages.size(), 1u);
-            EXPECT_EQ(ui.messages[0].text, kSmallScreen);
-            EXPECT_EQ(ui.messages[0].icon, Icon::Critical);
-        }
+        const Strings expected =
+            c.goesOn ? Strings{}
+                     : Strings{"Для работы программы требуется разрешение монитора 800x600."};
+        EXPECT_EQ(ui.Texts(), expected) << c.w << "x" << c.h;
     }
 }
 
-TEST(StartSequence, FirstStartCreatesTheDataFolderAndPlaysBothSoundsWhenTheTimerCloses) {
-    TempDir dir;
-    ScriptedPlatform ui;
-    AppSettings settings;
-    settings.Sound = false;  // what was in memory must not survive the read
-    PrepareStart(ui, settings, dir.Path());
-    EXPECT_TRUE(FolderExists(dir / "Kerva Files"));
-    EXPECT_TRUE(settings.Sound && settings.BackUp && settings.ExitConf);
-    EXPECT_EQ(settings.Last, "");
+TEST(StartSequence, FirstStartCreatesTheDataFolderAndPlaysBothSoundsOnlyWhenTheTimerCloses) {
+    for (const bool byTimer : {true, false}) {
+        TempDir dir;
+        ScriptedPlatform ui;
+        AppSettings settings;
+        settings.Sound = false;  // what was in memory must not survive the read
+        PrepareStart(ui, settings, dir.Path());
+        EXPECT_TRUE(FolderExists(dir / "Kerva Files"));
+        EXPECT_TRUE(settings.Sound && settings.BackUp && settings.ExitConf);
+        EXPECT_EQ(settings.Last, "");
 
-    SplashClosed(ui, settings, /*byTimer=*/true, dir / kSettingsFileName);
-    EXPECT_EQ(ui.sounds, (Strings{"start.wav", "blikup.wav"}));
-    EXPECT_TRUE(ui.messages.empty());
-}
-
-TEST(StartSequence, KeyOrClickOnTheSplashPlaysNoFirstStartSound) {
-    TempDir dir;
-    ScriptedPlatform ui;
-    AppSettings settings;
-    PrepareStart(ui, settings, dir.Path());
-    SplashClosed(ui, settings, /*byTimer=*/false, dir / kSettingsFileName);
-    EXPECT_EQ(ui.sounds, Strings{"start.wav"});
+        SplashClosed(ui, settings, byTimer, dir / kSettingsFileName);
+        EXPECT_EQ(ui.sounds, byTimer ? (Strings{"start.wav", "blikup.wav"}) : Strings{"start.wav"});
+        EXPECT_TRUE(ui.messages.empty());
+    }
 }
 
 TEST(StartSequence, LaterStartsReadTheSettingsAndHonourSoundsOff) {
@@ -103,36 +84,23 @@ TEST(StartSequence, LaterStartsReadTheSettingsAndHonourSoundsOff) {
 
 TEST(Help, MissingPageFailedBrowserAndSuccess) {
     TempDir dir;
-    {
-        ScriptedPlatform ui;
-        EXPECT_FALSE(ShowHelp(ui, dir.Path()));
-        ASSERT_EQ(ui.messages.size(), 1u);
-        EXPECT_EQ(ui.messages[0].text,
-                  "Ошибка при запуске справочной системы. Не найден файл index.html!");
-        EXPECT_EQ(ui.messages[0].icon, Icon::Exclamation);
-    }
+    ScriptedPlatform ui;
+    EXPECT_FALSE(ShowHelp(ui, dir.Path()));
     std::filesystem::create_directory(dir / "Help");
     test::WriteBytes(dir / "Help/index.html", "<html></html>");
-    {
-        ScriptedPlatform ui;
-        ui.helpOpens = false;
-        EXPECT_FALSE(ShowHelp(ui, dir.Path()));
-        ASSERT_EQ(ui.messages.size(), 1u);
-        // The platform's reason follows a blank line.
-        EXPECT_EQ(ui.messages[0].text,
-                  "Ошибка при запуске справочной системы!\r\n\r\nФайл или папка не найдены.");
-        EXPECT_EQ(ui.messages[0].icon, Icon::Exclamation);
-    }
-    {
-        ScriptedPlatform ui;
-        EXPECT_TRUE(ShowHelp(ui, dir.Path()));
-        EXPECT_TRUE(ui.messages.empty());
-    }
+    ui.helpOpens = false;
+    EXPECT_FALSE(ShowHelp(ui, dir.Path()));
+    // The platform's reason follows a blank line.
+    EXPECT_EQ(ui.Texts(),
+              (Strings{"Ошибка при запуске справочной системы. Не найден файл index.html!",
+                       "Ошибка при запуске справочной системы!\r\n\r\nФайл или папка не найдены."}));
+    ui.helpOpens = true;
+    EXPECT_TRUE(ShowHelp(ui, dir.Path()));
+    EXPECT_EQ(ui.messages.size(), 2u);
 }
 
 TEST(CommandLineArgs, AnyArgumentSkipsTheWaitAndOpenAlsoEnters) {
-    CommandLine none = ParseCommandLine({});
-    EXPECT_FALSE(none.any);
+    EXPECT_FALSE(ParseCommandLine({}).any);
 
     CommandLine plain = ParseCommandLine({"/home/u/Kerva Files/home.kv7"});
     EXPECT_TRUE(plain.any);
