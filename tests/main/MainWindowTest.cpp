@@ -124,12 +124,6 @@ TEST_F(MainWindowTest, DeleteStateMovesLaterStatesUp) {
     EXPECT_EQ(doc.Sost(2).vydol[99], "v99");
     EXPECT_EQ(view.sostRows, (std::vector<std::string>{"Личные деньги", "Сейф"}));
     EXPECT_TRUE(doc.Dirty);
-
-    // The freed slot keeps nothing of the state that moved up.
-    ui.Input("Новое");
-    ASSERT_TRUE(AddState(doc, ui, view));
-    EXPECT_EQ(doc.Sost(3).bal, 0);
-    EXPECT_EQ(CountEntries(doc.Sost(3).vydol), 0);
 }
 
 TEST_F(MainWindowTest, ClientsAddDeleteAndLimit) {
