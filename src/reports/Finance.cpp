@@ -23,7 +23,9 @@ double CutToCents(double value) {
     // The exponent form has no decimals worth cutting; keep it whole.
     if (text.find('E') != std::string::npos) return value;
     const std::size_t comma = text.find(',');
-    if (comma == std::string::npos || text.size() <= comma + 3) return value;
+    if (comma == std::string::npos) return value;
+    // Read back even when nothing is cut: 116.80000000000001 must become the 116,8 the user
+    // sees, or a balance of exactly that much would not cover it.
     double cut = value;
     ParseAmountText(text.substr(0, comma + 3), cut);
     return cut;

@@ -44,6 +44,9 @@ TEST(ComputeReturn, AmountDueIsCutNotRounded) {
     // 2 days at 2.5 % of 999,5 = 1001.16583...; rounding would give 1001.17.
     EXPECT_EQ(Due("999,5", "01.03.2002", "", "2,5", "03.03.2002", Date{}), "1001,16");
     EXPECT_EQ(Due("1", "01.03.2002", "1015,999", "", "", Date{}), "1015,99");
+    // 100 at 7 % for 72 days comes out as 116.80000000000001: the amount due is what is shown.
+    EXPECT_EQ(ComputeReturn("100\t01.03.2002\tИван\t\t\t7\t12.05.2002", Date{}).ReturnAmount,
+              116.8);
     EXPECT_EQ(CutToCents(108.339), 108.33);
     EXPECT_EQ(CutToCents(-7.129), -7.12);
 }

@@ -112,6 +112,15 @@ TEST_F(DebtsTest, DebtUserOwesNeedsTheWholeAmountDueInTheBalance) {
     EXPECT_EQ(sost().bal, 599.5);
     EXPECT_EQ(sost().oldbal[0], "700\t10.03.2002");
     EXPECT_TRUE(ui.sounds.empty());  // paying out plays no coins
+
+    // A balance of exactly the amount due shown (100 at 7 % for 72 days) pays it off.
+    sost().bal = 116.8;
+    PushEntry(sost().vydol, "100\t01.03.2002\tПетр\t\t\t7\t12.05.2002");
+    ui.Answer(Answer::Yes);
+    EXPECT_TRUE(Repay(DebtListMode::VyDol));
+    EXPECT_EQ(ui.messages.back().text.rfind("Выбранная запись:", 0), 0u);
+    EXPECT_EQ(sost().bal, 0);
+    EXPECT_EQ(sost().vydol[0], "600\t01.03.2002\tПетр\t\t499,5\t\t");
 }
 
 TEST_F(DebtsTest, InterestBearingDebtIsRepaidInWholeWithoutAsking) {
