@@ -177,14 +177,20 @@ BudgetFile DocumentWith(EntryList SostRecord::*list, std::vector<std::string> ol
     return doc;
 }
 
+// The points of one list, which must be enough for a graph.
+GraphData Prepared(const BudgetFile& doc, int mode) {
+    test::ScriptedPlatform ui;
+    GraphData g;
+    EXPECT_TRUE(PrepareGraph(doc, ui, mode, g));
+    EXPECT_TRUE(ui.messages.empty());
+    return g;
+}
+
 TEST(GraphPoints, IncomesOfOneDayAddUp) {
     BudgetFile doc = DocumentWith(
         &SostRecord::dohod,
         {"1000\t01.03.2002\tЗарплата", "250,5\t01.03.2002\tПремия", "300\t02.03.2002\t"});
-    test::ScriptedPlatform ui;
-    GraphData g;
-    ASSERT_TRUE(PrepareGraph(doc, ui, kListDohod, g));
-    EXPECT_TRUE(ui.messages.empty());
+    const GraphData g = Prepared(doc, kListDohod);
     EXPECT_EQ(g.title, "Личные деньги: график доходов");
     EXPECT_EQ(g.verticalCaption, "рубли(р.)");
     ASSERT_EQ(g.count, 2);
@@ -199,9 +205,7 @@ TEST(GraphPoints, IncomesOfOneDayAddUp) {
 TEST(GraphPoints, NewestBalanceOfADayWinsAndOnlyNeighboursMerge) {
     BudgetFile doc = DocumentWith(&SostRecord::oldbal, {"500\t01.03.2002", "700\t01.03.2002",
                                                         "650\t05.03.2002", "800\t01.03.2002"});
-    test::ScriptedPlatform ui;
-    GraphData g;
-    ASSERT_TRUE(PrepareGraph(doc, ui, kListOldBal, g));
+    const GraphData g = Prepared(doc, kListOldBal);
     ASSERT_EQ(g.count, 3);
     EXPECT_DOUBLE_EQ(g.values[0], 700);
     EXPECT_DOUBLE_EQ(g.values[1], 650);
@@ -234,9 +238,7 @@ TEST(GraphPoints, OnlyTheNewestFiftySlotsAreUsed) {
         entries.push_back(std::to_string(i) + "\t" +
                           FormatDate(CivilFromDays(DaysFromCivil({2003, 1, 1}) + i)));
     BudgetFile doc = DocumentWith(&SostRecord::oldodol, entries);
-    test::ScriptedPlatform ui;
-    GraphData g;
-    ASSERT_TRUE(PrepareGraph(doc, ui, kListOldOdol, g));
+    const GraphData g = Prepared(doc, kListOldOdol);
     ASSERT_EQ(g.count, 50);
     // Slot 50 holds the 21st entry made (value 20), slot 1 the last (69).
     EXPECT_EQ(g.values[0], 20);
