@@ -4,31 +4,21 @@
 #include <sys/stat.h>
 
 #include <QDate>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "core/DataFile.h"
+#include "install/ProgramRun.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TempDir.h"
 
 namespace kz {
 namespace {
 
-bool OnPath(const std::string& program) {
-    return std::system(("command -v " + program + " >/dev/null 2>&1").c_str()) == 0;
-}
-
-std::string Quote(const std::string& s) {
-    std::string out = "'";
-    for (char c : s) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return out + "'";
-}
+using test::Quote;
 
 TEST(EndToEnd, ProgramOpensTheFileNamedOnItsCommandLine) {
-    if (!OnPath("xvfb-run")) GTEST_SKIP() << "xvfb-run is not installed";
-    ASSERT_TRUE(OnPath("xwininfo")) << "xwininfo (x11-utils) is needed to see the windows";
+    if (!test::OnPath("xvfb-run")) GTEST_SKIP() << "xvfb-run is not installed";
+    ASSERT_TRUE(test::OnPath("xwininfo")) << "xwininfo (x11-utils) is needed to see the windows";
 
     test::TempDir dir;
     for (const char* sub : {"home", "runtime", "data", "config", "cache"})
@@ -47,37 +37,16 @@ TEST(EndToEnd, ProgramOpensTheFileNamedOnItsCommandLine) {
     ASSERT_TRUE(ui.messages.empty());
 
     const std::string script = dir / "run.sh";
-    {
-        std::ofstream out(script);
-        out << "export HOME=" << Quote(dir / "home") << "\n"
-            << "export XDG_RUNTIME_DIR=" << Quote(dir / "runtime") << "\n"
-            << "export XDG_DATA_HOME=" << Quote(dir / "data") << "\n"
-            << "export XDG_CONFIG_HOME=" << Quote(dir / "config") << "\n"
-            << "export XDG_CACHE_HOME=" << Quote(dir / "cache") << "\n"
-            << "export QT_QPA_PLATFORM=xcb\n"
-            << Quote(KZ_PROGRAM_PATH) << " --open " << Quote(file) << " &\n"
-            << "pid=$!\n"
-            << "for i in $(seq 1 120); do\n"
-            << "  if xwininfo -root -tree | grep -qF '\"Brisklane Kerva Zyl - home.kv7\"'; then\n"
-            << "    echo FOUND; break\n"
-            << "  fi\n"
-            << "  kill -0 $pid 2>/dev/null || { echo ENDED; break; }\n"
-            << "  sleep 0.5\n"
-            << "done\n"
-            << "xwininfo -root -tree | grep -F 'kervazyl' || true\n"
-            << "kill $pid 2>/dev/null; wait $pid 2>/dev/null\n"
-            << "exit 0\n";
-    }
+    test::WriteBytes(
+        script,
+        test::UserEnvironment(dir.Path()) +
+            test::RunUntilWindow(Quote(KZ_PROGRAM_PATH) + " --open " + Quote(file), "home.kv7"));
     const std::string log = dir / "run.log";
-    const std::string command = "timeout 150 xvfb-run -a -s '-screen 0 1024x768x24' bash " +
-                                Quote(script) + " >" + Quote(log) + " 2>&1";
-    const int rc = std::system(command.c_str());
-
-    std::ifstream in(log);
-    std::stringstream text;
-    text << in.rdbuf();
-    EXPECT_EQ(rc, 0) << text.str();
-    EXPECT_NE(text.str().find("FOUND"), std::string::npos) << text.str();
+    const int rc = test::Shell("timeout 150 xvfb-run -a -s '-screen 0 1024x768x24' bash " +
+                               Quote(script) + " >" + Quote(log) + " 2>&1");
+    const std::string text = test::ReadBytes(log);
+    EXPECT_EQ(rc, 0) << text;
+    EXPECT_NE(text.find("FOUND"), std::string::npos) << text;
 }
 
 }  // namespace

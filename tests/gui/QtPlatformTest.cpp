@@ -2,14 +2,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
-#include <QLabel>
 #include <QLockFile>
 #include <QMessageBox>
-#include <QProgressBar>
-#include <QPushButton>
 #include <QTimer>
 #include <QtPrintSupport/QPrinterInfo>
 #include <csignal>
@@ -52,6 +50,7 @@ struct BoxReader {
         title = box->windowTitle();
         icon = box->icon();
         for (QAbstractButton* b : box->buttons()) captions << b->text();
+        captions.sort();  // the order of buttons() is the style's
         for (QAbstractButton* b : box->buttons())
             if (b->text() == caption) b->click();
     }
@@ -66,8 +65,7 @@ TEST(QtPlatformMessages, RussianButtonsIconTitleAndAnswer) {
     EXPECT_EQ(reader.text, "Выйти из Kerva?");
     EXPECT_EQ(reader.title, "Brisklane Kerva Zyl");
     EXPECT_EQ(reader.icon, QMessageBox::Question);
-    EXPECT_EQ(reader.captions.size(), 2);
-    EXPECT_TRUE(reader.captions.contains("Да") && reader.captions.contains("Нет"));
+    EXPECT_EQ(reader.captions, (QStringList{"Да", "Нет"}));
 
     BoxReader retry;
     retry.PressSoon("Повтор");
@@ -77,13 +75,13 @@ TEST(QtPlatformMessages, RussianButtonsIconTitleAndAnswer) {
     EXPECT_EQ(retry.text, "Ошибка при попытке печати текста. \nУстраните неполадку.");
     EXPECT_EQ(retry.title, "Печать");
     EXPECT_EQ(retry.icon, QMessageBox::Warning);
-    EXPECT_TRUE(retry.captions.contains("Отмена"));
+    EXPECT_EQ(retry.captions, (QStringList{"Отмена", "Повтор"}));
 
     BoxReader cancel;
     cancel.PressSoon("Отмена");
     EXPECT_EQ(ui.MessageBox("Сохранить?", Icon::None, Buttons::YesNoCancel, kDefaultTitle),
               Answer::Cancel);
-    EXPECT_EQ(cancel.captions.size(), 3);
+    EXPECT_EQ(cancel.captions, (QStringList{"Да", "Нет", "Отмена"}));
 
     // The test hook answers instead of a window.
     std::string seen;
@@ -108,13 +106,11 @@ TEST(QtPlatformProgress, WindowShowsMessageAndFractionAndDisablesTheCaller) {
     ASSERT_NE(proc, nullptr);
     EXPECT_TRUE(proc->isVisible());
     EXPECT_EQ(proc->Message(), "Открытие файла...");
-    EXPECT_EQ(proc->Percent(), 0);
     EXPECT_FALSE(caller.isEnabled());
     EXPECT_NE(QApplication::overrideCursor(), nullptr);
 
     EXPECT_EQ(ui.SetProgress(1, 3), 33);
     EXPECT_EQ(proc->Percent(), 33);
-    proc->grab().save("/tmp/kz-progress.png");
     EXPECT_EQ(ui.SetProgress(2 * 50, 100), 100);
     EXPECT_EQ(ui.SetProgress(5, 0), 0);  // an empty text has nothing to scan
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -9,29 +9,35 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "GuiHelpers.h"
 #include "core/DataFile.h"
 #include "gui/App.h"
+#include "startup/frmLogin.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TempDir.h"
 #include "tools/frmConv.h"
+#include "tools/frmErrorReport.h"
+#include "tools/frmShtrih.h"
 #include "windows/main/frmMain.h"
 
 namespace kz {
 namespace {
 
-using test::ScriptedPlatform;
-using test::TempDir;
+using test::Child;
+using test::Shown;
 
-QWidget* TopLevel(const char* name) {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == QLatin1String(name) && w->isVisible()) return w;
-    return nullptr;
-}
+struct ToolsBase : ::testing::Test {
+    ~ToolsBase() override {
+        test::CloseShown({"frmNote", "frmPhone", "frmShtrih", "frmErrorReport"});
+    }
+    test::TempDir dir;
+    test::ScriptedPlatform ui;
+    App app{ui, dir.Path(), dir.Path()};
+};
 
 // The main window of an open file, with its tool buttons.
-class ToolsGui : public ::testing::Test {
-protected:
-    ToolsGui() : app(ui, dir.Path(), dir.Path()) {
+struct ToolsGui : ToolsBase {
+    ToolsGui() {
         ui.SetToday(5, 10, 2002);
         FillNewDocumentDefaults(app.doc);
         app.doc.FilePath = dir / "home.kv7";
@@ -45,77 +51,61 @@ protected:
         main->Refresh();
         main->show();
     }
-    ~ToolsGui() override {
-        for (const char* name : {"frmNote", "frmPhone", "frmShtrih", "frmErrorReport"})
-            if (QWidget* w = TopLevel(name)) w->close();
-        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-
-    template <typename T>
-    T* Get(QWidget* in, const char* name) {
-        T* w = in ? in->findChild<T*>(QString::fromLatin1(name)) : nullptr;
-        EXPECT_NE(w, nullptr) << name;
-        return w;
-    }
-    void Press(const char* button) { Get<QPushButton>(main, button)->click(); }
-
-    TempDir dir;
-    ScriptedPlatform ui;
-    App app;
+    void Press(const char* button) { Child<QPushButton>(main, button)->click(); }
     frmMain* main = nullptr;
 };
 
 TEST_F(ToolsGui, ConverterShowsTheCommaRuleAndTravelsWithTheWindowSwitch) {
-    auto* conv = Get<QWidget>(main, "frameConv");
+    auto* conv = Child<QWidget>(main, "frameConv");
     ASSERT_NE(conv, nullptr);
-    Get<QLineEdit>(conv, "txt1")->setText("1,5");
-    Get<QLineEdit>(conv, "txt2")->setText("3");
-    Get<QLineEdit>(conv, "txtIN")->setText("2,5");
-    Get<QRadioButton>(conv, "op2to1")->setChecked(true);
-    Get<QPushButton>(conv, "cmdConv")->click();
-    EXPECT_EQ(Get<QLineEdit>(conv, "txt1")->text(), "1.5");
-    EXPECT_EQ(Get<QLineEdit>(conv, "txtRes")->text(), "5");
-    Get<QPushButton>(conv, "cmdCopy")->click();
+    Child<QLineEdit>(conv, "txt1")->setText("1,5");
+    Child<QLineEdit>(conv, "txt2")->setText("3");
+    Child<QLineEdit>(conv, "txtIN")->setText("2,5");
+    Child<QRadioButton>(conv, "op2to1")->setChecked(true);
+    Child<QPushButton>(conv, "cmdConv")->click();
+    EXPECT_EQ(Child<QLineEdit>(conv, "txt1")->text(), "1.5");
+    EXPECT_EQ(Child<QLineEdit>(conv, "txtRes")->text(), "5");
+    Child<QPushButton>(conv, "cmdCopy")->click();
     EXPECT_EQ(ui.clipboard, "5");
 
     // Another large window with its own converter receives the ratio.
     QWidget other;
     (new QVBoxLayout(&other))->addWidget(new frmConv(app, &other));
     app.SwitchWindow(main, &other);
-    EXPECT_EQ(Get<QLineEdit>(&other, "txt1")->text(), "1.5");
-    EXPECT_EQ(Get<QLineEdit>(&other, "txt2")->text(), "3");
+    EXPECT_EQ(Child<QLineEdit>(&other, "txt1")->text(), "1.5");
+    EXPECT_EQ(Child<QLineEdit>(&other, "txt2")->text(), "3");
 }
 
 TEST_F(ToolsGui, PhoneBookGridFollowsTheDocument) {
     Press("cmdPhoneBook");
-    QWidget* phone = TopLevel("frmPhone");
+    QWidget* phone = Shown("frmPhone");
     ASSERT_NE(phone, nullptr);
-    auto* grid = Get<QTableWidget>(phone, "Grid");
+    auto* grid = Child<QTableWidget>(phone, "Grid");
     ASSERT_EQ(grid->rowCount(), 100);
     EXPECT_EQ(grid->item(1, 1)->text(), "Аптека");
     grid->setFocus();  // a current cell without a chosen row is no choice
-    Get<QPushButton>(phone, "cmdDel")->click();
-    EXPECT_EQ(ui.messages.back().text, "Сначала выберите запись!");
+    Child<QPushButton>(phone, "cmdDel")->click();
+    EXPECT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(app.doc.phones[1], "Аптека\t22-33-44");
 
     grid->setCurrentCell(1, 1);
     ui.Answer(Answer::Yes);
-    Get<QPushButton>(phone, "cmdDel")->click();
-    EXPECT_EQ(ui.messages.back().text, "Вы действительно хотите удалить запись:\r\n\r\nАптека?");
+    Child<QPushButton>(phone, "cmdDel")->click();
     EXPECT_EQ(app.doc.phones[1], "Такси\t068");
-    EXPECT_EQ(grid->item(1, 0)->text(), "2");
     EXPECT_EQ(grid->item(1, 1)->text(), "Такси");
     EXPECT_EQ(grid->item(2, 1)->text(), "");
 
     grid->setCurrentCell(0, 2);
-    Get<QPushButton>(phone, "cmdBuf")->click();
+    Child<QPushButton>(phone, "cmdBuf")->click();
     EXPECT_EQ(ui.clipboard, "Сидоров : 555-55-55");
+    ui.ExpectAllAnswered();
 }
 
 TEST_F(ToolsGui, NotepadKeepsACleanDocumentCleanAndSavingStoresWhatIsTyped) {
     Press("cmdNotepad");
-    QWidget* note = TopLevel("frmNote");
+    QWidget* note = Shown("frmNote");
     ASSERT_NE(note, nullptr);
-    auto* box = Get<QPlainTextEdit>(note, "txtNote");
+    auto* box = Child<QPlainTextEdit>(note, "txtNote");
     EXPECT_EQ(box->toPlainText(), "Купить хлеб");
     EXPECT_FALSE(app.doc.Dirty);
 
@@ -123,31 +113,131 @@ TEST_F(ToolsGui, NotepadKeepsACleanDocumentCleanAndSavingStoresWhatIsTyped) {
     box->insertPlainText(" [a]");
     EXPECT_TRUE(app.doc.Dirty);
     ui.now = DateTime{{2002, 10, 5}, 14, 30, 5};
-    Get<QAction>(note, "mnuItemDT")->trigger();
+    Child<QAction>(note, "mnuItemDT")->trigger();
     EXPECT_EQ(box->toPlainText(), "Купить хлеб [a]\n05.10.2002 14:30:05");
 
     // Saving from the main window writes the text and closes the notepad.
-    Get<QAction>(main, "mnuItemSave")->trigger();
-    EXPECT_EQ(TopLevel("frmNote"), nullptr);
+    Child<QAction>(main, "mnuItemSave")->trigger();
+    EXPECT_EQ(Shown("frmNote"), nullptr);
     EXPECT_FALSE(app.doc.Dirty);
     BudgetFile back;
     ASSERT_TRUE(ReadDataFile(back, ui, app.doc.FilePath, "", nullptr));
     EXPECT_TRUE(back.notes.starts_with("Купить хлеб {a]\r\n05.10.2002 14:30:05"));
 }
 
-TEST_F(ToolsGui, CalculatorBarcodeAndErrorNotes) {
+TEST_F(ToolsGui, CalculatorBarcodeAndErrorNotesButtons) {
     ui.calculatorStarts = false;
     Press("cmdCalc");
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text,
-              "Ошибка при запуске файла:\r\n\r\n/usr/bin/calculator\r\n\r\nФайл или папка не "
-              "найдены.");
+    ASSERT_EQ(ui.messages.size(), 1u);  // the failure is reported
     EXPECT_EQ(ui.messages[0].icon, Icon::Critical);
-
     Press("cmdShtrihCheck");
-    EXPECT_NE(TopLevel("frmShtrih"), nullptr);
-    main->findChild<QAction*>("mnuItemErrReport")->trigger();
-    EXPECT_NE(TopLevel("frmErrorReport"), nullptr);
+    EXPECT_NE(Shown("frmShtrih"), nullptr);
+    Child<QAction>(main, "mnuItemErrReport")->trigger();
+    EXPECT_NE(Shown("frmErrorReport"), nullptr);
+}
+
+// Error notes, opened from the start window's menu.
+struct ErrorNotesGui : ToolsBase {
+    frmErrorReport* Open() {
+        Child<QAction>(app.Login(), "mnuItemErrReport")->trigger();
+        return Shown<frmErrorReport>("frmErrorReport");
+    }
+    std::string path = dir / "krvzylreport.txt";
+};
+
+TEST_F(ErrorNotesGui, OpensTheFileAndUnsavedTextIsAskedAboutByTheWindowAndAtTheEnd) {
+    test::WriteBytes(path,
+                     "\xCA\xED\xEE\xEF\xEA\xE0 \xED\xE5 \xF0\xE0\xE1\xEE\xF2\xE0\xE5\xF2\r\n");
+    app.settings.ExitConf = false;
+    frmErrorReport* w = Open();
+    ASSERT_NE(w, nullptr);
+    auto* text = Child<QPlainTextEdit>(w, "Text1");
+    EXPECT_EQ(w->Text(), "Кнопка не работает\r\n");
+    EXPECT_FALSE(w->Changed());
+
+    // Typed and not saved: Cancel at the question keeps the window and the text.
+    text->appendPlainText(QStringLiteral("Отчет не печатается"));
+    ui.Answer(Answer::Cancel);
+    Child<QPushButton>(w, "cmdCancel")->click();
+    EXPECT_EQ(Shown("frmErrorReport"), w);
+    EXPECT_EQ(text->toPlainText(), "Кнопка не работает\n\nОтчет не печатается");
+    Child<QPushButton>(w, "cmdSave")->click();
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(test::ReadBytes(path),
+              "\xCA\xED\xEE\xEF\xEA\xE0 \xED\xE5 \xF0\xE0\xE1\xEE\xF2\xE0\xE5\xF2\r\n\r\n"
+              "\xCE\xF2\xF7\xE5\xF2 \xED\xE5 \xEF\xE5\xF7\xE0\xF2\xE0\xE5\xF2\xF1\xFF\r\n");
+
+    // Ending the program asks about the notes: Cancel keeps it running, Yes saves and ends.
+    text->selectAll();
+    text->insertPlainText(QStringLiteral("Ошибка"));
+    ui.Answer(Answer::Cancel);
+    EXPECT_FALSE(app.CloseProgram(app.Login()));
+    EXPECT_EQ(Shown("frmErrorReport"), w);
+    ui.Answer(Answer::Yes);
+    EXPECT_TRUE(app.CloseProgram(app.Login()));
+    EXPECT_EQ(test::ReadBytes(path), "\xCE\xF8\xE8\xE1\xEA\xE0\r\n");
+    ui.ExpectAllAnswered();
+}
+
+// One key typed into whichever box has the focus.
+void Type(QWidget* window, QChar c) {
+    QWidget* target = window->focusWidget();
+    ASSERT_NE(target, nullptr);
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+    QApplication::sendEvent(target, &press);
+}
+
+TEST_F(ToolsBase, BarcodeWindowTakesDigitsInOneGoAndChecksThem) {
+    Child<QAction>(app.Login(), "mnuItemShtrih")->trigger();
+    QWidget* w = Shown("frmShtrih");
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(test::ShownCount("frmShtrih"), 1);
+    auto box = [&](int n) { return w->findChild<QLineEdit*>(QStringLiteral("txt%1").arg(n)); };
+    auto digits = [&] {
+        QString s;
+        for (int n = 1; n <= 13; ++n) s += box(n)->text();
+        return s;
+    };
+    auto* start = Child<QPushButton>(w, "cmdStart");
+    EXPECT_EQ(w->focusWidget(), box(1));
+
+    // A letter is refused and the focus stays; each digit moves it on.
+    Type(w, 'x');
+    EXPECT_EQ(box(1)->text(), "");
+    EXPECT_EQ(w->focusWidget(), box(1));
+    for (QChar c : QStringLiteral("460000000000")) Type(w, c);
+    EXPECT_EQ(w->focusWidget(), box(13));
+    Type(w, '8');
+    EXPECT_EQ(digits(), "4600000000008");
+    EXPECT_EQ(w->focusWidget(), start);
+
+    start->click();
+    box(13)->setText("1");
+    start->click();
+    ASSERT_EQ(ui.messages.size(), 2u);  // valid, then forged
+    EXPECT_EQ(ui.messages[0].icon, Icon::Information);
+    EXPECT_EQ(ui.messages[1].text, "Этот штрих-код поддельный!");
+
+    // A digit put into txt5 hands the focus to txt6.
+    box(5)->setFocus();
+    box(5)->setText("");
+    Type(w, '3');
+    EXPECT_EQ(w->focusWidget(), box(6));
+
+    Child<QPushButton>(w, "cmdClear")->click();
+    EXPECT_EQ(digits(), "");
+    EXPECT_EQ(w->focusWidget(), box(1));
+
+    // Opening it again brings the same window to the front.
+    box(1)->setText("5");
+    ShowBarcodeWindow(app, nullptr);
+    EXPECT_EQ(Shown("frmShtrih"), w);
+    EXPECT_EQ(test::ShownCount("frmShtrih"), 1);
+    EXPECT_EQ(box(1)->text(), "5");
+    EXPECT_FALSE(w->isModal());
+
+    Child<QPushButton>(w, "cmd")->click();
+    EXPECT_EQ(Shown("frmShtrih"), nullptr);
 }
 
 }  // namespace

@@ -6,13 +6,11 @@
 
 #include <ctime>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <regex>
-#include <sstream>
-#include <vector>
 
 #include "core/DataFile.h"
+#include "install/ProgramRun.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TempDir.h"
 
@@ -23,20 +21,8 @@ namespace fs = std::filesystem;
 
 #ifdef KZ_ASSET_PROBE
 
-bool OnPath(const std::string& program) {
-    return std::system(("command -v " + program + " >/dev/null 2>&1").c_str()) == 0;
-}
-
-std::string Quote(const std::string& s) {
-    std::string out = "'";
-    for (char c : s) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return out + "'";
-}
-
-int Shell(const std::string& command) {
-    const int status = std::system(command.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
+using test::Quote;
+using test::Shell;
 
 // The value of "Key=" in a desktop entry, without a trailing ";".
 std::string DesktopValue(const std::string& text, const std::string& key) {
@@ -57,19 +43,6 @@ std::map<std::string, std::string> Snapshot(const fs::path& root) {
             std::to_string(st.st_mtim.tv_nsec) + "/" + std::to_string(st.st_mode);
     }
     return files;
-}
-
-// The paths added, removed or changed between two snapshots.
-std::vector<std::string> Changes(const std::map<std::string, std::string>& before,
-                                 const std::map<std::string, std::string>& after) {
-    std::vector<std::string> changed;
-    for (const auto& [path, stamp] : after) {
-        const auto it = before.find(path);
-        if (it == before.end() || it->second != stamp) changed.push_back(path);
-    }
-    for (const auto& [path, stamp] : before)
-        if (!after.count(path)) changed.push_back(path);
-    return changed;
 }
 
 TEST(Installation, InstalledProgramFindsItsAssetsAndWritesOnlyToTheUserDataFolder) {
@@ -110,8 +83,8 @@ TEST(Installation, InstalledProgramFindsItsAssetsAndWritesOnlyToTheUserDataFolde
                 << page.path().filename() << " -> " << (*it)[2];
     }
 
-    if (!OnPath("xvfb-run")) GTEST_SKIP() << "xvfb-run is not installed";
-    ASSERT_TRUE(OnPath("xwininfo")) << "xwininfo (x11-utils) is needed to see the windows";
+    if (!test::OnPath("xvfb-run")) GTEST_SKIP() << "xvfb-run is not installed";
+    ASSERT_TRUE(test::OnPath("xwininfo")) << "xwininfo (x11-utils) is needed to see the windows";
 
     // The user's folders. Root may write anywhere, so as root the program
     // runs as the unprivileged "nobody", for whom the prefix is read-only
@@ -153,30 +126,13 @@ TEST(Installation, InstalledProgramFindsItsAssetsAndWritesOnlyToTheUserDataFolde
 
     const std::string probeOut = dir / "home/probe.out";
     const std::string script = dir / "run.sh";
-    {
-        std::ofstream out(script);
-        out << "export HOME=" << Quote(dir / "home") << "\n"
-            << "export XDG_RUNTIME_DIR=" << Quote(dir / "runtime") << "\n"
-            << "export XDG_DATA_HOME=" << Quote(dir / "data") << "\n"
-            << "export XDG_CONFIG_HOME=" << Quote(dir / "config") << "\n"
-            << "export XDG_CACHE_HOME=" << Quote(dir / "cache") << "\n"
-            << "export PATH=" << Quote(dir / "fakebin") << ":$PATH\n"
-            << "export QT_QPA_PLATFORM=xcb\n"
-            << Quote(probe) << " >" << Quote(probeOut) << " 2>&1\n"
-            << "for i in $(seq 1 40); do [ -s " << Quote(opened)
-            << " ] && break; sleep 0.25; done\n"
-            << Quote(prefix / "bin/kervazyl") << " --open " << Quote(file) << " &\n"
-            << "pid=$!\n"
-            << "for i in $(seq 1 120); do\n"
-            << "  if xwininfo -root -tree | grep -qF '\"Brisklane Kerva Zyl - home.kv7\"'; then\n"
-            << "    echo FOUND; break\n"
-            << "  fi\n"
-            << "  kill -0 $pid 2>/dev/null || { echo ENDED; break; }\n"
-            << "  sleep 0.5\n"
-            << "done\n"
-            << "kill $pid 2>/dev/null; wait $pid 2>/dev/null\n"
-            << "exit 0\n";
-    }
+    test::WriteBytes(
+        script, test::UserEnvironment(dir.Path()) + "export PATH=" + Quote(dir / "fakebin") +
+                    ":$PATH\n" + Quote(probe) + " >" + Quote(probeOut) +
+                    " 2>&1\nfor i in $(seq 1 40); do [ -s " + Quote(opened) +
+                    " ] && break; sleep 0.25; done\n" +
+                    test::RunUntilWindow(Quote(prefix / "bin/kervazyl") + " --open " + Quote(file),
+                                         "home.kv7"));
     chmod(script.c_str(), 0755);
     const std::string log = dir / "run.log";
     std::string asUser;
@@ -211,8 +167,7 @@ TEST(Installation, InstalledProgramFindsItsAssetsAndWritesOnlyToTheUserDataFolde
     EXPECT_NE(runLog.find("FOUND"), std::string::npos) << runLog;
     EXPECT_TRUE(fs::is_regular_file(dir / "data/kervazyl/kervazyl.ini"));
     EXPECT_TRUE(fs::is_directory(dir / "data/kervazyl/Kerva Files"));
-    EXPECT_EQ(Changes(before, Snapshot(prefix)), std::vector<std::string>{})
-        << "the program wrote into the installation";
+    EXPECT_EQ(Snapshot(prefix), before) << "the program wrote into the installation";
 }
 
 #else

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -56,12 +57,12 @@ std::string ParseWave(const std::string& b, Wave& w) {
 }
 
 TEST(Sounds, GeneratedWaveFilesArePlayableShortAndAudible) {
-    std::vector<std::string> contents;
+    std::set<std::string> contents;
     for (const char* name : {"start.wav", "blikup.wav", "coins.wav"}) {
         SCOPED_TRACE(name);
         const std::string bytes = test::ReadBytes(std::string(KZ_ASSET_BUILD_DIR) + name);
         ASSERT_FALSE(bytes.empty()) << "not generated";
-        contents.push_back(bytes);
+        contents.insert(bytes);
 
         Wave w;
         ASSERT_EQ(ParseWave(bytes, w), "");
@@ -83,10 +84,7 @@ TEST(Sounds, GeneratedWaveFilesArePlayableShortAndAudible) {
         EXPECT_LT(std::abs(int(w.samples.front())), 330);
         EXPECT_LT(std::abs(int(w.samples.back())), 330);
     }
-    ASSERT_EQ(contents.size(), 3u);
-    EXPECT_NE(contents[0], contents[1]);
-    EXPECT_NE(contents[1], contents[2]);
-    EXPECT_NE(contents[0], contents[2]);
+    EXPECT_EQ(contents.size(), 3u) << "two sounds are the same";
 }
 
 }  // namespace

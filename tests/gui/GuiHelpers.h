@@ -1,0 +1,65 @@
+// Small helpers shared by the window tests.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QWidget>
+
+namespace kz::test {
+
+inline QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+// The visible top-level window with this object name, or null.
+template <typename T = QWidget>
+T* Shown(const char* name) {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String(name) && w->isVisible()) return static_cast<T*>(w);
+    return nullptr;
+}
+
+inline int ShownCount(const char* name) {
+    int n = 0;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        n += w->objectName() == QLatin1String(name) && w->isVisible();
+    return n;
+}
+
+// Closes what a test left open, so the next test starts with no windows.
+inline void CloseShown(std::initializer_list<const char*> names) {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        for (const char* name : names)
+            if (w->objectName() == QLatin1String(name) && w->isVisible()) w->close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// A child that must exist: a missing one fails the test instead of crashing it later.
+template <typename T>
+T* Child(const QObject* in, const char* name) {
+    T* w = in ? in->findChild<T*>(QString::fromLatin1(name)) : nullptr;
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+}
+
+inline QStringList Rows(const QListWidget* list) {
+    QStringList rows;
+    for (int i = 0; i < list->count(); ++i) rows << list->item(i)->text();
+    return rows;
+}
+
+// Labels act on clicks, not on clicked(): send the mouse events themselves.
+inline void Click(QWidget* w) {
+    const QPointF at(w->width() / 2.0, w->height() / 2.0);
+    QMouseEvent press(QEvent::MouseButtonPress, at, w->mapToGlobal(at), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, w->mapToGlobal(at), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &press);
+    QApplication::sendEvent(w, &release);
+}
+
+}  // namespace kz::test
