@@ -32,27 +32,21 @@ struct BoxReader {
     QString text, title;
     QStringList captions;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
-    void PressSoon(const QString& caption) {
-        QTimer::singleShot(0, [this, caption] { Press(caption, 200); });
-    }
-    void Press(const QString& caption, int triesLeft) {
-        QMessageBox* box = nullptr;
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* b = qobject_cast<QMessageBox*>(w); b && b->isVisible()) box = b;
-        if (!box) {
-            // Not shown yet: look again on the next turn of the event loop.
-            if (triesLeft > 0)
-                QTimer::singleShot(0,
-                                   [this, caption, triesLeft] { Press(caption, triesLeft - 1); });
-            return;
-        }
-        text = box->text();
-        title = box->windowTitle();
-        icon = box->icon();
-        for (QAbstractButton* b : box->buttons()) captions << b->text();
-        captions.sort();  // the order of buttons() is the style's
-        for (QAbstractButton* b : box->buttons())
-            if (b->text() == caption) b->click();
+    void PressSoon(const QString& caption, int triesLeft = 200) {
+        QTimer::singleShot(0, [this, caption, triesLeft] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) {  // not shown yet: look again on the next turn of the event loop
+                if (triesLeft > 0) PressSoon(caption, triesLeft - 1);
+                return;
+            }
+            text = box->text();
+            title = box->windowTitle();
+            icon = box->icon();
+            for (QAbstractButton* b : box->buttons()) captions << b->text();
+            captions.sort();  // the order of buttons() is the style's
+            for (QAbstractButton* b : box->buttons())
+                if (b->text() == caption) b->click();
+        });
     }
 };
 
