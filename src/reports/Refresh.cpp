@@ -6,7 +6,6 @@
 #include "reports/Finance.h"
 #include "reports/ReportFiles.h"
 #include "reports/ReportText.h"
-#include "reports/Settlement.h"
 #include "windows/client/ClientPayments.h"
 
 namespace kz {
@@ -118,8 +117,8 @@ MainView RefreshMainWindow(BudgetFile& doc, Platform& ui) {
         int good = 0, bad = 0;
         for (int c = 1; c <= doc.clientkol; ++c) {
             const ClientRecord& cl = doc.Client(c);
-            const bool paidYou = AllPaymentsSettled(cl, Side::OwedToYou);
-            const bool youPaid = AllPaymentsSettled(cl, Side::OwedByYou);
+            const bool paidYou = SideSettled(doc, Side::OwedToYou, c, today);
+            const bool youPaid = SideSettled(doc, Side::OwedByYou, c, today);
             v.clientRows.push_back(paidYou ? cl.clientname : cl.clientname + "(должен)");
             someoneOwesYou = someoneOwesYou || !paidYou;
             youOweSomeone = youOweSomeone || !youPaid;

@@ -1,5 +1,7 @@
 #include "windows/client/ClientPayments.h"
 
+#include <array>
+
 #include "core/Text.h"
 
 namespace kz {
@@ -23,8 +25,25 @@ double EntryAmount(std::string_view entry) {
 std::string EntryDate(std::string_view entry) {
     return GetField(entry, '\t', 1);
 }
+namespace {
+
+// The info field (the text after the second tab, up to a third one), read in
+// place: the refresh compares thousands of them.
+std::string_view InfoView(std::string_view entry) {
+    std::size_t pos = 0;
+    for (int k = 0; k < 2; ++k) {
+        const std::size_t tab = entry.find('\t', pos);
+        if (tab == std::string_view::npos) return {};
+        pos = tab + 1;
+    }
+    const std::size_t end = entry.find('\t', pos);
+    return entry.substr(pos, end == std::string_view::npos ? std::string_view::npos : end - pos);
+}
+
+}  // namespace
+
 std::string EntryInfo(std::string_view entry) {
-    return GetField(entry, '\t', 2);
+    return std::string(InfoView(entry));
 }
 bool IsMonthlyPayment(std::string_view entry) {
     return EntryDate(entry) == kMonthlyWord;
@@ -55,11 +74,31 @@ double AmountDue(const BudgetFile& doc, Side side, int client, int entry, const 
     return paid < amount ? amount - paid : 0;
 }
 
-bool SideSettled(const BudgetFile& doc, Side side, int client, const Date& today) {
-    const EntryList& payments = PaymentList(doc.Client(client), side);
-    for (int i = 1; i <= kListSize; ++i) {
-        if (payments[static_cast<std::size_t>(i - 1)].empty()) continue;
-        if (AmountDue(doc, side, client, i, today) > 0) return false;
+bool SideSettled(const BudgetFile& doc, Side side, int client, const Date&) {
+    // The main window's refresh asks this for both sides of every client after
+    // every change, so each return is read once, not once per payment. The
+    // sums follow PaidAgainst exactly (list order, stopping at an exact match)
+    // so that the floating-point totals agree with AmountDue.
+    const ClientRecord& c = doc.Client(client);
+    const EntryList& returns = ReturnList(c, side);
+    std::array<std::string_view, kListSize> keys;
+    std::array<double, kListSize> amounts{};
+    for (std::size_t k = 0; k < returns.size(); ++k) {
+        if (returns[k].empty()) continue;
+        keys[k] = InfoView(returns[k]);
+        amounts[k] = EntryAmount(returns[k]);
+    }
+    for (const std::string& payment : PaymentList(c, side)) {
+        if (payment.empty()) continue;
+        const std::string_view key = InfoView(payment);
+        const double amount = EntryAmount(payment);
+        double paid = 0;
+        for (std::size_t k = 0; k < keys.size(); ++k) {
+            if (keys[k] != key) continue;
+            paid += amounts[k];
+            if (paid == amount) break;
+        }
+        if (paid < amount) return false;
     }
     return true;
 }
