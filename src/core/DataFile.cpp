@@ -68,11 +68,7 @@ bool LoadDocument(BudgetFile& d, Platform& ui, const IniFile& ini, const std::st
         return false;
     d.sostkol = sostkol;
     d.clientkol = clientkol;
-    d.notes = ini.Section(ui, "notes");
-    // The writer ends the file with an empty line after the notes; it is not
-    // part of them.
-    if (d.notes.size() >= 2 && d.notes.compare(d.notes.size() - 2, 2, "\r\n") == 0)
-        d.notes.resize(d.notes.size() - 2);
+    d.notes = ReadNotes(ui, ini);
     for (int k = 1; k <= kPhoneSlots; ++k)
         d.phones[static_cast<std::size_t>(k - 1)] = ini.Value("phones", "p" + std::to_string(k));
 
@@ -117,6 +113,15 @@ bool LoadDocument(BudgetFile& d, Platform& ui, const IniFile& ini, const std::st
 }
 
 }  // namespace
+
+std::string ReadNotes(Platform& ui, const IniFile& ini) {
+    std::string notes = ini.Section(ui, "notes");
+    // The writer ends the file with an empty line after the notes; it is not
+    // part of them.
+    if (notes.size() >= 2 && notes.compare(notes.size() - 2, 2, "\r\n") == 0)
+        notes.resize(notes.size() - 2);
+    return notes;
+}
 
 void ShowFileNotFound(Platform& ui, const std::string& path) {
     ui.MessageBox("Указанный файл\r\n\r\n" + path + "\r\n\r\nне найден.", Icon::Exclamation);

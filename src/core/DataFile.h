@@ -56,6 +56,10 @@ bool OpenDataText(Platform& ui, const std::string& path, const std::string& pass
                   const std::string* plain, const char* plainType, const char* cipherType,
                   IniFile& ini);
 
+// The notepad text of a data file, without the empty line the writer adds
+// after it.
+std::string ReadNotes(Platform& ui, const IniFile& ini);
+
 // The messages every reader shares.
 void ShowFileNotFound(Platform& ui, const std::string& path);
 void ShowDamagedFile(Platform& ui);

@@ -37,9 +37,7 @@ bool ReadOlderFile(BudgetFile& doc, Platform& ui, const std::string& path,
     d.Unit(1).short_ = ini.Value("user", "ieshort");
     d.Unit(2) = {};
     d.Unit(3) = {};
-    d.notes = ini.Section(ui, "notes");
-    if (d.notes.size() >= 2 && d.notes.compare(d.notes.size() - 2, 2, "\r\n") == 0)
-        d.notes.resize(d.notes.size() - 2);
+    d.notes = ReadNotes(ui, ini);
     for (auto& p : d.phones) p.clear();
     for (int j = 1; j <= 50; ++j) {
         const std::string n = std::to_string(j);
