@@ -87,15 +87,7 @@ std::string Option(const Args& a, const std::string& name) {
     return it == a.options.end() ? std::string() : it->second;
 }
 
-void ApplyToday(const Args& a, ConsolePlatform& ui) {
-    auto it = a.options.find("--today");
-    if (it == a.options.end()) return;
-    Date d;
-    if (!ParseUserDate(it->second, Date{2000, 1, 1}, d) || CharCount(it->second) != 10)
-        throw UsageError("дата --today должна иметь вид ДД.ММ.ГГГГ");
-    ui.SetToday(d);
-}
-
+// A DD.MM.YYYY option, or `fallback` when the option is absent.
 Date DateOption(const Args& a, const std::string& name, const Date& fallback) {
     auto it = a.options.find(name);
     if (it == a.options.end()) return fallback;
@@ -103,6 +95,11 @@ Date DateOption(const Args& a, const std::string& name, const Date& fallback) {
     if (!ParseUserDate(it->second, fallback, d) || CharCount(it->second) != 10)
         throw UsageError("дата " + name + " должна иметь вид ДД.ММ.ГГГГ");
     return d;
+}
+
+// --today sets the date the whole run sees.
+void ApplyToday(const Args& a, ConsolePlatform& ui) {
+    ui.SetToday(DateOption(a, "--today", ui.Today()));
 }
 
 void Expect(const Args& a, std::size_t count) {
