@@ -1,8 +1,8 @@
 #include "reports/ClientReport.h"
 
 #include "core/Text.h"
+#include "finance/Settlement.h"
 #include "reports/ReportText.h"
-#include "windows/client/ClientPayments.h"
 
 namespace kz {
 
@@ -17,12 +17,13 @@ std::string OpenPayments(const BudgetFile& doc, int c, Side side, int month, con
                          double& total) {
     std::string lines;
     const EntryList& list = PaymentList(doc.Client(c), side);
+    const SideReturns returns(doc.Client(c), side);
     for (int i = 1; i <= kListSize; ++i) {
         const std::string& entry = list[static_cast<std::size_t>(i - 1)];
         if (entry.empty()) continue;
         bool take = false;
         if (GetField(entry, '\t', 1) == kMonthlyWord) {
-            take = AmountDue(doc, side, c, i, today) > 0;
+            take = returns.Paid(entry).Due() > 0;
         } else {
             Date d;
             take = EntryDateField(entry, today, d) && d.month == month;
@@ -68,11 +69,11 @@ std::string ClientReport(const BudgetFile& doc, int c, const Date& reportDate, c
     text += PaidInMonth(cl.clondolok, month, today, received);
     text += kRule + kNl + "Итого: " + AmountText(received) + sign;
     if (received > 0) {
-        text += kNl +
-                (SideSettled(doc, Side::OwedToYou, c, today)
-                     ? "Клиент оплатил все долги за указанный месяц."
-                     : "Клиент НЕ оплатил долги за указанный месяц.") +
-                kNl + kNl;
+        text +=
+            kNl +
+            (SideSettled(doc, Side::OwedToYou, c) ? "Клиент оплатил все долги за указанный месяц."
+                                                  : "Клиент НЕ оплатил долги за указанный месяц.") +
+            kNl + kNl;
     }
 
     double owing = 0;
@@ -86,7 +87,7 @@ std::string ClientReport(const BudgetFile& doc, int c, const Date& reportDate, c
     text += kRule + kNl + "Итого: " + AmountText(paid) + sign;
     if (paid > 0) {
         text += kNl +
-                (SideSettled(doc, Side::OwedByYou, c, today)
+                (SideSettled(doc, Side::OwedByYou, c)
                      ? "Вы оплатили все долги клиенту за указанный месяц."
                      : "Вы НЕ оплатили долги клиенту за указанный месяц.") +
                 kNl + kNl;

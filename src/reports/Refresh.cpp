@@ -3,10 +3,10 @@
 #include <string>
 
 #include "core/Text.h"
-#include "reports/Finance.h"
+#include "finance/Finance.h"
+#include "finance/Settlement.h"
 #include "reports/ReportFiles.h"
 #include "reports/ReportText.h"
-#include "windows/client/ClientPayments.h"
 
 namespace kz {
 
@@ -117,8 +117,8 @@ MainView RefreshMainWindow(BudgetFile& doc, Platform& ui) {
         int good = 0, bad = 0;
         for (int c = 1; c <= doc.clientkol; ++c) {
             const ClientRecord& cl = doc.Client(c);
-            const bool paidYou = SideSettled(doc, Side::OwedToYou, c, today);
-            const bool youPaid = SideSettled(doc, Side::OwedByYou, c, today);
+            const bool paidYou = SideSettled(doc, Side::OwedToYou, c);
+            const bool youPaid = SideSettled(doc, Side::OwedByYou, c);
             v.clientRows.push_back(paidYou ? cl.clientname : cl.clientname + "(должен)");
             someoneOwesYou = someoneOwesYou || !paidYou;
             youOweSomeone = youOweSomeone || !youPaid;
@@ -190,6 +190,7 @@ bool CarryMonthlyPayments(BudgetFile& doc, const Date& today) {
     for (int c = 1; c <= doc.clientkol; ++c) {
         for (Side side : {Side::OwedToYou, Side::OwedByYou}) {
             EntryList& list = PaymentList(doc.Client(c), side);
+            const SideReturns returns(doc.Client(c), side);
             for (int i = kListSize; i >= 1; --i) {
                 const std::string entry = list[static_cast<std::size_t>(i - 1)];
                 if (entry.empty() || GetField(entry, '\t', 1) != kMonthlyWord) continue;
@@ -199,7 +200,7 @@ bool CarryMonthlyPayments(BudgetFile& doc, const Date& today) {
                 // Fields behind the info are not carried over.
                 const std::string moved =
                     entry.substr(0, entry.find('\t') + 1) + kMonthlyWord + "\t" + label + text;
-                if (AmountDue(doc, side, c, i, today) == 0) {
+                if (returns.Paid(entry).Due() == 0) {
                     list[static_cast<std::size_t>(i - 1)] = moved;
                 } else {
                     // The unpaid month stays as an open debt right behind the new one.

@@ -15,7 +15,7 @@ struct ClientWindowTest : ::testing::Test {
     test::InputRecordingPlatform ui;
     ClientRecord& c = doc.Client(1);
     void SetUp() override { ui.SetToday(15, 3, 2002); }
-    double Due(Side side, int entry) { return AmountDue(doc, side, 1, entry, ui.Today()); }
+    double Due(Side side, int entry) { return AmountDue(doc, side, 1, entry); }
     // Both questions answered Yes, `sum` typed into the box.
     bool Repay(Side side, int row, const std::string& sum) {
         ui.Answer(Answer::Yes);

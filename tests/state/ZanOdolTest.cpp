@@ -1,5 +1,5 @@
 #include "core/Text.h"
-#include "reports/Finance.h"
+#include "finance/Finance.h"
 #include "state/StateFixture.h"
 #include "windows/state/ZanOdol.h"
 

@@ -38,7 +38,7 @@ std::string PaymentTableText(const BudgetFile& doc, int client, Side side) {
     for (int i = 1; i <= kListSize; ++i) {
         const std::string& payment = EntryAt(payments, i);
         if (payment.empty()) continue;
-        text += PaymentSettled(c, side, i) ? std::string("ok") : std::to_string(i);
+        text += PaymentSettled(doc, side, client, i) ? std::string("ok") : std::to_string(i);
         text += '\t';
         text += payment;
         text += "\r\n";
@@ -92,34 +92,26 @@ bool ReturnPayment(BudgetFile& doc, Platform& ui, Side side, int row) {
     }
     if (!InList(row)) return false;
     ClientRecord& client = doc.Client(doc.CurrentClient);
-    EntryList& payments = PaymentList(client, side);
-    EntryList& returns = ReturnList(client, side);
-    const std::string payment = EntryAt(payments, row);
+    const std::string payment = EntryAt(PaymentList(client, side), row);
     if (payment.empty()) return false;
 
-    const std::string key = EntryInfo(payment);
-    const double amount = EntryAmount(payment);
-    const bool monthly = IsMonthlyPayment(payment);
     // A dated payment's amount already is the remainder; a monthly one is
     // lowered by the returns of its month.
-    double paid = 0;
-    if (monthly) {
-        for (const std::string& r : returns) {
-            if (EntryInfo(r) != key) continue;
-            paid += EntryAmount(r);
-            if (paid == amount) {
-                ui.MessageBox(ours ? "Эту сумму за текущий месяц Вам уже вернули!"
-                                   : "Эту сумму за текущий месяц Вы уже вернули!",
-                              Icon::Exclamation, Buttons::OK);
-                return false;
-            }
+    PaymentPaid paidSoFar{EntryAmount(payment)};
+    if (IsMonthlyPayment(payment)) {
+        paidSoFar = SideReturns(client, side).Paid(payment);
+        if (paidSoFar.settled) {
+            ui.MessageBox(ours ? "Эту сумму за текущий месяц Вам уже вернули!"
+                               : "Эту сумму за текущий месяц Вы уже вернули!",
+                          Icon::Exclamation, Buttons::OK);
+            return false;
         }
     }
     if (ui.MessageBox("Вы действительно хотите вернуть деньги по этому платежу?", Icon::Information,
                       Buttons::YesNo) != Answer::Yes)
         return false;
 
-    const double remaining = amount - paid;
+    const double remaining = paidSoFar.amount - paidSoFar.paid;
     const std::string limit = PromptNumber(remaining);
     const std::string proposed = limit.front() == ' ' ? limit.substr(1) : limit;
     const std::string answer =
@@ -169,7 +161,7 @@ void ShowAmountDue(const BudgetFile& doc, Platform& ui, Side side, int row) {
                       Icon::Information, Buttons::OK);
         return;
     }
-    const double due = AmountDue(doc, side, doc.CurrentClient, row, ui.Today());
+    const double due = AmountDue(doc, side, doc.CurrentClient, row);
     const double amount = EntryAmount(payment);
     if (due != 0) {
         std::string text = ours ? "По данному платежу Вам еще должны выплатить: "

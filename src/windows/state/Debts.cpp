@@ -1,7 +1,7 @@
 #include "windows/state/Debts.h"
 
 #include "core/Text.h"
-#include "reports/Finance.h"
+#include "finance/Finance.h"
 #include "windows/state/StateCommon.h"
 
 namespace kz {

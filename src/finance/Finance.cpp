@@ -1,4 +1,4 @@
-#include "reports/Finance.h"
+#include "finance/Finance.h"
 
 #include "core/Text.h"
 

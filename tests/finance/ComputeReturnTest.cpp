@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/Text.h"
-#include "reports/Finance.h"
+#include "finance/Finance.h"
 
 namespace kz {
 namespace {
