@@ -1,8 +1,9 @@
 #include "core/DataFile.h"
 
-#include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
+
+#include <cerrno>
 
 #include "core/Cipher.h"
 #include "core/Cp1251.h"
@@ -44,7 +45,9 @@ void WriteLists(std::string& out, const Record& rec, const Info& lists, int i) {
     }
 }
 
-bool NumberValue(const std::string& text, int& out) { return ToInteger16(LeadingNumber(text), out); }
+bool NumberValue(const std::string& text, int& out) {
+    return ToInteger16(LeadingNumber(text), out);
+}
 
 const char* const kUtf8Message =
     "Файл записан в кодировке UTF-8, а не Windows-1251, и не может быть открыт.";
@@ -70,7 +73,7 @@ bool LoadDocument(BudgetFile& d, Platform& ui, const IniFile& ini, const std::st
     d.clientkol = clientkol;
     d.notes = ReadNotes(ui, ini);
     for (int k = 1; k <= kPhoneSlots; ++k)
-        d.phones[static_cast<std::size_t>(k - 1)] = ini.Value("phones", "p" + std::to_string(k));
+        Slot(d.phones, k) = ini.Value("phones", "p" + std::to_string(k));
 
     for (int i = 1; i <= sostkol; ++i) {
         SostRecord& s = d.Sost(i);
@@ -85,8 +88,7 @@ bool LoadDocument(BudgetFile& d, Platform& ui, const IniFile& ini, const std::st
         for (int j = 1; j <= kListSize; ++j) {
             const std::string slot = std::to_string(j);
             for (const auto& info : kSostLists)
-                (s.*(info.list))[static_cast<std::size_t>(j - 1)] =
-                    ini.Value(info.section + n, info.key + slot);
+                Slot(s.*(info.list), j) = ini.Value(info.section + n, info.key + slot);
             ui.SetProgress((i - 1) * 100LL + j, sostkol * 100LL);
         }
     }
@@ -104,8 +106,7 @@ bool LoadDocument(BudgetFile& d, Platform& ui, const IniFile& ini, const std::st
         for (int j = 1; j <= kListSize; ++j) {
             const std::string slot = std::to_string(j);
             for (const auto& info : kClientLists)
-                (c.*(info.list))[static_cast<std::size_t>(j - 1)] =
-                    ini.Value(info.section + n, info.key + slot);
+                Slot(c.*(info.list), j) = ini.Value(info.section + n, info.key + slot);
             ui.SetProgress((i - 1) * 100LL + j, clientkol * 100LL);
         }
     }
@@ -128,9 +129,8 @@ void ShowFileNotFound(Platform& ui, const std::string& path) {
 }
 
 void ShowDamagedFile(Platform& ui) {
-    ui.MessageBox(
-        "Указанный файл поврежден, записан предыдущей версией Kerva или защищен паролем.",
-        Icon::Information);
+    ui.MessageBox("Указанный файл поврежден, записан предыдущей версией Kerva или защищен паролем.",
+                  Icon::Information);
 }
 
 std::string DataFileText(const BudgetFile& doc, bool enciphered) {
@@ -167,7 +167,7 @@ std::string DataFileText(const BudgetFile& doc, bool enciphered) {
     }
     Line(out, "[phones]");
     for (int k = 1; k <= kSavedPhones; ++k) {
-        const std::string& p = doc.phones[static_cast<std::size_t>(k - 1)];
+        const std::string& p = Slot(doc.phones, k);
         if (!p.empty()) Line(out, "p" + std::to_string(k) + "=", p);
     }
     Line(out, "[notes]");
@@ -209,9 +209,9 @@ bool WriteDataFile(BudgetFile& doc, Platform& ui, const AppSettings& settings) {
     if (doc.PendingBackupDelete.size() >= 3) {
         // A backup that is already gone needs no deleting.
         if (!RemoveFile(doc.PendingBackupDelete, err) && err != ENOENT) {
-            ui.MessageBox(JoinParagraphs("Ошибка при удалении резервной копии файла:",
-                                         SystemErrorText(err)),
-                          Icon::Critical, Buttons::OK, "Служба безопасности");
+            ui.MessageBox(
+                JoinParagraphs("Ошибка при удалении резервной копии файла:", SystemErrorText(err)),
+                Icon::Critical, Buttons::OK, "Служба безопасности");
             return false;
         }
         doc.PendingBackupDelete.clear();

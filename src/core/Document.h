@@ -19,6 +19,14 @@ inline constexpr const char* kFirstSostName = "Личные деньги";
 inline constexpr const char* kDefaultClientName = "Клиент1";
 inline constexpr const char* kAppTitle = "Brisklane Kerva Zyl";
 
+// Slot i of a list, a table or a row of a view. Every routine numbers slots,
+// entries, states, clients and rows from 1; a number out of range throws
+// rather than reads past the end.
+template <class Slots>
+decltype(auto) Slot(Slots& slots, int i) {
+    return slots.at(static_cast<std::size_t>(i - 1));
+}
+
 // A list of entries, slot 1 in element 0. Empty text marks a free slot; the
 // lists stay packed from slot 1, newest first.
 using EntryList = std::array<std::string, kListSize>;
@@ -32,8 +40,8 @@ void RemoveEntry(EntryList& list, int i);
 int CountEntries(const EntryList& list);
 
 struct CurrencyUnit {
-    std::string cap;    // the unit's name; empty marks a free slot
-    std::string short_; // short sign shown after amounts
+    std::string cap;     // the unit's name; empty marks a free slot
+    std::string short_;  // short sign shown after amounts
 };
 
 struct SostRecord {
@@ -84,12 +92,12 @@ struct BudgetFile {
     int CurrentClient = 1;
 
     // 1-based access, as every routine numbers states, clients and units.
-    SostRecord& Sost(int i) { return Sosts.at(static_cast<std::size_t>(i - 1)); }
-    const SostRecord& Sost(int i) const { return Sosts.at(static_cast<std::size_t>(i - 1)); }
-    ClientRecord& Client(int i) { return Clients.at(static_cast<std::size_t>(i - 1)); }
-    const ClientRecord& Client(int i) const { return Clients.at(static_cast<std::size_t>(i - 1)); }
-    CurrencyUnit& Unit(int k) { return Units.at(static_cast<std::size_t>(k - 1)); }
-    const CurrencyUnit& Unit(int k) const { return Units.at(static_cast<std::size_t>(k - 1)); }
+    SostRecord& Sost(int i) { return Slot(Sosts, i); }
+    const SostRecord& Sost(int i) const { return Slot(Sosts, i); }
+    ClientRecord& Client(int i) { return Slot(Clients, i); }
+    const ClientRecord& Client(int i) const { return Slot(Clients, i); }
+    CurrencyUnit& Unit(int k) { return Slot(Units, k); }
+    const CurrencyUnit& Unit(int k) const { return Slot(Units, k); }
 };
 
 void ResetSost(SostRecord& s);

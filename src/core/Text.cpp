@@ -153,6 +153,14 @@ std::string CommaToPoint(std::string_view text) {
     return s;
 }
 
+double LeadingAmount(std::string_view text) {
+    return LeadingNumber(CommaToPoint(text));
+}
+
+double EntryAmount(std::string_view entry) {
+    return LeadingAmount(FirstField(entry, '\t'));
+}
+
 bool ToInteger16(double value, int& out) {
     if (!std::isfinite(value)) return false;
     double r = std::nearbyint(value);  // default rounding: halves to even

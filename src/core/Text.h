@@ -22,6 +22,14 @@ double LeadingNumber(std::string_view text);
 // Every "," becomes "." (typed amounts go through this before LeadingNumber).
 std::string CommaToPoint(std::string_view text);
 
+// An amount as the user types it or an entry stores it: every "," read as
+// "." and the number the text begins with (0 when none).
+double LeadingAmount(std::string_view text);
+
+// The amount an entry begins with: the text before its first tab, read as
+// LeadingAmount.
+double EntryAmount(std::string_view entry);
+
 // Rounds to the nearest integer, halves to the even neighbour; false when
 // the result is outside the signed 16-bit range.
 bool ToInteger16(double value, int& out);

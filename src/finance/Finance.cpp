@@ -13,7 +13,7 @@ constexpr char kTab = '\t';
 double ReadStoredAmount(const std::string& text) {
     double v = 0;
     if (ParseAmountText(text, v)) return v;
-    return LeadingNumber(CommaToPoint(text));
+    return LeadingAmount(text);
 }
 
 }  // namespace
@@ -38,8 +38,8 @@ ReturnInfo ComputeReturn(const std::string& entry, const Date& today) {
     const double amount = ReadStoredAmount(FirstField(entry, kTab));
     info.Person = GetField(entry, kTab, 2);
     const std::string loanDateText = GetField(entry, kTab, 1);
-    const double returnSum = LeadingNumber(CommaToPoint(GetField(entry, kTab, 4)));
-    const double percent = LeadingNumber(CommaToPoint(GetField(entry, kTab, 5)));
+    const double returnSum = LeadingAmount(GetField(entry, kTab, 4));
+    const double percent = LeadingAmount(GetField(entry, kTab, 5));
     const std::string returnDateText = GetField(entry, kTab, 6);
 
     // A return date that does not read as a date counts as none: the debt then keeps growing

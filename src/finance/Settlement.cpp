@@ -17,9 +17,6 @@ const EntryList& ReturnList(const ClientRecord& c, Side side) {
     return side == Side::OwedToYou ? c.clondolok : c.clvydolok;
 }
 
-double EntryAmount(std::string_view entry) {
-    return LeadingNumber(CommaToPoint(FirstField(entry, '\t')));
-}
 std::string EntryDate(std::string_view entry) {
     return GetField(entry, '\t', 1);
 }
@@ -40,7 +37,7 @@ std::string_view InfoView(std::string_view entry) {
 }
 
 const std::string& PaymentAt(const BudgetFile& doc, Side side, int client, int entry) {
-    return PaymentList(doc.Client(client), side).at(static_cast<std::size_t>(entry - 1));
+    return Slot(PaymentList(doc.Client(client), side), entry);
 }
 
 }  // namespace

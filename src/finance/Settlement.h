@@ -22,10 +22,8 @@ const EntryList& PaymentList(const ClientRecord& c, Side side);
 EntryList& ReturnList(ClientRecord& c, Side side);
 const EntryList& ReturnList(const ClientRecord& c, Side side);
 
-// Fields of a payment or return entry (amount, tab, date, tab, info).
-// The amount of an entry: the text before the first tab, commas read as
-// points, 0 when it does not begin with a number.
-double EntryAmount(std::string_view entry);
+// Fields of a payment or return entry (amount, tab, date, tab, info); the
+// amount is read by EntryAmount.
 std::string EntryDate(std::string_view entry);
 std::string EntryInfo(std::string_view entry);
 bool IsMonthlyPayment(std::string_view entry);

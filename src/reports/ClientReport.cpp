@@ -19,7 +19,7 @@ std::string OpenPayments(const BudgetFile& doc, int c, Side side, int month, con
     const EntryList& list = PaymentList(doc.Client(c), side);
     const SideReturns returns(doc.Client(c), side);
     for (int i = 1; i <= kListSize; ++i) {
-        const std::string& entry = list[static_cast<std::size_t>(i - 1)];
+        const std::string& entry = Slot(list, i);
         if (entry.empty()) continue;
         bool take = false;
         if (GetField(entry, '\t', 1) == kMonthlyWord) {
@@ -30,7 +30,7 @@ std::string OpenPayments(const BudgetFile& doc, int c, Side side, int month, con
         }
         if (!take) continue;
         lines += entry + kNl;
-        total += EntryNumber(entry);
+        total += EntryAmount(entry);
     }
     return lines;
 }
@@ -43,7 +43,7 @@ std::string PaidInMonth(const EntryList& returns, int month, const Date& today, 
         Date d;
         if (!EntryDateField(entry, today, d) || d.month != month) continue;
         lines += entry + kNl;
-        total += EntryNumber(entry);
+        total += EntryAmount(entry);
     }
     return lines;
 }

@@ -192,7 +192,7 @@ bool CarryMonthlyPayments(BudgetFile& doc, const Date& today) {
             EntryList& list = PaymentList(doc.Client(c), side);
             const SideReturns returns(doc.Client(c), side);
             for (int i = kListSize; i >= 1; --i) {
-                const std::string entry = list[static_cast<std::size_t>(i - 1)];
+                const std::string entry = Slot(list, i);
                 if (entry.empty() || GetField(entry, '\t', 1) != kMonthlyWord) continue;
                 const std::string info = GetField(entry, '\t', 2);
                 const std::size_t paren = info.find(')');
@@ -201,14 +201,14 @@ bool CarryMonthlyPayments(BudgetFile& doc, const Date& today) {
                 const std::string moved =
                     entry.substr(0, entry.find('\t') + 1) + kMonthlyWord + "\t" + label + text;
                 if (returns.Paid(entry).Due() == 0) {
-                    list[static_cast<std::size_t>(i - 1)] = moved;
+                    Slot(list, i) = moved;
                 } else {
                     // The unpaid month stays as an open debt right behind the new one.
                     for (int k = kListSize - 1; k >= i; --k) {
-                        const std::string& from = list[static_cast<std::size_t>(k - 1)];
+                        const std::string& from = Slot(list, k);
                         if (!from.empty()) list[static_cast<std::size_t>(k)] = from;
                     }
-                    list[static_cast<std::size_t>(i - 1)] = moved;
+                    Slot(list, i) = moved;
                 }
                 carried = true;
             }

@@ -11,16 +11,12 @@ std::string MonthName(int month) {
                                                       "Май",      "Июнь",    "Июль",   "Август",
                                                       "Сентябрь", "Октябрь", "Ноябрь", "Декабрь"};
     if (month < 1 || month > 12) return {};
-    return names[static_cast<std::size_t>(month - 1)];
+    return Slot(names, month);
 }
 
 std::string UnitShort(const BudgetFile& doc, int ienum) {
     if (ienum < 1 || ienum > kUnitCount) return {};
     return doc.Unit(ienum).short_;
-}
-
-double EntryNumber(std::string_view entry) {
-    return LeadingNumber(CommaToPoint(FirstField(entry, '\t')));
 }
 
 bool EntryDateField(std::string_view entry, const Date& today, Date& out) {

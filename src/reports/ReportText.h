@@ -20,10 +20,6 @@ std::string MonthName(int month);
 // (a damaged file must not stop the reminders).
 std::string UnitShort(const BudgetFile& doc, int ienum);
 
-// The amount an entry begins with (text before the first tab), with a
-// decimal comma or point.
-double EntryNumber(std::string_view entry);
-
 // Field 1 of an entry (text between the first and second tab) read as a
 // date in the form the user typed it; false when it is no date.
 bool EntryDateField(std::string_view entry, const Date& today, Date& out);

@@ -47,14 +47,14 @@ TEST(AmountText, ReadsBackWhatItWrites) {
     EXPECT_EQ(v, 1.5);
     EXPECT_TRUE(ParseAmountText("-,5", v));
     EXPECT_EQ(v, -0.5);
-    for (const char* bad : {"", "abc", "-", "1,2,3", "1 2", "--1", "1E", "1E+", "12a", " 1",
-                            "1e999", "+1"})
+    for (const char* bad :
+         {"", "abc", "-", "1,2,3", "1 2", "--1", "1E", "1E+", "12a", " 1", "1e999", "+1"})
         EXPECT_FALSE(ParseAmountText(bad, v)) << bad;
 }
 
 TEST(LeadingNumber, ReadsAsFarAsTheTextAllows) {
     EXPECT_EQ(LeadingNumber("250,5"), 250);
-    EXPECT_EQ(LeadingNumber(CommaToPoint("250,5")), 250.5);
+    EXPECT_EQ(LeadingAmount("250,5"), 250.5);
     EXPECT_EQ(LeadingNumber(" 1 2\t3\n"), 123);
     EXPECT_EQ(LeadingNumber("-4.5e2x"), -450);
     EXPECT_EQ(LeadingNumber("12D2"), 1200);
@@ -127,9 +127,9 @@ TEST(Dates, TypedDatesAreCheckedAsCalendarDates) {
     ASSERT_TRUE(ParseUserDate("29.02.2024", today, d));
     ASSERT_TRUE(ParseUserDate("7.3", today, d));
     EXPECT_EQ(d, (Date{2026, 3, 7}));
-    for (const char* bad : {"29.02.2023", "32.01.2002", "0.1.2002", "1.13.2002", "05.10-2002",
-                            "05.10.202", "", "05.10.", "a.b.c", "05.10.2002 ", " 05.10.2002",
-                            "123.1.2002", "1..2002"})
+    for (const char* bad :
+         {"29.02.2023", "32.01.2002", "0.1.2002", "1.13.2002", "05.10-2002", "05.10.202", "",
+          "05.10.", "a.b.c", "05.10.2002 ", " 05.10.2002", "123.1.2002", "1..2002"})
         EXPECT_FALSE(ParseUserDate(bad, today, d)) << bad;
     EXPECT_EQ(FormatDate(Date{2002, 10, 5}), "05.10.2002");
     EXPECT_EQ(CivilFromDays(DaysFromCivil(Date{2024, 2, 29}) + 1), (Date{2024, 3, 1}));

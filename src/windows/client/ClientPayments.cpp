@@ -22,7 +22,7 @@ void RecordReturn(BudgetFile& doc, int client, Side side, int entry, const std::
                   const Date& today) {
     ClientRecord& c = doc.Client(client);
     EntryList& payments = PaymentList(c, side);
-    std::string& payment = payments.at(static_cast<std::size_t>(entry - 1));
+    std::string& payment = Slot(payments, entry);
     std::string info = EntryInfo(payment);
     if (!IsMonthlyPayment(payment)) {
         info = "(за " + EntryDate(payment) + ")" + info;

@@ -10,10 +10,6 @@ bool SideIsOurs(Side side) {
     return side == Side::OwedToYou;
 }
 
-const std::string& EntryAt(const EntryList& list, int i) {
-    return list.at(static_cast<std::size_t>(i - 1));
-}
-
 bool InList(int row) {
     return row >= 1 && row <= kListSize;
 }
@@ -36,7 +32,7 @@ std::string PaymentTableText(const BudgetFile& doc, int client, Side side) {
     const EntryList& payments = PaymentList(c, side);
     std::string text = "\tСумма\tДата возвр.\tИнформация\r\n";
     for (int i = 1; i <= kListSize; ++i) {
-        const std::string& payment = EntryAt(payments, i);
+        const std::string& payment = Slot(payments, i);
         if (payment.empty()) continue;
         text += PaymentSettled(doc, side, client, i) ? std::string("ok") : std::to_string(i);
         text += '\t';
@@ -63,7 +59,7 @@ bool ChangePayment(const BudgetFile& doc, Platform& ui, Side side, int row) {
         return false;
     }
     if (!InList(row)) return false;
-    return !EntryAt(PaymentList(doc.Client(doc.CurrentClient), side), row).empty();
+    return !Slot(PaymentList(doc.Client(doc.CurrentClient), side), row).empty();
 }
 
 bool DeletePayment(BudgetFile& doc, Platform& ui, Side side, int row) {
@@ -74,7 +70,7 @@ bool DeletePayment(BudgetFile& doc, Platform& ui, Side side, int row) {
     }
     if (!InList(row)) return false;
     EntryList& payments = PaymentList(doc.Client(doc.CurrentClient), side);
-    if (EntryAt(payments, row).empty()) return false;
+    if (Slot(payments, row).empty()) return false;
     if (ui.MessageBox("Вы действительно хотите вычернуть запись из списка?", Icon::Information,
                       Buttons::YesNo) != Answer::Yes)
         return false;
@@ -92,7 +88,7 @@ bool ReturnPayment(BudgetFile& doc, Platform& ui, Side side, int row) {
     }
     if (!InList(row)) return false;
     ClientRecord& client = doc.Client(doc.CurrentClient);
-    const std::string payment = EntryAt(PaymentList(client, side), row);
+    const std::string payment = Slot(PaymentList(client, side), row);
     if (payment.empty()) return false;
 
     // A dated payment's amount already is the remainder; a monthly one is
@@ -151,7 +147,7 @@ void ShowAmountDue(const BudgetFile& doc, Platform& ui, Side side, int row) {
     }
     if (!InList(row)) return;
     const ClientRecord& client = doc.Client(doc.CurrentClient);
-    const std::string& payment = EntryAt(PaymentList(client, side), row);
+    const std::string& payment = Slot(PaymentList(client, side), row);
     if (payment.empty()) return;
     if (!IsMonthlyPayment(payment)) {
         ui.MessageBox(JoinParagraphs("Эта функция (определение суммы,выплаченной по данному "
@@ -180,7 +176,7 @@ std::string ReturnsTableText(const BudgetFile& doc, Side side) {
     const EntryList& returns = ReturnList(client, side);
     std::string text = "\tСумма," + UnitShort(doc, client) + "\tДата возвращения\tИнформация\r\n";
     for (int i = 1; i <= kListSize; ++i) {
-        const std::string& r = EntryAt(returns, i);
+        const std::string& r = Slot(returns, i);
         if (r.empty()) continue;
         text += std::to_string(i) + "\t" + r + "\r\n";
     }
@@ -190,7 +186,7 @@ std::string ReturnsTableText(const BudgetFile& doc, Side side) {
 bool DeleteReturn(BudgetFile& doc, Platform& ui, Side side, int row) {
     if (!InList(row)) return false;
     EntryList& returns = ReturnList(doc.Client(doc.CurrentClient), side);
-    const std::string& entry = EntryAt(returns, row);
+    const std::string& entry = Slot(returns, row);
     if (entry.empty()) return false;
     const std::string question = JoinParagraphs(
         "Информация из этого списка используется программой для определения задолжностей по "

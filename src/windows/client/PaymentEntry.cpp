@@ -44,8 +44,7 @@ PaymentEntryView InitPaymentEntry(const BudgetFile& doc, Platform& ui, PaymentMo
     } else {
         view.caption = "Изменение платежа";
         view.explanation = kChangeExplanation;
-        const std::string& payment =
-            PaymentList(client, side).at(static_cast<std::size_t>(entry - 1));
+        const std::string& payment = Slot(PaymentList(client, side), entry);
         view.sum = FirstField(payment, '\t');
         const std::string date = EntryDate(payment);
         if (date == kMonthlyWord) {
@@ -124,11 +123,11 @@ bool SavePayment(BudgetFile& doc, Platform& ui, PaymentMode mode, Side side, int
         }
     }
 
-    std::string stored = MakePaymentEntry(LeadingNumber(CommaToPoint(form.sum)), dateField, info);
+    std::string stored = MakePaymentEntry(LeadingAmount(form.sum), dateField, info);
     if (mode == PaymentMode::Add) {
         InsertPayment(doc, doc.CurrentClient, side, std::move(stored));
     } else {
-        payments.at(static_cast<std::size_t>(entry - 1)) = std::move(stored);
+        Slot(payments, entry) = std::move(stored);
         doc.Dirty = true;
     }
     return true;

@@ -23,7 +23,7 @@ int SelectedRow(int sel, std::size_t rows, int count) {
 int SelectedUnit(const MainView& view) {
     const int row = SelectedRow(view.ieSel, view.ieRows.size(), kUnitCount);
     if (row == 0 || static_cast<std::size_t>(row) > view.ieSlots.size()) return 0;
-    const int slot = view.ieSlots[static_cast<std::size_t>(row - 1)];
+    const int slot = Slot(view.ieSlots, row);
     return slot >= 1 && slot <= kUnitCount ? slot : 0;
 }
 
@@ -127,7 +127,7 @@ bool DeleteState(BudgetFile& doc, Platform& ui, MainView& view) {
             Icon::Information, Buttons::OK, kAppTitle);
         return false;
     }
-    const std::string& row = view.sostRows[static_cast<std::size_t>(s - 1)];
+    const std::string& row = Slot(view.sostRows, s);
     if (ui.MessageBox("Внимание: все данные, относящиеся к выбранному состоянию" + kNl + row + kNl +
                           "будут удалены. Удалить?",
                       Icon::Information, Buttons::YesNo, "Удаление состояния") != Answer::Yes)
@@ -182,7 +182,7 @@ bool DeleteClient(BudgetFile& doc, Platform& ui, MainView& view) {
             Icon::Information, Buttons::OK, kAppTitle);
         return false;
     }
-    const std::string& row = view.clientRows[static_cast<std::size_t>(c - 1)];
+    const std::string& row = Slot(view.clientRows, c);
     if (ui.MessageBox("Внимание: все данные, относящиеся к выбранному клиенту" + kNl + row + kNl +
                           "будут удалены. Удалить?",
                       Icon::Information, Buttons::YesNo, "Удаление клиента") != Answer::Yes)

@@ -54,7 +54,7 @@ bool SubmitAddSell(BudgetFile& doc, Platform& ui, const AppSettings& settings, A
         ui.MessageBox("Необходимо указать дату (по умолчанию - текущая).", Icon::Information);
         return false;
     }
-    const double amount = ReadTypedAmount(form.sum);
+    const double amount = LeadingAmount(form.sum);
     if (!(amount > 0)) {
         ui.MessageBox("Необходимо указать сумму денег.", Icon::Information);
         return false;

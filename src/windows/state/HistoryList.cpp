@@ -148,7 +148,7 @@ std::string ListTableText(const std::vector<std::string>& captions, const EntryL
     for (const auto& c : captions) text += "\t" + c;
     text += "\r\n";
     for (int i = 1; i <= kListSize; ++i) {
-        const std::string& e = list[static_cast<std::size_t>(i - 1)];
+        const std::string& e = Slot(list, i);
         if (e.empty()) continue;
         text += std::to_string(i) + "\t" + e + "\r\n";
     }
@@ -218,7 +218,7 @@ ListView OpenList(const BudgetFile& doc, Platform& ui, int mode) {
     if (IsDebtMode(mode)) {
         const Date today = ui.Today();
         for (int r = 1; r < static_cast<int>(view.rows.size()) && r <= kListSize; ++r) {
-            const std::string& e = (*list)[static_cast<std::size_t>(r - 1)];
+            const std::string& e = Slot(*list, r);
             if (e.empty()) continue;
             view.rows[static_cast<std::size_t>(r)][5] =
                 AmountText(ComputeReturn(e, today).ReturnAmount);
@@ -233,7 +233,7 @@ bool StrikeOutEntry(BudgetFile& doc, Platform& ui, int mode, int row,
     if (currentCell.empty() || !IsHistoryMode(mode) || row < 1 || row > kListSize) return false;
     if (doc.CurrentSost < 1 || doc.CurrentSost > kMaxSosts) return false;
     EntryList& list = *ModeList(doc.Sost(doc.CurrentSost), mode);
-    const std::string& entry = list[static_cast<std::size_t>(row - 1)];
+    const std::string& entry = Slot(list, row);
     if (entry.empty()) return false;
 
     const std::string question = "Выбранная запись:\r\n\r\n" + ReplaceTabs(entry, ", ") +
@@ -258,13 +258,13 @@ bool PrepareGraph(const BudgetFile& doc, Platform& ui, int mode, GraphData& grap
     const EntryList* list = IsHistoryMode(mode) ? ModeList(s, mode) : nullptr;
     int n = 0;
     for (int slot = kGraphPoints; list && slot >= 1; --slot) {
-        const std::string& e = (*list)[static_cast<std::size_t>(slot - 1)];
+        const std::string& e = Slot(*list, slot);
         if (e.empty()) continue;
         double value = 0;
         if (!ParseAmountText(FirstField(e, '\t'), value)) value = 0;
         std::string label = GetField(e, '\t', 1);
-        if (n > 0 && graph.labels[static_cast<std::size_t>(n - 1)] == label) {
-            double& earlier = graph.values[static_cast<std::size_t>(n - 1)];
+        if (n > 0 && Slot(graph.labels, n) == label) {
+            double& earlier = Slot(graph.values, n);
             // The newest balance of a day wins; amounts of a day add up.
             earlier = mode == kListOldBal ? value : earlier + value;
             continue;
