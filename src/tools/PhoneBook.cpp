@@ -1,6 +1,5 @@
 #include "tools/PhoneBook.h"
 
-#include "core/Cp1251.h"
 #include "core/TextFiles.h"
 
 namespace kz {
@@ -27,19 +26,11 @@ std::string Trimmed(const std::string& text) {
     return out;
 }
 
-// An input box whose empty or all-blank answer ends the operation. A
-// character the data file cannot hold is refused here rather than failing
-// every later save.
+// An input box whose empty or all-blank answer ends the operation.
 bool Ask(Platform& ui, const std::string& prompt, const std::string& title,
          const std::string& proposed, std::string& answer) {
     answer = Trimmed(ui.InputBox(prompt, title, proposed));
-    if (answer.empty()) return false;
-    std::string bad;
-    if (!IsCp1251Representable(answer, &bad)) {
-        ui.MessageBox(UnwritableCharText(bad), Icon::Exclamation, Buttons::OK);
-        return false;
-    }
-    return true;
+    return !answer.empty() && AcceptTypedText(ui, answer);
 }
 
 bool ValidRow(const PhoneView& view) {

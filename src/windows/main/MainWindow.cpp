@@ -3,7 +3,6 @@
 #include <cstddef>
 #include <utility>
 
-#include "core/Cp1251.h"
 #include "core/TextFiles.h"
 #include "reports/ReportText.h"
 #include "reports/StateReport.h"
@@ -27,18 +26,11 @@ int SelectedUnit(const MainView& view) {
     return slot >= 1 && slot <= kUnitCount ? slot : 0;
 }
 
-// An input box whose empty answer means "do nothing". A character the data
-// file cannot hold is refused here rather than failing every later save.
+// An input box whose empty answer means "do nothing".
 bool Ask(Platform& ui, const std::string& prompt, const std::string& title,
          const std::string& proposed, std::string& answer) {
     answer = ui.InputBox(prompt, title, proposed);
-    if (answer.empty()) return false;
-    std::string bad;
-    if (!IsCp1251Representable(answer, &bad)) {
-        ui.MessageBox(UnwritableCharText(bad), Icon::Exclamation, Buttons::OK, kAppTitle);
-        return false;
-    }
-    return true;
+    return !answer.empty() && AcceptTypedText(ui, answer);
 }
 
 bool Changed(BudgetFile& doc, Platform& ui, MainView& view) {
