@@ -75,8 +75,7 @@ std::string UnitRowText(const CurrencyUnit& unit) {
     return unit.cap + "(" + unit.short_ + ")";
 }
 
-MainView RefreshMainWindow(BudgetFile& doc, Platform& ui) {
-    const Date today = ui.Today();
+MainView MainWindowView(const BudgetFile& doc, const Date& today) {
     MainView v;
 
     v.userName = doc.name;
@@ -149,6 +148,12 @@ MainView RefreshMainWindow(BudgetFile& doc, Platform& ui) {
         v.clientToday = "Клиенты не зарегистрированы";
     }
 
+    return v;
+}
+
+MonthTurn TurnOfMonth(BudgetFile& doc, Platform& ui) {
+    const Date today = ui.Today();
+    MonthTurn turn;
     // Only the month number counts: a file left open from June of one year to
     // June of the next sees no turn of the month.
     if (doc.LastDate.month != today.month) {
@@ -156,23 +161,27 @@ MainView RefreshMainWindow(BudgetFile& doc, Platform& ui) {
         doc.ReportsReady = true;
         doc.LastDate = today;
     }
-    if (!doc.ReportsReady) return v;
+    if (!doc.ReportsReady) return turn;
 
-    v.remindToday = "Готовы отчеты по состояниям за прошедший месяц." + kNl + kNl + v.remindToday;
+    turn.reportsReady = true;
     if (doc.MonthEndDue) {
-        const bool carried = RunMonthEnd(doc, ui);
+        turn.paymentsCarried = RunMonthEnd(doc, ui);
         doc.MonthEndDue = false;
-        if (carried)
-            v.clientToday =
-                "Сегодня нужно выплатить ежемесячные платежи." + kNl + kNl + v.clientToday;
     }
     doc.Dirty = true;
     BuildAllReports(doc, ui);
-    return v;
+    return turn;
 }
 
-void RefreshDocument(BudgetFile& doc, Platform& ui) {
-    RefreshMainWindow(doc, ui);
+MainView RefreshMainWindow(BudgetFile& doc, Platform& ui) {
+    MainView v = MainWindowView(doc, ui.Today());
+    const MonthTurn turn = TurnOfMonth(doc, ui);
+    if (turn.reportsReady)
+        v.remindToday =
+            "Готовы отчеты по состояниям за прошедший месяц." + kNl + kNl + v.remindToday;
+    if (turn.paymentsCarried)
+        v.clientToday = "Сегодня нужно выплатить ежемесячные платежи." + kNl + kNl + v.clientToday;
+    return v;
 }
 
 void RecordPastBalances(BudgetFile& doc, const Date& today) {
