@@ -1,16 +1,16 @@
 #include "gui/App.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QLineEdit>
-#include <QApplication>
 #include <QThread>
 #include <QWidget>
 #include <cassert>
 
+#include "core/SaveCommands.h"
 #include "startup/Startup.h"
 #include "startup/frmAbout.h"
 #include "startup/frmLogin.h"
-#include "windows/main/SaveCommands.h"
 #include "windows/main/frmMain.h"
 
 namespace kz {

@@ -2,8 +2,8 @@
 
 #include <QMainWindow>
 
+#include "core/SaveCommands.h"
 #include "reports/Refresh.h"
-#include "windows/main/SaveCommands.h"
 
 class QAction;
 class QCloseEvent;
