@@ -70,7 +70,7 @@ TEST_F(ToolsGui, ConverterShowsTheCommaRuleAndTravelsWithTheWindowSwitch) {
 
     // Another large window with its own converter receives the ratio.
     QWidget other;
-    (new QVBoxLayout(&other))->addWidget(new frmConv(app, &other));
+    (new QVBoxLayout(&other))->addWidget(new frmConv(ui, &other));
     app.SwitchWindow(main, &other);
     EXPECT_EQ(Child<QLineEdit>(&other, "txt1")->text(), "1.5");
     EXPECT_EQ(Child<QLineEdit>(&other, "txt2")->text(), "3");
@@ -230,7 +230,7 @@ TEST_F(ToolsBase, BarcodeWindowTakesDigitsInOneGoAndChecksThem) {
 
     // Opening it again brings the same window to the front.
     box(1)->setText("5");
-    ShowBarcodeWindow(app, nullptr);
+    app.ShowBarcodeCheck(nullptr);
     EXPECT_EQ(Shown("frmShtrih"), w);
     EXPECT_EQ(test::ShownCount("frmShtrih"), 1);
     EXPECT_EQ(box(1)->text(), "5");

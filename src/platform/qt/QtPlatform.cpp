@@ -23,27 +23,20 @@
 #include <cerrno>
 
 #include "core/Files.h"
+#include "platform/qt/Widgets.h"
 #include "platform/qt/frmProc.h"
 
 namespace kz {
 
-QString ToQ(const std::string& s) {
-    return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
-
-std::string FromQ(const QString& s) {
-    return s.toUtf8().toStdString();
-}
-
 QString MessageTextToQ(const std::string& s) {
-    QString q = ToQ(s);
+    QString q = Q(s);
     q.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     q.replace(QChar('\r'), QChar('\n'));
     return q;
 }
 
 QString FilterToQt(const std::string& filter) {
-    const QStringList parts = ToQ(filter).split(QChar('|'));
+    const QStringList parts = Q(filter).split(QChar('|'));
     QStringList out;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         QString patterns = parts[i + 1];
@@ -66,9 +59,9 @@ QWidget* DialogParent() {
 // The folder of a proposed name joined with the initial folder, as the file
 // dialogs want it.
 QString DialogStart(const std::string& proposedName, const std::string& initialFolder) {
-    const QString name = ToQ(proposedName);
+    const QString name = Q(proposedName);
     if (initialFolder.empty() || QFileInfo(name).isAbsolute()) return name;
-    return QDir(ToQ(initialFolder)).filePath(name);
+    return QDir(Q(initialFolder)).filePath(name);
 }
 
 QString WithSlash(QString folder) {
@@ -94,7 +87,7 @@ Answer QtPlatform::MessageBox(const std::string& text, Icon icon, Buttons button
     if (messageHook_) return messageHook_(text, icon, buttons, title);
 
     QMessageBox box(DialogParent());
-    box.setWindowTitle(ToQ(title.empty() ? std::string(kDefaultTitle) : title));
+    box.setWindowTitle(Q(title.empty() ? std::string(kDefaultTitle) : title));
     box.setText(MessageTextToQ(text));
     box.setTextFormat(Qt::PlainText);
     switch (icon) {
@@ -172,27 +165,27 @@ Answer QtPlatform::MessageBox(const std::string& text, Icon icon, Buttons button
 std::string QtPlatform::InputBox(const std::string& prompt, const std::string& title,
                                  const std::string& proposed) {
     QInputDialog dlg(DialogParent());
-    dlg.setWindowTitle(ToQ(title.empty() ? std::string(kDefaultTitle) : title));
+    dlg.setWindowTitle(Q(title.empty() ? std::string(kDefaultTitle) : title));
     dlg.setLabelText(MessageTextToQ(prompt));
-    dlg.setTextValue(ToQ(proposed));
+    dlg.setTextValue(Q(proposed));
     dlg.setOkButtonText(QStringLiteral("ОК"));
     dlg.setCancelButtonText(QStringLiteral("Отмена"));
     if (dlg.exec() != QDialog::Accepted) return {};
-    return FromQ(dlg.textValue());
+    return S(dlg.textValue());
 }
 
 std::string QtPlatform::OpenFileDialog(const std::string& title, const std::string& filter,
                                        const std::string& proposedName,
                                        const std::string& initialFolder) {
-    return FromQ(QFileDialog::getOpenFileName(
-        DialogParent(), ToQ(title), DialogStart(proposedName, initialFolder), FilterToQt(filter)));
+    return S(QFileDialog::getOpenFileName(
+        DialogParent(), Q(title), DialogStart(proposedName, initialFolder), FilterToQt(filter)));
 }
 
 std::string QtPlatform::SaveFileDialog(const std::string& title, const std::string& filter,
                                        const std::string& proposedName,
                                        const std::string& initialFolder) {
-    return FromQ(QFileDialog::getSaveFileName(
-        DialogParent(), ToQ(title), DialogStart(proposedName, initialFolder), FilterToQt(filter)));
+    return S(QFileDialog::getSaveFileName(
+        DialogParent(), Q(title), DialogStart(proposedName, initialFolder), FilterToQt(filter)));
 }
 
 void QtPlatform::ShowProgress(const std::string& message) {
@@ -207,7 +200,7 @@ void QtPlatform::ShowProgress(const std::string& message) {
         SetBusy(true);
     }
     if (!proc_) proc_ = new frmProc();
-    proc_->SetMessage(ToQ(message));
+    proc_->SetMessage(Q(message));
     proc_->SetPercent(0);
     proc_->adjustSize();
     if (QWidget* over = disabledWindow_.data())
@@ -262,8 +255,8 @@ std::optional<Date> QtPlatform::FileModificationDate(const std::string& path) {
 }
 
 void QtPlatform::PlaySound(const std::string& fileName) {
-    QString path = ToQ(fileName);
-    if (QFileInfo(path).isRelative()) path = ToQ(AssetFolder()) + path;
+    QString path = Q(fileName);
+    if (QFileInfo(path).isRelative()) path = Q(AssetFolder()) + path;
     if (!QFileInfo::exists(path)) return;
     // One effect at a time, like the program's short sounds; playing is
     // asynchronous and errors stay silent.
@@ -296,7 +289,7 @@ bool QtPlatform::PrintPlainText(const std::string& text, int pointSize, int& err
 }
 
 void QtPlatform::SetClipboardText(const std::string& text) {
-    if (QClipboard* cb = QGuiApplication::clipboard()) cb->setText(ToQ(text));
+    if (QClipboard* cb = QGuiApplication::clipboard()) cb->setText(Q(text));
 }
 
 bool QtPlatform::StartCalculator(std::string& program, std::string& errorText) {
@@ -305,7 +298,7 @@ bool QtPlatform::StartCalculator(std::string& program, std::string& errorText) {
     for (const char* name : kCalculators) {
         const QString found = QStandardPaths::findExecutable(QString::fromLatin1(name));
         if (found.isEmpty()) continue;
-        program = FromQ(found);
+        program = S(found);
         if (QProcess::startDetached(found, {})) return true;
         errorText = "Не удалось запустить программу.";
         return false;
@@ -318,7 +311,7 @@ bool QtPlatform::StartCalculator(std::string& program, std::string& errorText) {
 }
 
 bool QtPlatform::OpenHelpPage(const std::string& path, std::string& errorText) {
-    if (QDesktopServices::openUrl(QUrl::fromLocalFile(ToQ(path)))) return true;
+    if (QDesktopServices::openUrl(QUrl::fromLocalFile(Q(path)))) return true;
     errorText = "Не удалось открыть страницу в браузере.";
     return false;
 }
@@ -353,21 +346,20 @@ std::string QtPlatform::ProgramFolder() {
     // installation, even when run by a user who could.
     const bool installed =
         QFileInfo::exists(QDir(exe).absoluteFilePath(QStringLiteral("../share/kervazyl")));
-    if (!installed && QFileInfo(exe).isWritable()) return FromQ(WithSlash(exe));
+    if (!installed && QFileInfo(exe).isWritable()) return S(WithSlash(exe));
     QString base = qEnvironmentVariable("XDG_DATA_HOME");
     if (base.isEmpty()) base = QDir::homePath() + QStringLiteral("/.local/share");
     const QString folder = base + QStringLiteral("/kervazyl");
     QDir().mkpath(folder);
-    return FromQ(WithSlash(folder));
+    return S(WithSlash(folder));
 }
 
 std::string QtPlatform::AssetFolder() {
     const QDir exe(ExecutableFolder());
     if (exe.exists(QStringLiteral("Help")) || exe.exists(QStringLiteral("start.wav")) ||
         exe.exists(QStringLiteral("coins.wav")))
-        return FromQ(WithSlash(exe.absolutePath()));
-    return FromQ(
-        WithSlash(QDir::cleanPath(exe.absoluteFilePath(QStringLiteral("../share/kervazyl")))));
+        return S(WithSlash(exe.absolutePath()));
+    return S(WithSlash(QDir::cleanPath(exe.absoluteFilePath(QStringLiteral("../share/kervazyl")))));
 }
 
 }  // namespace kz

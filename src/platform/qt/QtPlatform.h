@@ -15,8 +15,6 @@ class QWidget;
 
 namespace kz {
 
-QString ToQ(const std::string& s);
-std::string FromQ(const QString& s);
 // Message texts use CR LF; Qt shows a plain LF.
 QString MessageTextToQ(const std::string& s);
 // "Name|*.ext|Name|*.*" -> "Name (*.ext);;Name (*.*)".

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 
 #include "core/SaveCommands.h"
+#include "platform/qt/Navigation.h"
 #include "reports/Refresh.h"
 
 class QAction;
@@ -16,17 +17,17 @@ class QToolButton;
 
 namespace kz {
 
-class App;
 class frmConv;
 
 // The hub while a data file is open: the states, clients and currency units
 // with their operations, the user name, the reminder boxes and the menus.
 // Every operation is one of the window-free functions of MainWindow.h or
 // SaveCommands.h; this class copies the selections in and shows the result.
+// Other windows are reached through the context's navigation.
 class frmMain : public QMainWindow {
     Q_OBJECT
 public:
-    explicit frmMain(App& app, QWidget* parent = nullptr);
+    explicit frmMain(WindowContext context, QWidget* parent = nullptr);
 
     // Runs the refresh of the document and shows its lists, selections, user
     // name and reminder boxes.
@@ -57,39 +58,30 @@ private:
     void OnCloseFile();
     void OnPassword();
     void OnOptions();
-    void OnUpdateMe();
-    void OnCalc();
 
-    App& app_;
+    WindowContext ctx_;
     MainView view_;
     bool showing_ = false;  // selection signals while the lists are refilled
 
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
     QLabel* lblUserName = nullptr;
     QToolButton* Image1 = nullptr;
     QToolButton* imgExit = nullptr;
 
-    QLabel* Label7 = nullptr;
-    QLabel* Label8 = nullptr;
     QListWidget* lstSost = nullptr;
     QPushButton* cmdOpenSost = nullptr;
     QPushButton* cmdAddSost = nullptr;
     QPushButton* cmdDelSost = nullptr;
     QPushButton* cmdReport = nullptr;
-    QLabel* Label9 = nullptr;
     QListWidget* lstClients = nullptr;
     QPushButton* cmdOpenClient = nullptr;
     QPushButton* cmdAddClient = nullptr;
     QPushButton* cmdDelClient = nullptr;
     QPushButton* cmdClientInfo = nullptr;
 
-    QLabel* Label6 = nullptr;
     QPlainTextEdit* txtRemindToday = nullptr;
     QPlainTextEdit* txtSostToday = nullptr;
     QPlainTextEdit* txtClientToday = nullptr;
 
-    QLabel* Label11 = nullptr;
     QListWidget* lstIE = nullptr;
     QPushButton* cmdAddIE = nullptr;
     QPushButton* cmdChangeIE = nullptr;

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <string>
+
+#include "core/Document.h"
+#include "core/Settings.h"
+#include "platform/Platform.h"
+
+class QWidget;
+
+namespace kz {
+
+// How a window reaches the rest of the program: the other windows, the end
+// of the program, help and the about box. The application object implements
+// it, as the Qt platform implements Platform; a window never includes the
+// application object nor a window of another room to get there.
+class Navigation {
+public:
+    virtual ~Navigation() = default;
+
+    // The large windows, which take turns on the screen.
+
+    // Hands the screen from one large window to another: window state, size,
+    // the converter fields txt1/txt2, caption and position; `to` shows and
+    // `from` hides.
+    virtual void SwitchWindow(QWidget* from, QWidget* to) = 0;
+    // A file was opened or created: the main window is refreshed, titled for
+    // the file and shown; the start window hides.
+    virtual void EnterMainWindow() = 0;
+    // The file is closed: its notepad and phone book close, the start window
+    // shows and `from` hides.
+    virtual void CloseFile(QWidget* from) = 0;
+    // The close event of a large window: tool windows close first, then the
+    // save question, the exit confirmation when that option is on, and the
+    // settings are written. True when the program ends.
+    virtual bool CloseProgram(QWidget* window) = 0;
+
+    // The modeless windows, one of each kind at a time: an open one comes to
+    // the front, a new one opens over `near` (when given).
+
+    // The notepad, filled from the document when it opens.
+    virtual void ShowNotepad(QWidget* near) = 0;
+    // Closes the notepad when it is open; its text goes into the document.
+    virtual void CloseNotepad() = 0;
+    // The phone book, filled from the document every time.
+    virtual void ShowPhoneBook(QWidget* near) = 0;
+    virtual void ShowBarcodeCheck(QWidget* near) = 0;
+    virtual void ShowErrorNotes(QWidget* near) = 0;
+    // Shows `text` in the report window and returns the window.
+    virtual QWidget* ShowReport(const std::string& text) = 0;
+
+    virtual void ShowHelp() = 0;
+    virtual void ShowAbout(QWidget* parent) = 0;
+    // Plays a sound of the program when sounds are on.
+    virtual void PlaySoundFile(const std::string& fileName) = 0;
+};
+
+// What a large window is given when it is made: the document and settings
+// it works on, the desktop, the way to the other windows and where the
+// program keeps its files. Dialogs and tool windows take only the parts they
+// use.
+struct WindowContext {
+    BudgetFile& doc;
+    AppSettings& settings;
+    Platform& ui;
+    Navigation& nav;
+    std::string programFolder;  // P, with a trailing "/"
+    std::string settingsPath;   // P + "kervazyl.ini"
+};
+
+}  // namespace kz
