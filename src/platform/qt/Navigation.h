@@ -10,15 +10,17 @@ class QWidget;
 
 namespace kz {
 
-// How a window reaches the rest of the program: the other windows, the end
-// of the program, help and the about box. The application object implements
-// it, as the Qt platform implements Platform; a window never includes the
-// application object nor a window of another room to get there.
+// How a window reaches the rest of the program: the other large windows, the
+// end of the program, the one-of-a-kind modeless windows, help and the about
+// box. The application object implements it, as the Qt platform implements
+// Platform; a window never includes the application object, nor a window of
+// a sibling room, to get there. Its own dialogs it makes itself.
 class Navigation {
 public:
     virtual ~Navigation() = default;
 
-    // The large windows, which take turns on the screen.
+    // The large windows, which take turns on the screen; the application
+    // object owns them, so a window that opens another asks for it here.
 
     // Hands the screen from one large window to another: window state, size,
     // the converter fields txt1/txt2, caption and position; `to` shows and
