@@ -215,7 +215,7 @@ bool CarryMonthlyPayments(BudgetFile& doc, const Date& today) {
                     // The unpaid month stays as an open debt right behind the new one.
                     for (int k = kListSize - 1; k >= i; --k) {
                         const std::string& from = Slot(list, k);
-                        if (!from.empty()) list[static_cast<std::size_t>(k)] = from;
+                        if (!from.empty()) Slot(list, k + 1) = from;
                     }
                     Slot(list, i) = moved;
                 }
