@@ -66,6 +66,16 @@ std::string ScriptedPlatform::SaveFileDialog(const std::string&, const std::stri
     return s;
 }
 
+std::string ScriptedPlatform::FolderDialog(const std::string&, const std::string&) {
+    if (folderDialogResults.empty()) {
+        ADD_FAILURE() << "Unscripted folder dialog";
+        return {};
+    }
+    std::string s = folderDialogResults.front();
+    folderDialogResults.pop_front();
+    return s;
+}
+
 void ScriptedPlatform::ShowProgress(const std::string&) { ++progressShown; }
 
 int ScriptedPlatform::SetProgress(long long value, long long max) {
