@@ -22,6 +22,7 @@
 #include "startup/Login.h"
 #include "startup/frmOptions.h"
 #include "startup/frmPass.h"
+#include "tools/Export.h"
 #include "tools/frmConv.h"
 #include "tools/frmErrorReport.h"
 #include "tools/frmNote.h"
@@ -279,6 +280,7 @@ void frmMain::BuildMenus() {
     mnuItemPass = item(mnuOptions, QStringLiteral("Защита паролем..."), "mnuItemPass");
     mnuItemErrReport =
         item(mnuOptions, QStringLiteral("Отчет об ошибках Kerva Zyl"), "mnuItemErrReport");
+    mnuItemExportCsv = item(mnuOptions, QStringLiteral("Экспорт в CSV..."), "mnuItemExportCsv");
     mnuOptions->addSeparator();
     mnuItemOptions = item(mnuOptions, QStringLiteral("Параметры..."), "mnuItemOptions");
     mnuOptions->addSeparator();
@@ -338,6 +340,8 @@ void frmMain::Connect() {
     connect(mnuItemPass, &QAction::triggered, this, &frmMain::OnPassword);
     connect(mnuItemErrReport, &QAction::triggered, this,
             [this] { ShowErrorReportWindow(app_, this); });
+    connect(mnuItemExportCsv, &QAction::triggered, this,
+            [this] { ExportToCsv(app_.doc, app_.ui()); });
     connect(mnuItemOptions, &QAction::triggered, this, &frmMain::OnOptions);
     connect(mnuItemUpdateMe, &QAction::triggered, this, &frmMain::OnUpdateMe);
     // The maker's web pages are not shipped; both items lead to the help pages.
