@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libgl-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev nlohmann-json3-dev
   xvfb xauth x11-utils
+  python3
 )
 
 missing=()
