@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev nlohmann-json3-dev
   xvfb xauth x11-utils
   python3
+  dpkg-dev file appstream desktop-file-utils groff-base
 )
 
 missing=()
