@@ -52,6 +52,7 @@ public:
     ScreenSize Screen() override { return {}; }
     std::string ProgramFolder() override;
     std::string AssetFolder() override;
+    std::string FolderDialog(const std::string&, const std::string&) override { return {}; }
 
 private:
     std::ostream& err_;

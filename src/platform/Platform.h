@@ -76,6 +76,10 @@ public:
     virtual std::string ProgramFolder() = 0;
     // Folder of the read-only assets (sounds, help pages), with a trailing "/".
     virtual std::string AssetFolder() = 0;
+
+    // A dialog that chooses a folder; empty when cancelled.
+    virtual std::string FolderDialog(const std::string& title,
+                                     const std::string& initialFolder) = 0;
 };
 
 // Shows a message whose second part follows a blank line, as most error

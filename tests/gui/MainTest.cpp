@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolButton>
@@ -128,6 +129,16 @@ TEST_F(MainWindowGui, ReportButtonAndAllReportsShowTheReportWindow) {
     // The same window now shows all states.
     EXPECT_TRUE(report->Text().starts_with(StateReport(app.doc, ui, 1, {2002, 10, 5})));
     EXPECT_NE(report->Text().find("**********************"), std::string::npos);
+}
+
+TEST_F(MainWindowGui, ToolsMenuExportsTheDocumentToCsv) {
+    auto* item = Get<QAction>("mnuItemExportCsv");
+    ASSERT_TRUE(Get<QMenu>("mnuOptions")->actions().contains(item));
+    ui.folderDialogResults.push_back(dir / "csv");
+    item->trigger();
+    EXPECT_NE(test::ReadBytes(dir / "csv/Состояния.csv").find("\r\n2,Карта,250,$,доллары\r\n"),
+              std::string::npos);
+    EXPECT_EQ(ui.messages.back().icon, Icon::Information);
 }
 
 TEST_F(MainWindowGui, SaveSaveAsCloseFileAndExit) {

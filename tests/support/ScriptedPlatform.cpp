@@ -44,26 +44,33 @@ std::string ScriptedPlatform::InputBox(const std::string& prompt, const std::str
     return s;
 }
 
-std::string ScriptedPlatform::OpenFileDialog(const std::string&, const std::string&,
-                                             const std::string&, const std::string&) {
-    if (openDialogResults.empty()) {
-        ADD_FAILURE() << "Unscripted open dialog";
+namespace {
+
+// The next scripted answer of a dialog; a dialog nobody scripted fails the test.
+std::string NextResult(std::deque<std::string>& results, const char* dialog) {
+    if (results.empty()) {
+        ADD_FAILURE() << "Unscripted " << dialog;
         return {};
     }
-    std::string s = openDialogResults.front();
-    openDialogResults.pop_front();
+    std::string s = results.front();
+    results.pop_front();
     return s;
+}
+
+}  // namespace
+
+std::string ScriptedPlatform::OpenFileDialog(const std::string&, const std::string&,
+                                             const std::string&, const std::string&) {
+    return NextResult(openDialogResults, "open dialog");
 }
 
 std::string ScriptedPlatform::SaveFileDialog(const std::string&, const std::string&,
                                              const std::string&, const std::string&) {
-    if (saveDialogResults.empty()) {
-        ADD_FAILURE() << "Unscripted save dialog";
-        return {};
-    }
-    std::string s = saveDialogResults.front();
-    saveDialogResults.pop_front();
-    return s;
+    return NextResult(saveDialogResults, "save dialog");
+}
+
+std::string ScriptedPlatform::FolderDialog(const std::string&, const std::string&) {
+    return NextResult(folderDialogResults, "folder dialog");
 }
 
 void ScriptedPlatform::ShowProgress(const std::string&) { ++progressShown; }

@@ -84,6 +84,8 @@ public:
     ScreenSize Screen() override { return screen; }
     std::string ProgramFolder() override { return programFolder; }
     std::string AssetFolder() override { return assetFolder; }
+    std::deque<std::string> folderDialogResults;
+    std::string FolderDialog(const std::string& title, const std::string& initialFolder) override;
 };
 
 }  // namespace kz::test

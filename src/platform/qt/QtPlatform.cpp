@@ -362,4 +362,8 @@ std::string QtPlatform::AssetFolder() {
     return S(WithSlash(QDir::cleanPath(exe.absoluteFilePath(QStringLiteral("../share/kervazyl")))));
 }
 
+std::string QtPlatform::FolderDialog(const std::string& title, const std::string& initialFolder) {
+    return FromQ(QFileDialog::getExistingDirectory(DialogParent(), ToQ(title), ToQ(initialFolder)));
+}
+
 }  // namespace kz

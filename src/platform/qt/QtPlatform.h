@@ -57,6 +57,7 @@ public:
 
     std::string ProgramFolder() override;
     std::string AssetFolder() override;
+    std::string FolderDialog(const std::string& title, const std::string& initialFolder) override;
 
     // Tests (and unattended runs) may answer message boxes themselves.
     using MessageHook = std::function<Answer(const std::string& text, Icon icon, Buttons buttons,

@@ -21,6 +21,7 @@
 #include "startup/Login.h"
 #include "startup/frmOptions.h"
 #include "startup/frmPass.h"
+#include "tools/Export.h"
 #include "tools/frmConv.h"
 #include "windows/main/MainWindow.h"
 
@@ -245,6 +246,7 @@ void frmMain::BuildMenus() {
     mnuItemPass = MenuItem(mnuOptions, "mnuItemPass", QStringLiteral("Защита паролем..."));
     mnuItemErrReport =
         MenuItem(mnuOptions, "mnuItemErrReport", QStringLiteral("Отчет об ошибках Kerva Zyl"));
+    mnuItemExportCsv = MenuItem(mnuOptions, "mnuItemExportCsv", QStringLiteral("Экспорт в CSV..."));
     mnuOptions->addSeparator();
     mnuItemOptions = MenuItem(mnuOptions, "mnuItemOptions", QStringLiteral("Параметры..."));
     mnuOptions->addSeparator();
@@ -304,6 +306,8 @@ void frmMain::Connect() {
     connect(mnuItemExit, &QAction::triggered, this, &QWidget::close);
     connect(mnuItemPass, &QAction::triggered, this, &frmMain::OnPassword);
     connect(mnuItemErrReport, &QAction::triggered, this, [this] { ctx_.nav.ShowErrorNotes(this); });
+    connect(mnuItemExportCsv, &QAction::triggered, this,
+            [this] { ExportToCsv(ctx_.doc, ctx_.ui); });
     connect(mnuItemOptions, &QAction::triggered, this, &frmMain::OnOptions);
     connect(mnuItemUpdateMe, &QAction::triggered, this, [this] { ShowUpdateUnavailable(ctx_.ui); });
     // The maker's web pages are not shipped; both items lead to the help pages.

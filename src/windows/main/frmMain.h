@@ -102,6 +102,7 @@ private:
     QMenu* mnuOptions = nullptr;
     QAction* mnuItemPass = nullptr;
     QAction* mnuItemErrReport = nullptr;
+    QAction* mnuItemExportCsv = nullptr;
     QAction* mnuItemOptions = nullptr;
     QAction* mnuItemUpdateMe = nullptr;
     QMenu* mnuHelp = nullptr;

@@ -1,0 +1,429 @@
+"""Drives the real program through the desktop's accessibility interface (AT-SPI).
+
+A scenario sees the program as a screen-reader user does: windows and controls
+found by role and name, buttons pressed, fields typed into, texts read. It is a
+function of one `Desktop`; its file ends with `kzdrive.run(scenario)` and ctest
+starts it as `python3 scenario.py PROGRAM CLI`:
+
+    def scenario(desk):
+        path = desk.new_file("home.kv7")           # made by kervazyl-cli
+        app = desk.start("--open", path)           # skips the splash, opens the file
+        main = app.window("Brisklane Kerva Zyl - home.kv7")
+        main.find("push button", "Отчет").press()
+        box = app.modal()                          # the message box it opened
+        assert box.message == "..."
+        box.press("ОК")                            # returns once the box is gone
+        assert main.control("lstSost").rows == ["Личные деньги"]
+        desk.dump(path)["sostkol"]                 # the saved file, as JSON
+
+Every wait has a timeout and fails with a listing of what is on the screen.
+Roles are AT-SPI role names as `Node.role` shows them: "push button", "text",
+"label", "list", "list item", "menu item", "radio button", "dialog", "alert".
+"""
+
+import ctypes
+import importlib.util
+import json
+import os
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+TIMEOUT = 15.0  # seconds for anything to appear on the screen
+SPLASH = 20.0  # a start without arguments shows the splash for 5.5 s first
+SCENARIO_LIMIT = 100  # seconds; ctest's own limit is a little longer
+BUS_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
+BOX_ROLES = ("dialog", "alert", "file chooser")
+
+# Controls that cannot be told apart by accessible name today: no name at all,
+# or the same name as another control of the window. Each is found by role,
+# name and its place (0 = first) among such matches in its window, in the order
+# of the accessibility tree. Once the program names them, this table is the
+# one place that changes.
+BY_PLACE = {
+    # start window
+    "txtFile": ("text", "", 0),
+    # main window
+    "Image1": ("push button", "", 0),
+    "imgExit": ("push button", "", 1),
+    "lstSost": ("list", "", 0),
+    "lstClients": ("list", "", 1),
+    "lstIE": ("list", "", 2),
+    "txtRemindToday": ("text", "", 0),
+    "txtSostToday": ("text", "", 1),
+    "txtClientToday": ("text", "", 2),
+    "cmdOpenSost": ("push button", "Открыть >>>", 0),
+    "cmdOpenClient": ("push button", "Открыть >>>", 1),
+    "cmdAddSost": ("push button", "Добавить...", 0),
+    "cmdAddClient": ("push button", "Добавить...", 1),
+    "cmdDelSost": ("push button", "Удалить", 0),
+    "cmdDelClient": ("push button", "Удалить", 1),
+}
+
+pyatspi = None  # imported once the desktop's buses exist
+Atspi = None
+
+
+class ScenarioTooLong(BaseException):
+    """Raised by the scenario's alarm; not an Exception, so no wait swallows it."""
+
+
+def wait_for(probe, timeout, what, listing=lambda: ""):
+    """Polls probe() until it returns something true; fails naming `what`."""
+    end = time.monotonic() + timeout
+    while True:
+        try:
+            found = probe()
+        except Exception:  # a node vanished while it was read
+            found = None
+        if found:
+            return found
+        if time.monotonic() > end:
+            raise AssertionError(f"{what}: not there after {timeout:g} s\n{listing()}")
+        time.sleep(0.1)
+
+
+class Node:
+    """One accessible object: a window, a control, a list row."""
+
+    def __init__(self, acc):
+        self.acc = acc
+
+    role = property(lambda self: self.acc.getRoleName())
+    name = property(lambda self: self.acc.name or "")
+
+    def state(self, which):
+        return self.acc.getState().contains(which)
+
+    @property
+    def showing(self):
+        try:
+            return self.state(pyatspi.STATE_SHOWING) and not self.state(pyatspi.STATE_DEFUNCT)
+        except Exception:
+            return False
+
+    checked = property(lambda self: self.state(pyatspi.STATE_CHECKED))
+    enabled = property(lambda self: self.state(pyatspi.STATE_ENABLED))
+
+    def __repr__(self):
+        return f"{self.role} {self.name!r}"
+
+    def descendants(self):
+        for child in self.acc:
+            if child is not None:
+                node = Node(child)
+                yield node
+                yield from node.descendants()
+
+    def listing(self, limit=120):
+        """What a user would find here, one control a line, for failure messages."""
+        lines = [f"in {self!r}:"]
+        for n in self.descendants():
+            if n.showing and (n.name or n.role not in ("filler", "panel", "scroll bar")):
+                lines.append(f"  {n!r}" + (f" = {n.text!r}" if n.role == "text" else ""))
+        return "\n".join(lines[:limit])
+
+    def _matches(self, role, name):
+        return [n for n in self.descendants() if n.role == role and (name is None or n.name == name)]
+
+    def find(self, role, name=None, timeout=TIMEOUT):
+        """The control of that role and name (any name when None), waiting for it.
+        A shown control wins over a hidden one; menu items count even while their
+        menu is closed."""
+        def probe():
+            found = self._matches(role, name)
+            return next((n for n in found if n.showing), found[0] if found else None)
+        return wait_for(probe, timeout, f"{role} {name!r}", self.listing)
+
+    def control(self, key, timeout=TIMEOUT):
+        """A control of BY_PLACE, named by the program's object name."""
+        role, name, place = BY_PLACE[key]
+        probe = lambda: self._matches(role, name)[place]
+        return wait_for(probe, timeout, f"{key} ({role} {name!r} #{place})", self.listing)
+
+    def _check_reachable(self):
+        # The accessibility interface reaches a control behind a modal box,
+        # which the user cannot: an unanswered box is a failure of its own.
+        window = self.acc
+        while window.parent.getRoleName() != "application":
+            window = window.parent
+        boxes = [w for w in (Box(a) for a in window.parent if a is not None)
+                 if w.role in BOX_ROLES and w.showing]
+        assert not boxes or boxes[-1].acc == window, \
+            f"{self!r} is behind the box {boxes[-1]!r}: {boxes[-1].message!r}"
+        assert self.enabled, f"{self!r} is disabled"
+
+    def press(self):
+        """Presses a button or menu item (toggles a choice), as Enter or a click would.
+        Returns at once: the program may answer with a modal box (see App.modal)."""
+        self._check_reachable()
+        action = self.acc.queryAction()
+        names = [action.getName(i) for i in range(action.nActions)]
+        index = next((names.index(a) for a in ("Press", "Toggle") if a in names), None)
+        assert index is not None, f"{self!r} cannot be pressed (actions {names})"
+        # A menu item replies only after the modal box it opens has closed, so
+        # the reply is not awaited: the action itself is delivered at once.
+        Atspi.set_timeout(300, 300)
+        try:
+            action.doAction(index)
+        except Exception as e:
+            if "reply" not in str(e):
+                raise
+        finally:
+            Atspi.set_timeout(5000, 5000)
+
+    def type(self, text):
+        """Replaces the text of a field, as the user's typing would (the program's
+        change handlers run)."""
+        self.acc.queryEditableText().setTextContents(text)
+        assert self.text == text, f"{self!r} shows {self.text!r} after typing {text!r}"
+
+    @property
+    def text(self):
+        """What the control shows: a field's or text box's text, a list's rows
+        joined by line feeds, otherwise the name (labels, buttons)."""
+        if self.role == "list":
+            return "\n".join(self.rows)
+        try:
+            return self.acc.queryText().getText(0, -1)
+        except NotImplementedError:
+            return self.name
+
+    @property
+    def rows(self):
+        return [n.name for n in self.descendants() if n.role == "list item"]
+
+    def click(self):
+        """A left click in the middle of the control (for the clickable labels,
+        which have no accessible action)."""
+        self._check_reachable()
+        x, y, w, h = self.acc.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        assert w > 0 and h > 0, f"{self!r} is not on the screen"
+        pyatspi.Registry.generateMouseEvent(x + w // 2, y + h // 2, pyatspi.MOUSE_B1C)
+
+    def choose(self, row):
+        """Makes a row of this list the current one, as a click on it does (the
+        program follows the current row; selecting through the accessibility
+        interface alone goes unnoticed)."""
+        item = self.find("list item", row)
+        item.click()
+        wait_for(lambda: item.state(pyatspi.STATE_SELECTED), TIMEOUT, f"row {row!r} chosen",
+                 self.listing)
+
+
+class Box(Node):
+    """A modal window: message box, input box or file dialog."""
+
+    @property
+    def message(self):
+        """The box's text (an input box's prompt), its labels joined by line feeds."""
+        return "\n".join(n.name for n in self.descendants() if n.role == "label" and n.name)
+
+    def press(self, button):
+        """Presses the named button ("Да", "Нет", "ОК", "Отмена"...) and waits
+        until the box has closed."""
+        self.find("push button", button).press()
+        wait_for(lambda: not self.showing, TIMEOUT, f"{self!r} closed after {button!r}",
+                 self.listing)
+
+    def answer(self, text, button="ОК"):
+        """Types the answer of an input box and presses its button."""
+        self.find("text").type(text)
+        self.press(button)
+
+    def choose_file(self, path):
+        """Answers a file dialog with a path: typed as the file name, then the
+        dialog's default button ("Открыть" or "Сохранить")."""
+        self.find("text").type(path)
+        default = wait_for(
+            lambda: next(n for n in self._matches("push button", None)
+                         if n.state(pyatspi.STATE_IS_DEFAULT) and n.enabled),
+            TIMEOUT, "the file dialog's default button", self.listing)
+        self.press(default.name)
+
+
+class App:
+    """The running program: its process and its accessible application."""
+
+    def __init__(self, process):
+        self.process = process
+        desktop = pyatspi.Registry.getDesktop(0)
+        self.acc = wait_for(
+            lambda: next(a for a in desktop if a is not None and a.get_process_id() == process.pid),
+            TIMEOUT, "the program on the accessibility bus",
+            lambda: f"exit code {process.poll()}; applications: {[a.name for a in desktop if a]}")
+
+    def windows(self):
+        return [w for w in (Box(a) for a in self.acc if a is not None) if w.showing]
+
+    def listing(self):
+        return f"exit code {self.process.poll()}; windows shown: {self.windows()}"
+
+    def window(self, title, timeout=TIMEOUT):
+        """The shown top-level window with that title."""
+        probe = lambda: next(w for w in self.windows() if w.name == title)
+        return wait_for(probe, timeout, f"window {title!r}", self.listing)
+
+    def modal(self, timeout=TIMEOUT):
+        """The newest shown message box, input box or dialog."""
+        probe = lambda: [w for w in self.windows() if w.role in BOX_ROLES][-1]
+        return wait_for(probe, timeout, "a modal box", self.listing)
+
+    def wait_exit(self, timeout=TIMEOUT):
+        """The program's exit code, once it has ended by itself."""
+        try:
+            return self.process.wait(timeout)
+        except subprocess.TimeoutExpired:
+            raise AssertionError(f"the program still runs after {timeout:g} s; "
+                                 f"{self.listing()}") from None
+
+
+class Desktop:
+    """A private desktop: virtual X display, session bus and accessibility bus,
+    home and XDG folders in a temporary folder, and a private copy of the
+    program, so that its settings file and "Kerva Files" folder (kept beside the
+    executable) start empty. Everything it started ends with the `with` block."""
+
+    def __init__(self, program, cli, name="e2e"):
+        self.program, self.cli, self.name = program, cli, name
+        self.children = []
+
+    def __enter__(self):
+        global pyatspi, Atspi
+        self.tmp = tempfile.mkdtemp(prefix="kz-e2e-")
+        self.home = os.path.join(self.tmp, "home")
+        env = {"HOME": self.home, "XDG_RUNTIME_DIR": os.path.join(self.tmp, "run"),
+               "XDG_DATA_HOME": os.path.join(self.tmp, "data"),
+               "XDG_CONFIG_HOME": os.path.join(self.tmp, "config"),
+               "XDG_CACHE_HOME": os.path.join(self.tmp, "cache"),
+               "KZ_E2E_RUN": self.tmp}  # marks every process of this desktop
+        for folder in env.values():
+            os.makedirs(folder, mode=0o700, exist_ok=True)
+        os.environ.update(env)
+        try:
+            read, write = os.pipe()
+            # -noreset: the server resets when its last client leaves (the
+            # accessibility bus launcher, a program between two starts) and
+            # refuses connections meanwhile.
+            self._spawn(["Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24",
+                         "-nolisten", "tcp", "-noreset"], pass_fds=[write])
+            os.close(write)
+            # The server writes the number and the line end separately, and
+            # ends itself when the second write finds the pipe closed.
+            with os.fdopen(read) as number:
+                self.display = ":" + number.readline().strip()
+            assert self.display != ":", "Xvfb did not start"
+            os.environ["DISPLAY"] = self.display
+            # The bus starts the accessibility bus on demand, with this environment.
+            bus = self._spawn(["dbus-daemon", "--session", "--nofork", "--print-address=1",
+                               f"--address=unix:path={self.tmp}/bus"], stdout=subprocess.PIPE)
+            os.environ["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().decode().strip()
+            import pyatspi as _pyatspi
+            from gi.repository import Atspi as _Atspi
+            pyatspi, Atspi = _pyatspi, _Atspi
+            Atspi.set_timeout(5000, 5000)
+            self.bin = os.path.join(self.tmp, "bin", "kervazyl")
+            os.makedirs(os.path.dirname(self.bin))
+            shutil.copy2(self.program, self.bin)
+        except BaseException:
+            self.__exit__(*sys.exc_info())
+            raise
+        return self
+
+    def __exit__(self, kind, error, trace):
+        if kind is not None and getattr(self, "display", None):
+            self.screenshot(f"{self.name}-failure.png")
+        for child in reversed(self.children):
+            if child.poll() is None:
+                child.terminate()
+                try:
+                    child.wait(3)
+                except subprocess.TimeoutExpired:
+                    child.kill()
+                    child.wait()
+        self._kill_strays()
+        shutil.rmtree(self.tmp, ignore_errors=True)
+
+    def _spawn(self, argv, **kw):
+        # Children die with this process, even when it is killed.
+        libc = ctypes.CDLL(None)
+        kw.setdefault("stderr", subprocess.DEVNULL)
+        child = subprocess.Popen(argv, stdin=subprocess.DEVNULL,
+                                 preexec_fn=lambda: libc.prctl(1, signal.SIGKILL), **kw)
+        self.children.append(child)
+        return child
+
+    def _kill_strays(self):
+        """Ends what the buses started (accessibility bus, registry) and anything
+        else that still carries this desktop's mark."""
+        mark = f"KZ_E2E_RUN={self.tmp}".encode()
+        for pid in filter(str.isdigit, os.listdir("/proc")):
+            try:
+                with open(f"/proc/{pid}/environ", "rb") as f:
+                    if int(pid) != os.getpid() and mark in f.read().split(b"\0"):
+                        os.kill(int(pid), signal.SIGKILL)
+            except OSError:
+                pass
+
+    def start(self, *args):
+        """Starts the program with these arguments ("--open PATH" opens a file at
+        once; no arguments shows the splash and then the start window)."""
+        env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+        return App(self._spawn([self.bin, *args], env=env, stdout=subprocess.DEVNULL, stderr=None))
+
+    def path(self, name):
+        """A path in the private home folder."""
+        return os.path.join(self.home, name)
+
+    def new_file(self, name):
+        """A new data file in the home folder, made by the command-line tool."""
+        path = self.path(name)
+        subprocess.run([self.cli, "new", path], check=True, capture_output=True)
+        return path
+
+    def dump(self, path, until=None):
+        """The document of a data file, as `kervazyl-cli dump` prints it. With
+        `until`, waits for a document that satisfies it (a save the program is
+        still writing)."""
+        last = {}
+
+        def probe():
+            done = subprocess.run([self.cli, "dump", path], capture_output=True, text=True)
+            last["err"] = done.stderr
+            doc = json.loads(done.stdout) if done.returncode == 0 else None
+            return doc if doc is not None and (until is None or until(doc)) else None
+
+        return wait_for(probe, 0 if until is None else TIMEOUT,
+                        f"kervazyl-cli dump {path}" + (" with the expected content" if until else ""),
+                        lambda: last.get("err", ""))
+
+    def screenshot(self, png):
+        """Saves the whole screen as a PNG, for people to look at (never asserted on)."""
+        time.sleep(0.3)  # a window that just appeared is painted
+        command = f"xwd -root -silent -display {self.display} | xwdtopnm 2>/dev/null | pnmtopng"
+        with open(png, "wb") as out:
+            if subprocess.run(command, shell=True, stdout=out).returncode == 0:
+                print(f"screenshot: {os.path.abspath(png)}")
+
+
+def run(scenario):
+    """Runs `scenario(desktop)` as a ctest program (arguments: the program and
+    kervazyl-cli). Exit code 0 passed, 1 failed, 77 skipped for a missing tool."""
+    missing = [t for t in ("Xvfb", "dbus-daemon", BUS_LAUNCHER) if not shutil.which(t)]
+    missing += ["pyatspi"] if importlib.util.find_spec("pyatspi") is None else []
+    if missing:
+        print(f"skipped: {', '.join(missing)} not installed (scripts/setup.sh installs them)")
+        sys.exit(77)
+
+    def too_long(*_):
+        raise ScenarioTooLong(f"still running after {SCENARIO_LIMIT} s")
+
+    signal.signal(signal.SIGALRM, too_long)
+    signal.alarm(SCENARIO_LIMIT)
+    name = os.path.splitext(os.path.basename(sys.argv[0]))[0]
+    with Desktop(sys.argv[1], sys.argv[2], name) as desk:
+        scenario(desk)
+    print(f"{name}: passed")
