@@ -300,7 +300,7 @@ std::vector<ExportFile> CsvExport(const BudgetFile& doc, const Date& today) {
         };
         for (const auto& l : lists) {
             const DueRule due = [&, side = l.side](int slot, const std::string&) {
-                return PointAmount(AmountDue(doc, side, i, slot, today));
+                return PointAmount(AmountDue(doc, side, i, slot));
             };
             files.push_back({Numbered("Клиент", i, l.title),
                              l.returns

@@ -45,16 +45,16 @@ BOX_ROLES = ("dialog", "alert", "file chooser")
 # one place that changes.
 BY_PLACE = {
     # start window
-    "txtFile": ("text", "", 0),
+    "txtFile": ("text", "Введите имя файла или укажите его явно, нажав на кнопку Обзор.", 0),
     # main window
-    "Image1": ("push button", "", 0),
-    "imgExit": ("push button", "", 1),
+    "Image1": ("push button", "Сохранить", 0),
+    "imgExit": ("push button", "Перейти на стартовую страницу", 0),
     "lstSost": ("list", "", 0),
     "lstClients": ("list", "", 1),
     "lstIE": ("list", "", 2),
-    "txtRemindToday": ("text", "", 0),
-    "txtSostToday": ("text", "", 1),
-    "txtClientToday": ("text", "", 2),
+    "txtRemindToday": ("text", "Напоминания:", 0),
+    "txtSostToday": ("text", "Состояния:", 0),
+    "txtClientToday": ("text", "Клиенты:", 0),
     "cmdOpenSost": ("push button", "Открыть >>>", 0),
     "cmdOpenClient": ("push button", "Открыть >>>", 1),
     "cmdAddSost": ("push button", "Добавить...", 0),

@@ -363,7 +363,7 @@ std::string QtPlatform::AssetFolder() {
 }
 
 std::string QtPlatform::FolderDialog(const std::string& title, const std::string& initialFolder) {
-    return FromQ(QFileDialog::getExistingDirectory(DialogParent(), ToQ(title), ToQ(initialFolder)));
+    return S(QFileDialog::getExistingDirectory(DialogParent(), Q(title), Q(initialFolder)));
 }
 
 }  // namespace kz
