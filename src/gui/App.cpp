@@ -17,6 +17,7 @@
 #include "tools/frmPhone.h"
 #include "tools/frmShtrih.h"
 #include "windows/main/frmMain.h"
+#include "windows/state/frmChangeIE.h"
 
 namespace kz {
 
@@ -151,6 +152,12 @@ QWidget* App::ShowReport(const std::string& text) {
         ShowToolWindow(report_, nullptr, [this] { return new frmReport(doc, ui_); });
     report->SetText(text);
     return report;
+}
+
+bool App::ChangeUnit(QWidget* parent, UnitOwner owner) {
+    frmChangeIE dialog(doc, owner, parent);
+    dialog.Update();
+    return dialog.exec() == QDialog::Accepted;
 }
 
 void App::ShowHelp() {

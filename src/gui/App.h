@@ -61,6 +61,7 @@ public:
     void ShowBarcodeCheck(QWidget* near) override;
     void ShowErrorNotes(QWidget* near) override;
     QWidget* ShowReport(const std::string& text) override;
+    bool ChangeUnit(QWidget* parent, UnitOwner owner) override;
 
     void ShowHelp() override;
     void ShowAbout(QWidget* parent) override;

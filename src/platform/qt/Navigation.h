@@ -51,6 +51,11 @@ public:
     // Shows `text` in the report window and returns the window.
     virtual QWidget* ShowReport(const std::string& text) = 0;
 
+    // The unit dialog for the current state or the current client, modal
+    // over `parent`. True when a unit was chosen; the opener then shows its
+    // record anew.
+    virtual bool ChangeUnit(QWidget* parent, UnitOwner owner) = 0;
+
     virtual void ShowHelp() = 0;
     virtual void ShowAbout(QWidget* parent) = 0;
     // Plays a sound of the program when sounds are on.
