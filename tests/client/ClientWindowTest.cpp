@@ -188,7 +188,17 @@ TEST_F(ClientWindowTest, DeletingAReturnMakesTheMonthDueAgain) {
     EXPECT_TRUE(doc.Dirty);
     EXPECT_EQ(ReturnsTableText(doc, Side::OwedToYou),
               kReturnsHeading + "1\t600\t10.03.2002\t(за 3.2002)Работа\r\n");
-    EXPECT_FALSE(DeleteReturn(doc, ui, Side::OwedToYou, 2));  // empty row: nothing asked
+    // An empty row is asked about as well; agreeing changes no return.
+    ui.Answer(Answer::Yes);
+    doc.Dirty = false;
+    EXPECT_TRUE(DeleteReturn(doc, ui, Side::OwedToYou, 2));
+    EXPECT_EQ(ui.Texts().back(), "Информация из этого списка используется программой для "
+                                 "определения задолжностей по выплатам. Удалять ее не "
+                                 "рекомендуется.\r\n\r\nВы уверены, что хотите удалить "
+                                 "запись:\r\n  ?");
+    EXPECT_EQ(CountEntries(c.clondolok), 1);
+    EXPECT_TRUE(doc.Dirty);
+    EXPECT_FALSE(DeleteReturn(doc, ui, Side::OwedToYou, 0));  // no row chosen
     ui.ExpectAllAnswered();
 }
 

@@ -186,8 +186,8 @@ std::string ReturnsTableText(const BudgetFile& doc, Side side) {
 bool DeleteReturn(BudgetFile& doc, Platform& ui, Side side, int row) {
     if (!InList(row)) return false;
     EntryList& returns = ReturnList(doc.Client(doc.CurrentClient), side);
+    // An empty row is asked about too; removing it moves nothing up.
     const std::string& entry = Slot(returns, row);
-    if (entry.empty()) return false;
     const std::string question = JoinParagraphs(
         "Информация из этого списка используется программой для определения задолжностей по "
         "выплатам. Удалять ее не рекомендуется.",

@@ -54,8 +54,9 @@ inline constexpr const char* kReturnsCaption = "Возвращенные ден�
 std::string ReturnsTableText(const BudgetFile& doc, Side side);
 
 // "Удалить элемент" in the returns window: removes return `row` after
-// confirmation. True when the document changed (the table is then filled
-// again). A row that holds no return does nothing.
+// confirmation, also when the row holds no return. True when the user
+// agreed: the document is marked changed and the window removes the row,
+// the other rows keeping the numbers they show. No chosen row does nothing.
 bool DeleteReturn(BudgetFile& doc, Platform& ui, Side side, int row);
 
 // Dates of the report menu: this month's report is for today, the previous
