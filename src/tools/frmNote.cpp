@@ -5,8 +5,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QSignalBlocker>
 #include <QTextCursor>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "platform/qt/Widgets.h"
 #include "tools/Notepad.h"
@@ -39,14 +41,29 @@ frmNote::frmNote(BudgetFile& doc, Platform& ui, QWidget* parent)
     layout->setMenuBar(menuBar_);
     layout->addWidget(txtNote);
 
-    connect(txtNote, &QPlainTextEdit::textChanged, this,
-            [this] { NoteEdited(doc_, S(txtNote->toPlainText())); });
+    connect(txtNote, &QPlainTextEdit::textChanged, this, &frmNote::OnTextChanged);
     connect(mnuItemNew, &QAction::triggered, this, &frmNote::ClearNotes);
     connect(mnuItemPrint, &QAction::triggered, this, &frmNote::PrintNotes);
     connect(mnuItemSaveAndClose, &QAction::triggered, this, &QWidget::close);
     connect(mnuItemDT, &QAction::triggered, this, &frmNote::InsertDateTime);
 
     resize(520, 420);
+}
+
+void frmNote::OnTextChanged() {
+    const QString text = txtNote->toPlainText();
+    if (NoteEdited(doc_, ui_, S(text))) {
+        accepted_ = text;
+        return;
+    }
+    // The document kept its notes; the box goes back to them, the cursor
+    // where the refused text began.
+    const int at = txtNote->textCursor().position() - int(text.size() - accepted_.size());
+    const QSignalBlocker quiet(txtNote);
+    txtNote->setPlainText(accepted_);
+    QTextCursor cursor = txtNote->textCursor();
+    cursor.setPosition(std::clamp(at, 0, int(accepted_.size())));
+    txtNote->setTextCursor(cursor);
 }
 
 void frmNote::LoadNotes() {

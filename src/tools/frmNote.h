@@ -14,7 +14,8 @@ class QPlainTextEdit;
 namespace kz {
 
 // "Записная книжка": the document's notes in one text box. Every change goes
-// into the document at once; closing stores the text for good.
+// into the document at once (a character the data file cannot hold is
+// refused and taken out again); closing stores the text for good.
 class frmNote : public QWidget {
     Q_OBJECT
 public:
@@ -28,6 +29,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void OnTextChanged();
     void InsertDateTime();
     void ClearNotes();
     void PrintNotes();
@@ -35,6 +37,7 @@ private:
     BudgetFile& doc_;
     Platform& ui_;
     QPlainTextEdit* txtNote = nullptr;
+    QString accepted_;  // the text the document holds
     QMenuBar* menuBar_ = nullptr;
     QMenu* mnuFile = nullptr;
     QAction* mnuItemNew = nullptr;

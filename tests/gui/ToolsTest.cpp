@@ -11,6 +11,7 @@
 
 #include "GuiHelpers.h"
 #include "core/DataFile.h"
+#include "core/TextFiles.h"
 #include "gui/App.h"
 #include "startup/frmLogin.h"
 #include "support/ScriptedPlatform.h"
@@ -108,6 +109,14 @@ TEST_F(ToolsGui, NotepadKeepsACleanDocumentCleanAndSavingStoresWhatIsTyped) {
     auto* box = Child<QPlainTextEdit>(note, "txtNote");
     EXPECT_EQ(box->toPlainText(), "Купить хлеб");
     EXPECT_FALSE(app.doc.Dirty);
+
+    // A character the file cannot hold is taken out again where it was typed.
+    box->moveCursor(QTextCursor::Start);
+    box->insertPlainText("₽");
+    EXPECT_EQ(box->toPlainText(), "Купить хлеб");
+    EXPECT_EQ(box->textCursor().position(), 0);
+    EXPECT_FALSE(app.doc.Dirty);
+    EXPECT_EQ(ui.messages.back().text, UnwritableCharText("₽"));
 
     box->moveCursor(QTextCursor::End);
     box->insertPlainText(" [a]");

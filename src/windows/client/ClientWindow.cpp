@@ -1,6 +1,7 @@
 #include "windows/client/ClientWindow.h"
 
 #include "core/Text.h"
+#include "core/TextFiles.h"
 
 namespace kz {
 
@@ -127,6 +128,8 @@ bool ReturnPayment(BudgetFile& doc, Platform& ui, Side side, int row) {
             Icon::Critical, Buttons::OK);
         return false;
     }
+    // The return entry keeps the answer as typed.
+    if (!AcceptTypedText(ui, typed)) return false;
     const std::string confirm = ours ? "Вы уверены, что Вам хотят вернуть долг(или часть долга) "
                                        "в размере "
                                      : "Вы уверены, что Вы хотите вернуть долг(или часть долга) "

@@ -1,6 +1,7 @@
 #include "windows/client/PaymentEntry.h"
 
 #include "core/Text.h"
+#include "core/TextFiles.h"
 
 namespace kz {
 
@@ -122,6 +123,10 @@ bool SavePayment(BudgetFile& doc, Platform& ui, PaymentMode mode, Side side, int
             }
         }
     }
+
+    // The info is the only text stored as typed: the amount is stored as a
+    // number and a date box passes only when it reads as a date.
+    if (!AcceptTypedText(ui, form.source)) return false;
 
     std::string stored = MakePaymentEntry(LeadingAmount(form.sum), dateField, info);
     if (mode == PaymentMode::Add) {
