@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/Document.h"
+#include "core/SaveCommands.h"
 #include "core/Settings.h"
 #include "platform/Platform.h"
 
@@ -61,6 +62,10 @@ public:
     // Plays a sound of the program when sounds are on.
     virtual void PlaySoundFile(const std::string& fileName) = 0;
 };
+
+// The save commands' hooks of a large window: a file saved under a new name
+// retitles `window`, and saving closes the notepad.
+SaveHooks LargeWindowHooks(QWidget* window, Navigation& nav);
 
 // What a large window is given when it is made: the document and settings
 // it works on, the desktop, the way to the other windows and where the

@@ -1,7 +1,11 @@
 #include "platform/qt/Widgets.h"
 
+#include <QEvent>
+#include <QFont>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPushButton>
 
 namespace kz {
@@ -46,6 +50,57 @@ QLabel* FieldLabel(QWidget* parent, const char* name, const QString& text, QWidg
 void IconOnly(QWidget* control, const QString& tip) {
     control->setToolTip(tip);
     control->setAccessibleName(tip);
+}
+
+QLabel* Heading(QLabel* label, double scale) {
+    QFont f = label->font();
+    f.setBold(true);
+    if (f.pointSizeF() > 0) f.setPointSizeF(f.pointSizeF() * scale);
+    label->setFont(f);
+    return label;
+}
+
+QLabel* LinkLabel(QWidget* parent, const char* name, const QString& text, const QString& tip) {
+    QLabel* label = Label(parent, name, text);
+    label->setToolTip(tip);
+    label->setCursor(Qt::PointingHandCursor);
+    QFont f = label->font();
+    f.setUnderline(true);
+    label->setFont(f);
+    label->setStyleSheet(QStringLiteral("color: palette(link);"));
+    return label;
+}
+
+namespace {
+
+class ClickFilter : public QObject {
+public:
+    ClickFilter(QLabel* label, std::function<void()> action)
+        : QObject(label), action_(std::move(action)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        bool hit = false;
+        if (event->type() == QEvent::MouseButtonRelease)
+            hit = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+        else if (event->type() == QEvent::KeyPress)
+            hit = static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return ||
+                  static_cast<QKeyEvent*>(event)->key() == Qt::Key_Enter ||
+                  static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space;
+        if (!hit) return QObject::eventFilter(watched, event);
+        action_();
+        return true;
+    }
+
+private:
+    std::function<void()> action_;
+};
+
+}  // namespace
+
+void WhenClicked(QLabel* label, std::function<void()> action) {
+    label->setFocusPolicy(Qt::StrongFocus);
+    label->installEventFilter(new ClickFilter(label, std::move(action)));
 }
 
 }  // namespace kz

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <string>
 
 class QAction;
@@ -45,6 +46,16 @@ QLabel* FieldLabel(QWidget* parent, const char* name, const QString& text, QWidg
 // A control that shows only an icon: its tip is also what a screen reader
 // says for it.
 void IconOnly(QWidget* control, const QString& tip);
+
+// Bold and a little larger: the heading of a window or of a panel.
+QLabel* Heading(QLabel* label, double scale = 1.15);
+
+// A label the user clicks like a link, with its tip.
+QLabel* LinkLabel(QWidget* parent, const char* name, const QString& text, const QString& tip);
+
+// Runs `action` when the label is clicked, and when Enter or the space bar
+// is pressed while it has the focus, which it takes by Tab like a button.
+void WhenClicked(QLabel* label, std::function<void()> action);
 
 // The one modeless window of a kind that `window` holds. An open one is
 // brought to the front; otherwise `make` creates it without a parent (the

@@ -29,27 +29,6 @@ namespace kz {
 
 namespace {
 
-// Bold and a little larger, as the headings of the window and its panels.
-QLabel* Heading(QLabel* label, double scale = 1.15) {
-    QFont f = label->font();
-    f.setBold(true);
-    if (f.pointSizeF() > 0) f.setPointSizeF(f.pointSizeF() * scale);
-    label->setFont(f);
-    return label;
-}
-
-// A label the user clicks like a link.
-QLabel* LinkLabel(QWidget* parent, const char* name, const QString& text, const QString& tip) {
-    QLabel* label = Label(parent, name, text);
-    label->setToolTip(tip);
-    label->setCursor(Qt::PointingHandCursor);
-    QFont f = label->font();
-    f.setUnderline(true);
-    label->setFont(f);
-    label->setStyleSheet(QStringLiteral("color: palette(link);"));
-    return label;
-}
-
 QListWidget* List(QWidget* parent, const char* name) {
     auto* list = Named(new QListWidget(parent), name);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -335,10 +314,7 @@ void frmMain::ShowView() {
 }
 
 SaveHooks frmMain::Hooks() {
-    SaveHooks hooks;
-    hooks.setTitle = [this](const std::string& title) { setWindowTitle(Q(title)); };
-    hooks.closeNotepad = [this] { ctx_.nav.CloseNotepad(); };
-    return hooks;
+    return LargeWindowHooks(this, ctx_.nav);
 }
 
 void frmMain::OnReport() {
