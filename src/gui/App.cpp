@@ -16,6 +16,8 @@
 #include "tools/frmNote.h"
 #include "tools/frmPhone.h"
 #include "tools/frmShtrih.h"
+#include "windows/client/frmClient.h"
+#include "windows/client/frmClientInfo.h"
 #include "windows/main/frmMain.h"
 #include "windows/state/frmChangeIE.h"
 
@@ -30,6 +32,7 @@ App::~App() {
     for (QWidget* tool :
          std::initializer_list<QWidget*>{notepad_, phoneBook_, barcodeCheck_, errorNotes_, report_})
         delete tool;
+    client_.reset();
     main_.reset();
     login_.reset();
 }
@@ -54,6 +57,11 @@ frmLogin* App::Login() {
 frmMain* App::Main() {
     if (!main_) main_ = std::make_unique<frmMain>(Context());
     return main_.get();
+}
+
+frmClient* App::Client() {
+    if (!client_) client_ = std::make_unique<frmClient>(Context());
+    return client_.get();
 }
 
 void App::SwitchWindow(QWidget* from, QWidget* to) {
@@ -119,6 +127,27 @@ bool App::CloseProgram(QWidget* window) {
     // dialog return at once.
     if (QThread::currentThread()->loopLevel() > 0) QCoreApplication::exit(0);
     return true;
+}
+
+void App::RefreshMain() {
+    Main()->Refresh();
+}
+
+void App::BackToMainWindow(QWidget* from) {
+    RefreshMain();
+    SwitchWindow(from, Main());
+}
+
+void App::OpenClientWindow(QWidget* from) {
+    frmClient* client = Client();
+    SwitchWindow(from, client);
+    client->Init();
+}
+
+void App::ShowClientInfo(QWidget* parent) {
+    frmClientInfo info(doc, ui_, InfoOpener::MainWindow, parent);
+    info.LoadInfo();
+    info.exec();
 }
 
 void App::ShowNotepad(QWidget* near) {

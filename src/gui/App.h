@@ -13,6 +13,7 @@ class QWidget;
 
 namespace kz {
 
+class frmClient;
 class frmErrorReport;
 class frmLogin;
 class frmMain;
@@ -49,11 +50,17 @@ public:
     // The two windows that stay loaded for the whole run (created on first use).
     frmLogin* Login();
     frmMain* Main();
+    // The client window, created when a client is first opened.
+    frmClient* Client();
 
     void SwitchWindow(QWidget* from, QWidget* to) override;
     void EnterMainWindow() override;
     void CloseFile(QWidget* from) override;
     bool CloseProgram(QWidget* window) override;
+    void RefreshMain() override;
+    void BackToMainWindow(QWidget* from) override;
+    void OpenClientWindow(QWidget* from) override;
+    void ShowClientInfo(QWidget* parent) override;
 
     void ShowNotepad(QWidget* near) override;
     void CloseNotepad() override;
@@ -73,6 +80,7 @@ private:
     std::string assetFolder_;
     std::unique_ptr<frmLogin> login_;
     std::unique_ptr<frmMain> main_;
+    std::unique_ptr<frmClient> client_;
     QPointer<frmNote> notepad_;
     QPointer<frmPhone> phoneBook_;
     QPointer<frmShtrih> barcodeCheck_;

@@ -37,6 +37,19 @@ public:
     // save question, the exit confirmation when that option is on, and the
     // settings are written. True when the program ends.
     virtual bool CloseProgram(QWidget* window) = 0;
+    // The main window's lists and reminder boxes built anew from the
+    // document, also while another large window is shown.
+    virtual void RefreshMain() = 0;
+    // Back from a state or client window: the main window is refreshed and
+    // takes the place of `from`.
+    virtual void BackToMainWindow(QWidget* from) = 0;
+    // The client window takes the place of `from`, prepared for the current
+    // client.
+    virtual void OpenClientWindow(QWidget* from) = 0;
+    // The client information window for the current client as the main
+    // window opens it (a note it fills in marks the document changed),
+    // modal over `parent`.
+    virtual void ShowClientInfo(QWidget* parent) = 0;
 
     // The modeless windows, one of each kind at a time: an open one comes to
     // the front, a new one opens over `near` (when given).

@@ -258,16 +258,19 @@ void frmMain::Connect() {
     connect(cmdAddIE, &QPushButton::clicked, this, [this] { Run(&AddCurrencyUnit); });
     connect(cmdChangeIE, &QPushButton::clicked, this, [this] { Run(&ChangeCurrencyUnit); });
 
-    // The state and client windows are not part of the program yet: opening
-    // only makes the record current.
+    // The state window is not part of the program yet: opening a state only
+    // makes it current.
     auto openState = [this] { OpenState(ctx_.doc, ctx_.ui, view_); };
-    auto openClient = [this] { OpenClient(ctx_.doc, ctx_.ui, view_); };
+    auto openClient = [this] {
+        if (OpenClient(ctx_.doc, ctx_.ui, view_)) ctx_.nav.OpenClientWindow(this);
+    };
     connect(cmdOpenSost, &QPushButton::clicked, this, openState);
     connect(lstSost, &QListWidget::itemDoubleClicked, this, openState);
     connect(cmdOpenClient, &QPushButton::clicked, this, openClient);
     connect(lstClients, &QListWidget::itemDoubleClicked, this, openClient);
-    connect(cmdClientInfo, &QPushButton::clicked, this,
-            [this] { ShowClientInfo(ctx_.doc, ctx_.ui, view_); });
+    connect(cmdClientInfo, &QPushButton::clicked, this, [this] {
+        if (ShowClientInfo(ctx_.doc, ctx_.ui, view_)) ctx_.nav.ShowClientInfo(this);
+    });
     connect(cmdReport, &QPushButton::clicked, this, &frmMain::OnReport);
 
     connect(Image1, &QToolButton::clicked, this, &frmMain::OnSave);

@@ -1,0 +1,313 @@
+#include "windows/client/frmClient.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStyle>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "platform/qt/ListGrid.h"
+#include "platform/qt/Widgets.h"
+#include "reports/ClientReport.h"
+#include "startup/Login.h"
+#include "tools/frmConv.h"
+#include "windows/client/ClientInfo.h"
+#include "windows/client/frmClientInfo.h"
+#include "windows/client/frmOldGrid.h"
+#include "windows/client/frmPayment.h"
+
+namespace kz {
+
+namespace {
+
+const char* const kMonths[] = {"Январь", "Февраль", "Март",     "Апрель",  "Май",    "Июнь",
+                               "Июль",   "Август",  "Сентябрь", "Октябрь", "Ноябрь", "Декабрь"};
+
+// Sum and date fit their columns; the info takes the rest.
+const std::vector<ColumnWidth> kPaymentWidths = {{1, 1000}, {2, 1400}};
+
+}  // namespace
+
+frmClient::frmClient(WindowContext context, QWidget* parent)
+    : QMainWindow(parent), ctx_(std::move(context)) {
+    setObjectName("frmClient");
+    setWindowTitle(QString::fromUtf8(kAppTitle));
+    BuildControls();
+    BuildMenus();
+    Connect();
+    resize(800, 600);
+}
+
+QGroupBox* frmClient::BuildSide(SideControls& s, const char* boxName, const QString& caption,
+                                const char* gridName, const char* suffix, const QString& addTip,
+                                const QString& delTip, const QString& returnTip,
+                                const QString& infoTip) {
+    // The caption is the group's title, so a screen reader names the side
+    // of the buttons, which both sides share.
+    s.box = Named(new QGroupBox(caption), boxName);
+    QString gridCaption = caption;
+    gridCaption.chop(1);  // without the colon
+    s.grid = new ListGrid(s.box, gridName, gridCaption);
+    auto name = [suffix](const char* base) { return std::string(base) + suffix; };
+    s.add = Button(s.box, name("cmdAdd").c_str(), QStringLiteral("Добавить платеж"), addTip);
+    s.change = Button(s.box, name("cmdChange").c_str(), QStringLiteral("Изменить..."));
+    s.del = Button(s.box, name("cmdDel").c_str(), QStringLiteral("Удалить"), delTip);
+    s.ret = Button(s.box, name("cmdReturn").c_str(), QStringLiteral("Вернуть деньги"), returnTip);
+    s.oldReturn =
+        Button(s.box, name("cmdOldReturn").c_str(), QStringLiteral("Возвращенные деньги..."));
+    s.info = Button(s.box, name("cmdInfo").c_str(), QStringLiteral("Сумма к оплате"), infoTip);
+
+    auto* buttons = new QVBoxLayout;
+    for (QPushButton* b : {s.add, s.change, s.del, s.ret, s.oldReturn, s.info})
+        buttons->addWidget(b);
+    buttons->addStretch(1);
+    auto* layout = new QHBoxLayout(s.box);
+    layout->addWidget(s.grid, 1);
+    layout->addLayout(buttons);
+    return s.box;
+}
+
+void frmClient::BuildControls() {
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+
+    // Heading row: the client's name, back and close-file buttons.
+    Label2 = Heading(Label(central, "Label2", {}), 1.5);
+    imgGoBack = Button(central, "imgGoBack", QStringLiteral("<<< Назад"));
+    imgExit = Named(new QToolButton(central), "imgExit");
+    IconOnly(imgExit, QStringLiteral("Перейти на стартовую страницу"));
+    imgExit->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
+    imgExit->setIconSize(QSize(24, 24));
+    imgExit->setAutoRaise(true);
+    auto* head = new QHBoxLayout;
+    head->addWidget(Label2, 1);
+    head->addWidget(imgGoBack);
+    head->addWidget(imgExit);
+
+    // The client's details, each clicked to change it.
+    lblClientName = LinkLabel(central, "lblClientName", {},
+                              QStringLiteral("Щелкните, чтобы изменить имя клиента"));
+    lblClientInfo = LinkLabel(central, "lblClientInfo", QStringLiteral("Информация о клиенте"),
+                              QStringLiteral("Щелкните, чтобы получить информацию о клиенте"));
+    lblReput = LinkLabel(central, "lblReput", {},
+                         QStringLiteral("Щелкните, чтобы изменить репутацию клиента (от -3 до 3)"));
+    lblIE = LinkLabel(central, "lblIE", {}, QStringLiteral("Денежная единица Клиента"));
+    auto* details = new QGridLayout;
+    details->addWidget(Label(central, "Label1", QStringLiteral("Имя клиента:")), 0, 0);
+    details->addWidget(lblClientName, 0, 1);
+    details->addWidget(Label(central, "Label3", QStringLiteral("Сведения:")), 1, 0);
+    details->addWidget(lblClientInfo, 1, 1);
+    details->addWidget(lblReput, 0, 3);
+    details->addWidget(lblIE, 1, 3);
+    details->setColumnMinimumWidth(2, 32);
+    details->setColumnStretch(4, 1);
+
+    QWidget* sides = new QWidget(central);
+    BuildSide(onDol_, "Label7", QStringLiteral("Клиент должен Вам:"), "OnDolGrid", "",
+              QStringLiteral("Добавить в список платеж (ежемесячный/датированный)"),
+              QStringLiteral("Удалить платеж из списка (без возврата средств)"),
+              QStringLiteral("Взять с клиента деньги для погашения долга (может быть частично)"),
+              QStringLiteral(
+                  "Показывает, сколько денег из данного платежа Вам еще должен вернуть клиент"));
+    BuildSide(vyDol_, "Label4", QStringLiteral("Вы должны клиенту:"), "VyDolGrid", "2",
+              QStringLiteral("Добавить платеж в список"),
+              QStringLiteral("Удалить из списка платеж (без возврата средств)"),
+              QStringLiteral("Выплатить клиенту долг (может быть частично)"),
+              QStringLiteral(
+                  "Показывает, сколько денег из данного платежа Вы еще должены вернуть клиенту"));
+    auto* sidesLayout = new QVBoxLayout(sides);
+    sidesLayout->setContentsMargins(0, 0, 0, 0);
+    sidesLayout->addWidget(Heading(Label(sides, "Label6", QStringLiteral("Ежемесячные платежи:"))));
+    sidesLayout->addWidget(onDol_.box, 1);
+    sidesLayout->addWidget(vyDol_.box, 1);
+
+    // Report, tools and converter, as in the main window.
+    cmdReport = Button(central, "cmdReport", QStringLiteral("Отчет"),
+                       QStringLiteral("Показ отчета о платежах за текущий месяц."));
+    cmdCalc = Button(central, "cmdCalc", QStringLiteral("Калькулятор"));
+    cmdNotepad = Button(central, "cmdNotepad", QStringLiteral("Записная книжка"));
+    cmdPhoneBook = Button(central, "cmdPhoneBook", QStringLiteral("Телефонная книга"));
+    cmdShtrihCheck = Button(central, "cmdShtrihCheck", QStringLiteral("Проверка штрих-кода"));
+    frameConv = new frmConv(ctx_.ui, central);
+    auto* tools = new QVBoxLayout;
+    tools->addWidget(cmdReport);
+    tools->addSpacing(12);
+    for (QPushButton* b : {cmdCalc, cmdNotepad, cmdPhoneBook, cmdShtrihCheck}) tools->addWidget(b);
+    tools->addStretch(1);
+    tools->addWidget(frameConv);
+
+    // The converter takes the width it is given, as in the main window.
+    auto* body = new QHBoxLayout;
+    body->addWidget(sides, 3);
+    body->addLayout(tools, 1);
+
+    auto* layout = new QVBoxLayout(central);
+    layout->addLayout(head);
+    layout->addLayout(details);
+    layout->addLayout(body, 1);
+}
+
+void frmClient::BuildMenus() {
+    mnFile = Named(menuBar()->addMenu(QStringLiteral("&Файл")), "mnFile");
+    mnuItemSave = MenuItem(mnFile, "mnuItemSave", QStringLiteral("Сохранить"));
+    mnuItemSave->setShortcut(QKeySequence::Save);
+    mnuItemSaveAs = MenuItem(mnFile, "mnuItemSaveAs", QStringLiteral("Сохранить как..."));
+    mnFile->addSeparator();
+    mnuItemExit = MenuItem(mnFile, "mnuItemExit", QStringLiteral("Выход"));
+
+    mnuReport = Named(menuBar()->addMenu(QStringLiteral("Отчет")), "mnuReport");
+    mnuItemReportNow =
+        MenuItem(mnuReport, "mnuItemReportNow", QStringLiteral("Отчет за этот месяц"));
+    mnuItemPrevReport =
+        MenuItem(mnuReport, "mnuItemPrevReport", QStringLiteral("Отчет за предыдущий месяц"));
+    mnuReportMonth =
+        Named(mnuReport->addMenu(QStringLiteral("Отчет за месяц этого года")), "mnuReportMonth");
+    for (int k = 1; k <= 12; ++k) {
+        const std::string name = "mnuItemReport" + std::to_string(k);
+        QAction* item = MenuItem(mnuReportMonth, name.c_str(), QString::fromUtf8(kMonths[k - 1]));
+        connect(item, &QAction::triggered, this,
+                [this, k] { ShowReport(ReportDateOfMonth(k, ctx_.ui.Today())); });
+    }
+
+    mnuHelp = Named(menuBar()->addMenu(QStringLiteral("&Помощь")), "mnuHelp");
+    mnuItemHelpContents = MenuItem(mnuHelp, "mnuItemHelpContents", QStringLiteral("Вызов справки"));
+    QMenu* web = Named(mnuHelp->addMenu(QStringLiteral("Brisklane в Интернете")), "mnuWeb");
+    mnuItemMainSite = MenuItem(web, "mnuItemMainSite", QStringLiteral("Главная страница"));
+    mnuItemKervaPage = MenuItem(web, "mnuItemKervaPage", QStringLiteral("Проект Kerva"));
+    mnuHelp->addSeparator();
+    mnuItemAbout = MenuItem(mnuHelp, "mnuItemAbout", QStringLiteral("О программе"));
+}
+
+void frmClient::ConnectSide(const SideControls& s) {
+    const Side side = s.side;
+    auto& doc = ctx_.doc;
+    auto& ui = ctx_.ui;
+    // The table's chosen row is the payment's entry number.
+    auto row = [grid = s.grid] { return grid->CurrentRow(); };
+    auto changed = [this](bool yes) {
+        if (yes) Init();
+    };
+    connect(s.add, &QPushButton::clicked, this, [this, side] { OnAdd(side); });
+    connect(s.change, &QPushButton::clicked, this, [this, &s] { OnChange(s); });
+    connect(s.del, &QPushButton::clicked, this,
+            [=, &doc, &ui] { changed(DeletePayment(doc, ui, side, row())); });
+    connect(s.ret, &QPushButton::clicked, this,
+            [=, &doc, &ui] { changed(ReturnPayment(doc, ui, side, row())); });
+    connect(s.oldReturn, &QPushButton::clicked, this, [this, side] { OnOldReturn(side); });
+    connect(s.info, &QPushButton::clicked, this,
+            [=, &doc, &ui] { ShowAmountDue(doc, ui, side, row()); });
+}
+
+void frmClient::Connect() {
+    ConnectSide(onDol_);
+    ConnectSide(vyDol_);
+
+    WhenClicked(lblClientName, [this] {
+        if (RenameClient(ctx_.doc, ctx_.ui)) Init();
+    });
+    WhenClicked(lblClientInfo, [this] { OnClientInfo(); });
+    WhenClicked(lblReput, [this] {
+        if (ChangeReputation(ctx_.doc, ctx_.ui)) Init();
+    });
+    WhenClicked(lblIE, [this] { OnChangeUnit(); });
+
+    connect(cmdReport, &QPushButton::clicked, this,
+            [this] { mnuReport->popup(cmdReport->mapToGlobal(cmdReport->rect().bottomLeft())); });
+    connect(mnuItemReportNow, &QAction::triggered, this,
+            [this] { ShowReport(ReportDateThisMonth(ctx_.ui.Today())); });
+    connect(mnuItemPrevReport, &QAction::triggered, this,
+            [this] { ShowReport(ReportDatePreviousMonth(ctx_.ui.Today())); });
+
+    connect(imgGoBack, &QPushButton::clicked, this, [this] { ctx_.nav.BackToMainWindow(this); });
+    connect(imgExit, &QToolButton::clicked, this, &frmClient::OnCloseFile);
+    connect(cmdCalc, &QPushButton::clicked, this, [this] { LaunchCalculator(ctx_.ui); });
+    connect(cmdNotepad, &QPushButton::clicked, this, [this] { ctx_.nav.ShowNotepad(this); });
+    connect(cmdPhoneBook, &QPushButton::clicked, this, [this] { ctx_.nav.ShowPhoneBook(this); });
+    connect(cmdShtrihCheck, &QPushButton::clicked, this,
+            [this] { ctx_.nav.ShowBarcodeCheck(this); });
+
+    connect(mnuItemSave, &QAction::triggered, this,
+            [this] { Save(ctx_.doc, ctx_.ui, ctx_.settings, Hooks()); });
+    connect(mnuItemSaveAs, &QAction::triggered, this,
+            [this] { SaveAs(ctx_.doc, ctx_.ui, ctx_.settings, Hooks()); });
+    connect(mnuItemExit, &QAction::triggered, this, &QWidget::close);
+    // The maker's web pages are not shipped; both items lead to the help pages.
+    for (QAction* a : {mnuItemHelpContents, mnuItemMainSite, mnuItemKervaPage})
+        connect(a, &QAction::triggered, this, [this] { ctx_.nav.ShowHelp(); });
+    connect(mnuItemAbout, &QAction::triggered, this, [this] { ctx_.nav.ShowAbout(this); });
+}
+
+void frmClient::Init() {
+    const ClientView view = ClientWindowView(ctx_.doc, ctx_.doc.CurrentClient);
+    Label2->setText(Q(view.name));
+    lblClientName->setText(Q(view.name));
+    lblIE->setText(Q(view.unit));
+    lblReput->setText(Q(view.reputation));
+    for (auto [grid, text] :
+         {std::pair{onDol_.grid, &view.owedToYou}, std::pair{vyDol_.grid, &view.owedByYou}}) {
+        grid->Show(FillGrid(*text, kClientGridRows, kClientGridColumns));
+        grid->SetColumnWidths(kPaymentWidths);
+    }
+}
+
+void frmClient::OnAdd(Side side) {
+    frmPayment entry(ctx_.doc, ctx_.ui, PaymentMode::Add, side, 0, this);
+    entry.Init();
+    if (entry.exec() == QDialog::Accepted) Init();
+}
+
+void frmClient::OnChange(const SideControls& s) {
+    const int row = s.grid->CurrentRow();
+    if (!ChangePayment(ctx_.doc, ctx_.ui, s.side, row)) return;
+    frmPayment entry(ctx_.doc, ctx_.ui, PaymentMode::Change, s.side, row, this);
+    entry.Init();
+    if (entry.exec() == QDialog::Accepted) Init();
+}
+
+void frmClient::OnOldReturn(Side side) {
+    frmOldGrid returns(ctx_.doc, ctx_.ui, side, this);
+    returns.Fill();
+    returns.exec();
+    // The "ok" marks follow the returns.
+    if (returns.Changed()) Init();
+}
+
+void frmClient::OnClientInfo() {
+    frmClientInfo info(ctx_.doc, ctx_.ui, InfoOpener::ClientWindow, this);
+    info.LoadInfo();
+    info.exec();
+}
+
+void frmClient::OnChangeUnit() {
+    if (!ConfirmClientUnitChange(ctx_.ui)) return;
+    if (ctx_.nav.ChangeUnit(this, UnitOwner::Client)) Init();
+    ctx_.nav.RefreshMain();
+}
+
+void frmClient::ShowReport(const Date& day) {
+    ctx_.nav.ShowReport(ClientReport(ctx_.doc, ctx_.doc.CurrentClient, day, ctx_.ui.Today()));
+}
+
+SaveHooks frmClient::Hooks() {
+    return LargeWindowHooks(this, ctx_.nav);
+}
+
+void frmClient::OnCloseFile() {
+    if (ConfirmCloseFile(ctx_.doc, ctx_.ui, ctx_.settings, Hooks())) ctx_.nav.CloseFile(this);
+}
+
+void frmClient::closeEvent(QCloseEvent* event) {
+    if (ctx_.nav.CloseProgram(this))
+        event->accept();
+    else
+        event->ignore();
+}
+
+}  // namespace kz
