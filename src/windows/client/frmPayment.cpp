@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "platform/qt/Widgets.h"
@@ -71,8 +72,9 @@ frmPayment::frmPayment(BudgetFile& doc, Platform& ui, PaymentMode mode, Side sid
     layout->addLayout(body, 1);
     layout->addLayout(buttons);
 
-    // clicked, not toggled: Init ticks the box without the info changing.
-    connect(chkKM, &QCheckBox::clicked, this, &frmPayment::OnMonthlyClicked);
+    // toggled, as the accessibility interface ticks the box without a click;
+    // Init ticks it quietly, the info staying as it is.
+    connect(chkKM, &QCheckBox::toggled, this, &frmPayment::OnMonthlyToggled);
     connect(MonthView1, &QCalendarWidget::clicked, this, &frmPayment::OnDayClicked);
     connect(cmdAdd, &QPushButton::clicked, this, &frmPayment::OnAdd);
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -88,7 +90,10 @@ void frmPayment::Init() {
     txtDate->setText(Q(view.date));
     txtSource->setText(Q(view.source));
     txtSource->setCursorPosition(0);  // a long info shows its beginning
-    chkKM->setChecked(view.monthly);
+    {
+        const QSignalBlocker quiet(chkKM);
+        chkKM->setChecked(view.monthly);
+    }
     ShowMonthly(!view.dateEnabled);
     // The returns find a payment by its info, so it stays as it is.
     txtSource->setEnabled(mode_ == PaymentMode::Add);
@@ -100,7 +105,7 @@ void frmPayment::ShowMonthly(bool monthly) {
         w->setEnabled(!monthly);
 }
 
-void frmPayment::OnMonthlyClicked(bool ticked) {
+void frmPayment::OnMonthlyToggled(bool ticked) {
     ShowMonthly(ticked);
     txtSource->setText(Q(ToggleMonthly(mode_, ticked, S(txtSource->text()), ui_.Today())));
 }

@@ -31,7 +31,7 @@ public:
 
 private:
     void ShowMonthly(bool monthly);
-    void OnMonthlyClicked(bool ticked);
+    void OnMonthlyToggled(bool ticked);
     void OnDayClicked(const QDate& day);
     void OnAdd();
 
