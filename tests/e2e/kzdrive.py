@@ -18,7 +18,16 @@ starts it as `python3 scenario.py PROGRAM CLI`:
 
 Every wait has a timeout and fails with a listing of what is on the screen.
 Roles are AT-SPI role names as `Node.role` shows them: "push button", "text",
-"label", "list", "list item", "menu item", "radio button", "dialog", "alert".
+"label", "list", "list item", "menu item", "radio button", "check box",
+"table", "panel" (a named group of controls), "dialog", "alert".
+
+Buttons that two groups of a window share are found inside their group:
+
+    owed = client.find("panel", "Клиент должен Вам:")
+    owed.find("push button", "Добавить платеж").press()
+    table = owed.find("table")
+    table.choose_row(0)                        # the first data row
+    assert table.table[0][1] == "1000"         # its cells, as shown
 """
 
 import ctypes
@@ -112,11 +121,14 @@ class Node:
         return f"{self.role} {self.name!r}"
 
     def descendants(self):
+        # A table's cells (hundreds of them) are read through `table`, not
+        # walked at every search.
         for child in self.acc:
             if child is not None:
                 node = Node(child)
                 yield node
-                yield from node.descendants()
+                if node.role != "table":
+                    yield from node.descendants()
 
     def listing(self, limit=120):
         """What a user would find here, one control a line, for failure messages."""
@@ -204,6 +216,27 @@ class Node:
         assert w > 0 and h > 0, f"{self!r} is not on the screen"
         pyatspi.Registry.generateMouseEvent(x + w // 2, y + h // 2, pyatspi.MOUSE_B1C)
 
+    @property
+    def table(self):
+        """A table's data rows, each a list of its cells' texts, up to the first
+        row whose cells are all empty."""
+        t = self.acc.queryTable()
+        rows = []
+        for r in range(t.nRows):
+            cells = [t.getAccessibleAt(r, c).name or "" for c in range(t.nColumns)]
+            if not any(cells):
+                break
+            rows.append(cells)
+        return rows
+
+    def choose_row(self, row):
+        """Makes data row `row` (0 = first) of a table the chosen one, as a click
+        on its second cell does (the first holds the row's number)."""
+        cell = Node(self.acc.queryTable().getAccessibleAt(row, 1))
+        cell.click()
+        wait_for(lambda: cell.state(pyatspi.STATE_SELECTED), TIMEOUT, f"table row {row} chosen",
+                 self.listing)
+
     def choose(self, row):
         """Makes a row of this list the current one, as a click on it does (the
         program follows the current row; selecting through the accessibility
@@ -262,10 +295,15 @@ class App:
     def listing(self):
         return f"exit code {self.process.poll()}; windows shown: {self.windows()}"
 
-    def window(self, title, timeout=TIMEOUT):
-        """The shown top-level window with that title."""
-        probe = lambda: next(w for w in self.windows() if w.name == title)
-        return wait_for(probe, timeout, f"window {title!r}", self.listing)
+    def window(self, title, timeout=TIMEOUT, holding=None):
+        """The shown top-level window with that title. The large windows share
+        their title as they take turns on the screen: `holding`, a (role, name)
+        pair, names a control that only the wanted one shows."""
+        def probe():
+            return next(w for w in self.windows() if w.name == title and (
+                holding is None or any(n.showing for n in w._matches(*holding))))
+        return wait_for(probe, timeout, f"window {title!r}" + (f" with {holding}" if holding else ""),
+                        self.listing)
 
     def modal(self, timeout=TIMEOUT):
         """The newest shown message box, input box or dialog."""

@@ -1,0 +1,114 @@
+"""Client window: a monthly payment of 1000 owed to the user and a dated one
+owed by the user, the monthly one repaid with 400 and then 600 while the main
+window's reminder that a client has not paid this month appears and goes, the
+past returns read, the information and the reputation edited, and the file
+saved and checked."""
+import datetime
+
+import kzdrive
+
+TITLE = "Brisklane Kerva Zyl - home.kv7"
+NOT_PAID = "Есть клиенты, не расплатившиеся за текущий месяц."
+
+
+def scenario(desk):
+    path = desk.new_file("home.kv7")
+    app = desk.start("--open", path)
+    main = app.window(TITLE)
+    main.control("cmdAddClient").press()
+    app.modal().answer("Иван Петров")
+
+    def open_client():
+        main.control("cmdOpenClient").press()
+        return app.window(TITLE, holding=("push button", "<<< Назад"))
+
+    def back(client):
+        client.find("push button", "<<< Назад").press()
+        return app.window(TITLE, holding=("push button", "Открыть >>>"))
+
+    def add_payment(side, sum_, info, date=None):
+        side.find("push button", "Добавить платеж").press()
+        entry = app.modal()
+        assert entry.name == "Добавление платежа", entry.name
+        entry.find("text", "Сумма,р.:").type(sum_)
+        entry.find("text", "Информация:").type(info)
+        if date is None:
+            entry.find("check box", "Ежемесячный платеж").press()
+            assert not entry.find("text", "Дата/ежемесячно:").enabled
+        else:
+            entry.find("text", "Дата/ежемесячно:").type(date)
+        entry.press("Добавить")
+
+    def repay(side, sum_):
+        side.find("table").choose_row(0)
+        side.find("push button", "Вернуть деньги").press()
+        app.modal().press("Да")  # return money on this payment?
+        app.modal().answer(sum_)
+        sure = app.modal()
+        assert sure.message == ("Вы уверены, что Вам хотят вернуть долг(или часть долга) в "
+                                f"размере {sum_}р."), sure.message
+        sure.press("Да")
+
+    today = datetime.date.today()
+    month = f"(за {today.month}.{today.year})"
+    due = (today + datetime.timedelta(days=20)).strftime("%d.%m.%Y")
+
+    client = open_client()
+    owed = client.find("panel", "Клиент должен Вам:")
+    owing = client.find("panel", "Вы должны клиенту:")
+    add_payment(owed, "1000", "Аренда")
+    add_payment(owing, "2500", "Ремонт", due)
+    assert owed.find("table").table == [["1", "1000", "ежемесячно", month + "Аренда"]]
+    assert owing.find("table").table == [["1", "2500", due, "Ремонт"]]
+
+    main = back(client)
+    assert main.control("lstClients").rows == ["Иван Петров(должен)"]
+    assert NOT_PAID in main.control("txtClientToday").text
+
+    client = open_client()
+    repay(client.find("panel", "Клиент должен Вам:"), "400")
+    main = back(client)
+    assert NOT_PAID in main.control("txtClientToday").text
+
+    client = open_client()
+    owed = client.find("panel", "Клиент должен Вам:")
+    repay(owed, "600")
+    assert owed.find("table").table[0][0] == "ok"
+    main = back(client)
+    assert main.control("lstClients").rows == ["Иван Петров"]
+    assert NOT_PAID not in main.control("txtClientToday").text
+
+    client = open_client()
+    owed = client.find("panel", "Клиент должен Вам:")
+    owed.find("push button", "Возвращенные деньги...").press()
+    returns = app.modal()
+    assert returns.name == "Возвращенные деньги", returns.name
+    stamp = today.strftime("%d.%m.%Y")
+    assert returns.find("table").table == [["1", "600", stamp, month + "Аренда"],
+                                           ["2", "400", stamp, month + "Аренда"]]
+    returns.press("OK")
+
+    client.find("label", "Информация о клиенте").click()
+    info = app.modal()
+    info.find("text").type("Платит в срок")
+    info.press("OK")
+    client.find("label", "Репутация: 0").click()
+    app.modal().answer("2")
+    client.find("label", "Репутация: 2")
+
+    main = back(client)
+    assert main.control("txtClientToday").text.endswith("хорошая:1\nплохая:0")
+    main.control("Image1").press()  # save
+    doc = desk.dump(path, until=lambda doc: doc["clients"][0]["reput"] == 2)
+    c = {key: [e for e in value if e] if isinstance(value, list) else value
+         for key, value in doc["clients"][0].items()}  # the lists' used slots
+    assert (c["clinfo"], c["clondolkm"], c["clvydolkm"]) == (
+        "Платит в срок", [f"1000\tежемесячно\t{month}Аренда"], [f"2500\t{due}\tРемонт"]), c
+    assert c["clondolok"] == [f"600\t{stamp}\t{month}Аренда", f"400\t{stamp}\t{month}Аренда"], c
+
+    main.find("menu item", "Выход").press()
+    app.modal().press("Да")
+    assert app.wait_exit() == 0
+
+
+kzdrive.run(scenario)
