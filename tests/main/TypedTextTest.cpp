@@ -126,8 +126,8 @@ const TypedInput kInputs[] = {
      }},
     {"payment's amount", Payment(true), true},
     {"client's reputation", Boxes(&ChangeReputation, {"%"}), true},
-    // State window: its dialogs, the rename and the balance change come
-    // with the state window.
+    // State window: its rows (income and spending, borrowing and lending,
+    // the state's rename and its balance change) come with that window.
 };
 
 // What a save would write, with what the file does not show.
