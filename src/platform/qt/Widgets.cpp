@@ -67,7 +67,11 @@ QLabel* LinkLabel(QWidget* parent, const char* name, const QString& text, const 
     QFont f = label->font();
     f.setUnderline(true);
     label->setFont(f);
-    label->setStyleSheet(QStringLiteral("color: palette(link);"));
+    // A dotted frame shows the focus of one that takes it (WhenClicked);
+    // the transparent one keeps the text from moving.
+    label->setStyleSheet(
+        QStringLiteral("QLabel { color: palette(link); border: 1px solid transparent; }"
+                       "QLabel:focus { border: 1px dotted palette(link); }"));
     return label;
 }
 
