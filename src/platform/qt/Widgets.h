@@ -8,8 +8,11 @@
 #include <QWidget>
 #include <string>
 
+class QAbstractButton;
+class QAbstractItemView;
 class QAction;
 class QLabel;
+class QLineEdit;
 class QMenu;
 class QPushButton;
 
@@ -40,11 +43,48 @@ QAction* MenuItem(QMenu* menu, const char* name, const QString& text);
 
 // A label that names a field: the field is its buddy, so a screen reader
 // announces the field by the label's text. Label and field share `parent`.
+// Lists and grids do not read their buddy; they take the text as their name.
 QLabel* FieldLabel(QWidget* parent, const char* name, const QString& text, QWidget* field);
 
 // A control that shows only an icon: its tip is also what a screen reader
 // says for it.
 void IconOnly(QWidget* control, const QString& tip);
+
+// A label the user clicks like a link (the user's name, "Удалить" under the
+// units): a flat button dressed as a link, so that Tab reaches it, Space or
+// Enter presses it and a screen reader can press it too. Its tip is what a
+// screen reader adds after the name.
+QPushButton* LinkButton(QWidget* parent, const char* name, const QString& text, const QString& tip);
+
+// Two controls of a window with one caption (two "Удалить") are told apart by
+// what they act on: the name a screen reader says is the caption followed by
+// `what`, so that the caption a user sees still starts it.
+void ActsOn(QAbstractButton* control, const QString& what);
+
+// The windows act on the current row of a list; a row chosen through the
+// accessibility interface is only selected. The current row follows the
+// selection, so that both mean the same row.
+void CurrentFollowsSelection(QAbstractItemView* view);
+
+// Puts a text the program computed into a field so that its start shows (the
+// integer part of a long result), unless the user is typing there.
+void ShowFieldText(QLineEdit* field, const QString& text);
+
+// Tab goes through the window's controls in the order of its layouts: each
+// layout's rows and columns as arranged, all of a panel before the next.
+void TabOrderFollowsLayout(QWidget* window);
+
+// The keys of a window that is not a dialog (dialogs have them from Qt):
+// Enter presses the focused button, or else `defaultButton` when there is one
+// (a text field passes Enter on); Escape closes the window, as its close
+// button would, when `escapeCloses`.
+void WindowKeys(QWidget* window, QPushButton* defaultButton, bool escapeCloses);
+
+// Sizes a window to `wanted`, or smaller where the screen is smaller, so that
+// the window with its frame fits the screen's free area.
+void FitOnScreen(QWidget* window, QSize wanted);
+// Moves a shown window back inside the screen's free area where it stands out.
+void KeepOnScreen(QWidget* window);
 
 // The one modeless window of a kind that `window` holds. An open one is
 // brought to the front; otherwise `make` creates it without a parent (the
@@ -63,6 +103,7 @@ W* ShowToolWindow(QPointer<W>& window, QWidget* near, Make&& make) {
         window->setAttribute(Qt::WA_DeleteOnClose);
         if (near) window->move(near->frameGeometry().center() - window->rect().center());
     }
+    KeepOnScreen(window);
     window->show();
     window->raise();
     window->activateWindow();
