@@ -48,13 +48,29 @@ QString FilterToQt(const std::string& filter) {
 
 namespace {
 
-// A dialog is centred on the active window; never on the progress window,
-// which hides when the work ends.
-QWidget* DialogParent() {
-    QWidget* w = QApplication::activeModalWidget();
-    if (!w) w = QApplication::activeWindow();
-    return qobject_cast<frmProc*>(w) ? nullptr : w;
+// Windows that a box may stand over: not the progress window, which hides
+// when the work ends, nor a menu or a tip.
+bool CanAsk(const QWidget* w) {
+    return w && w->isVisible() && !qobject_cast<const frmProc*>(w) &&
+           w->windowType() != Qt::Popup && w->windowType() != Qt::ToolTip;
 }
+
+// Tells the platform which top-level window became active.
+class ActivationWatch : public QObject {
+public:
+    explicit ActivationWatch(std::function<void(QWidget*)> activated)
+        : activated_(std::move(activated)) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::WindowActivate && watched->isWidgetType()) {
+            auto* w = static_cast<QWidget*>(watched);
+            if (w->isWindow()) activated_(w);
+        }
+        return false;
+    }
+
+private:
+    std::function<void(QWidget*)> activated_;
+};
 
 // The folder of a proposed name joined with the initial folder, as the file
 // dialogs want it.
@@ -75,7 +91,31 @@ QString ExecutableFolder() {
 
 }  // namespace
 
-QtPlatform::QtPlatform() = default;
+QtPlatform::QtPlatform() {
+    if (QCoreApplication::instance()) {
+        activation_ = std::make_unique<ActivationWatch>([this](QWidget* w) { WindowActivated(w); });
+        QCoreApplication::instance()->installEventFilter(activation_.get());
+    }
+}
+
+void QtPlatform::WindowActivated(QWidget* window) {
+    std::erase_if(activated_, [window](const QPointer<QWidget>& w) { return !w || w == window; });
+    if (CanAsk(window)) activated_.emplace_back(window);
+}
+
+QWidget* QtPlatform::AskingWindow() const {
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    if (QWidget* active = QApplication::activeWindow(); CanAsk(active)) return active;
+    // The window system activates the window under a closed box only later, if
+    // at all; a box asked meanwhile stands over the last window that showed,
+    // or over the one a closed box stood over.
+    for (auto it = activated_.rbegin(); it != activated_.rend(); ++it) {
+        for (QWidget* w = it->data(); w;
+             w = w->parentWidget() ? w->parentWidget()->window() : nullptr)
+            if (CanAsk(w)) return w;
+    }
+    return nullptr;
+}
 
 QtPlatform::~QtPlatform() {
     if (proc_) delete proc_.data();
@@ -86,7 +126,7 @@ Answer QtPlatform::MessageBox(const std::string& text, Icon icon, Buttons button
                               const std::string& title) {
     if (messageHook_) return messageHook_(text, icon, buttons, title);
 
-    QMessageBox box(DialogParent());
+    QMessageBox box(AskingWindow());
     box.setWindowTitle(Q(title.empty() ? std::string(kDefaultTitle) : title));
     box.setText(MessageTextToQ(text));
     box.setTextFormat(Qt::PlainText);
@@ -164,7 +204,7 @@ Answer QtPlatform::MessageBox(const std::string& text, Icon icon, Buttons button
 
 std::string QtPlatform::InputBox(const std::string& prompt, const std::string& title,
                                  const std::string& proposed) {
-    QInputDialog dlg(DialogParent());
+    QInputDialog dlg(AskingWindow());
     dlg.setWindowTitle(Q(title.empty() ? std::string(kDefaultTitle) : title));
     dlg.setLabelText(MessageTextToQ(prompt));
     dlg.setTextValue(Q(proposed));
@@ -174,26 +214,38 @@ std::string QtPlatform::InputBox(const std::string& prompt, const std::string& t
     return S(dlg.textValue());
 }
 
+// Qt's own file dialog, not the desktop's: it speaks the program's language
+// whatever the system's, and stands over the window that asked.
+std::string QtPlatform::RunFileDialog(bool save, const std::string& title,
+                                      const std::string& filter, const std::string& proposedName,
+                                      const std::string& initialFolder) {
+    QFileDialog dlg(AskingWindow(), Q(title), DialogStart(proposedName, initialFolder),
+                    FilterToQt(filter));
+    dlg.setOption(QFileDialog::DontUseNativeDialog);
+    dlg.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dlg.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (dlg.exec() != QDialog::Accepted) return {};
+    return S(dlg.selectedFiles().value(0));
+}
+
 std::string QtPlatform::OpenFileDialog(const std::string& title, const std::string& filter,
                                        const std::string& proposedName,
                                        const std::string& initialFolder) {
-    return S(QFileDialog::getOpenFileName(
-        DialogParent(), Q(title), DialogStart(proposedName, initialFolder), FilterToQt(filter)));
+    return RunFileDialog(false, title, filter, proposedName, initialFolder);
 }
 
 std::string QtPlatform::SaveFileDialog(const std::string& title, const std::string& filter,
                                        const std::string& proposedName,
                                        const std::string& initialFolder) {
-    return S(QFileDialog::getSaveFileName(
-        DialogParent(), Q(title), DialogStart(proposedName, initialFolder), FilterToQt(filter)));
+    return RunFileDialog(true, title, filter, proposedName, initialFolder);
 }
 
 void QtPlatform::ShowProgress(const std::string& message) {
     // A second call while the window shows only changes the message.
     if (!progressShown_) {
         progressShown_ = true;
-        QWidget* window = QApplication::activeWindow();
-        if (window && window != proc_.data()) {
+        QWidget* window = AskingWindow();
+        if (window) {
             disabledWindow_ = window;
             window->setEnabled(false);
         }
@@ -363,7 +415,12 @@ std::string QtPlatform::AssetFolder() {
 }
 
 std::string QtPlatform::FolderDialog(const std::string& title, const std::string& initialFolder) {
-    return S(QFileDialog::getExistingDirectory(DialogParent(), Q(title), Q(initialFolder)));
+    QFileDialog dlg(AskingWindow(), Q(title), Q(initialFolder));
+    dlg.setOption(QFileDialog::DontUseNativeDialog);
+    dlg.setOption(QFileDialog::ShowDirsOnly);
+    dlg.setFileMode(QFileDialog::Directory);
+    if (dlg.exec() != QDialog::Accepted) return {};
+    return S(dlg.selectedFiles().value(0));
 }
 
 }  // namespace kz
