@@ -13,6 +13,8 @@
 #include <QScreen>
 #include <QTimer>
 #include <QTranslator>
+#include <clocale>
+#include <string>
 
 #include "gui/App.h"
 #include "platform/qt/QtPlatform.h"
@@ -21,8 +23,41 @@
 #include "startup/frmSplash.h"
 #include "windows/main/frmMain.h"
 
+namespace {
+
+// Qt reads the system's locale once, while the application object is made,
+// and its own dialogs follow it (the dates of the file dialog): for them the
+// program's locale is Russian whatever the system's. The C library and the
+// programs started from here keep the user's.
+class RussianSystemLocale {
+public:
+    RussianSystemLocale() : hadAll_(qEnvironmentVariableIsSet("LC_ALL")), all_(qgetenv("LC_ALL")) {
+        std::setlocale(LC_ALL, "");
+        qputenv("LC_ALL", "ru_RU.UTF-8");
+    }
+    // Once the application object exists. Qt has made the character type
+    // UTF-8 if it was not; that stays.
+    void Restore() {
+        if (hadAll_)
+            qputenv("LC_ALL", all_);
+        else
+            qunsetenv("LC_ALL");
+        const std::string ctype = std::setlocale(LC_CTYPE, nullptr);
+        std::setlocale(LC_ALL, "");
+        std::setlocale(LC_CTYPE, ctype.c_str());
+    }
+
+private:
+    bool hadAll_;
+    QByteArray all_;
+};
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    RussianSystemLocale russian;
     QApplication qapp(argc, argv);
+    russian.Restore();
     QApplication::setApplicationName(QStringLiteral("kervazyl"));
     QApplication::setOrganizationName(QStringLiteral("Brisklane"));
     // The large windows hide and show one another; the program ends only
