@@ -68,7 +68,7 @@ void App::SwitchWindow(QWidget* from, QWidget* to) {
         for (const char* name : {"txt1", "txt2"}) {
             auto* source = from->findChild<QLineEdit*>(QString::fromLatin1(name));
             auto* target = to->findChild<QLineEdit*>(QString::fromLatin1(name));
-            if (source && target) target->setText(source->text());
+            if (source && target) ShowFieldText(target, source->text());
         }
         to->setWindowTitle(from->windowTitle());
         if (geometry.isValid()) to->move(geometry.topLeft());
