@@ -8,7 +8,6 @@
 
 class QAction;
 class QCloseEvent;
-class QLabel;
 class QListWidget;
 class QMenu;
 class QPlainTextEdit;
@@ -38,7 +37,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildControls();
@@ -63,7 +61,7 @@ private:
     MainView view_;
     bool showing_ = false;  // selection signals while the lists are refilled
 
-    QLabel* lblUserName = nullptr;
+    QPushButton* lblUserName = nullptr;
     QToolButton* Image1 = nullptr;
     QToolButton* imgExit = nullptr;
 
@@ -85,7 +83,7 @@ private:
     QListWidget* lstIE = nullptr;
     QPushButton* cmdAddIE = nullptr;
     QPushButton* cmdChangeIE = nullptr;
-    QLabel* lblDelIE = nullptr;
+    QPushButton* lblDelIE = nullptr;
     QPushButton* cmdHelp = nullptr;
 
     QPushButton* cmdCalc = nullptr;
