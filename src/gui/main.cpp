@@ -90,7 +90,9 @@ int main(int argc, char** argv) {
     if (!commandLine.any) splash->StartTimer();
 
     QObject::connect(splash, &kz::frmSplash::closed, splash, [&app, splash](bool byTimer) {
+        // The start window takes the keyboard: the user types the file name at once.
         app.Login()->show();
+        app.Login()->activateWindow();
         kz::SplashClosed(app.ui(), app.settings, byTimer, app.SettingsPath());
         splash->hide();
         splash->deleteLater();

@@ -114,7 +114,15 @@ QWidget* QtPlatform::AskingWindow() const {
              w = w->parentWidget() ? w->parentWidget()->window() : nullptr)
             if (CanAsk(w)) return w;
     }
-    return nullptr;
+    // None was active yet (a window system that activates nothing by itself):
+    // the one window that shows.
+    QWidget* shown = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (!CanAsk(w) || w->windowType() == Qt::SplashScreen) continue;
+        if (shown) return nullptr;
+        shown = w;
+    }
+    return shown;
 }
 
 QtPlatform::~QtPlatform() {

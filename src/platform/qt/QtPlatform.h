@@ -72,7 +72,8 @@ public:
     // The window that a box, a file dialog or the progress window stands
     // over: the modal box or the active window, or else, while no window is
     // active (a box has just closed, a window has just hidden), the one that
-    // was active last and still shows. Null when none shows.
+    // was active last and still shows, or the one window that shows. Null
+    // when there is no such window.
     QWidget* AskingWindow() const;
 
 private:
