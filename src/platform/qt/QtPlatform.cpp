@@ -8,7 +8,9 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QInputDialog>
+#include <QLocale>
 #include <QLockFile>
 #include <QMessageBox>
 #include <QProcess>
@@ -17,6 +19,7 @@
 #include <QSoundEffect>
 #include <QStandardPaths>
 #include <QTextDocument>
+#include <QTreeView>
 #include <QUrl>
 #include <QtPrintSupport/QPrinter>
 #include <QtPrintSupport/QPrinterInfo>
@@ -87,6 +90,28 @@ QString WithSlash(QString folder) {
 
 QString ExecutableFolder() {
     return QCoreApplication::applicationDirPath();
+}
+
+// Qt's own file dialog, not the desktop's: it speaks the program's language
+// whatever the system's. Its columns are made for short English words and
+// dates; the Russian ones take more room. Empty when cancelled.
+std::string RunQtFileDialog(QFileDialog& dlg) {
+    dlg.setOption(QFileDialog::DontUseNativeDialog);
+    if (auto* files = dlg.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        const QFontMetrics fm(files->font());
+        const int room = fm.horizontalAdvance(QStringLiteral("0000"));
+        const QString longDate = QLocale::system().toString(
+            QDateTime(QDate(2000, 12, 28), QTime(23, 59)), QLocale::ShortFormat);
+        QHeaderView* columns = files->header();
+        columns->resizeSection(0, fm.horizontalAdvance(QString(20, QChar('w'))));
+        columns->resizeSection(1, fm.horizontalAdvance(QStringLiteral("1023 байты")) + room);
+        columns->resizeSection(2,
+                               fm.horizontalAdvance(QStringLiteral("Текстовый документ")) + room);
+        columns->resizeSection(3, fm.horizontalAdvance(longDate) + room);
+    }
+    FitOnScreen(&dlg, {760, 460});
+    if (dlg.exec() != QDialog::Accepted) return {};
+    return S(dlg.selectedFiles().value(0));
 }
 
 }  // namespace
@@ -222,18 +247,14 @@ std::string QtPlatform::InputBox(const std::string& prompt, const std::string& t
     return S(dlg.textValue());
 }
 
-// Qt's own file dialog, not the desktop's: it speaks the program's language
-// whatever the system's, and stands over the window that asked.
 std::string QtPlatform::RunFileDialog(bool save, const std::string& title,
                                       const std::string& filter, const std::string& proposedName,
                                       const std::string& initialFolder) {
     QFileDialog dlg(AskingWindow(), Q(title), DialogStart(proposedName, initialFolder),
                     FilterToQt(filter));
-    dlg.setOption(QFileDialog::DontUseNativeDialog);
     dlg.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dlg.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    if (dlg.exec() != QDialog::Accepted) return {};
-    return S(dlg.selectedFiles().value(0));
+    return RunQtFileDialog(dlg);
 }
 
 std::string QtPlatform::OpenFileDialog(const std::string& title, const std::string& filter,
@@ -424,11 +445,9 @@ std::string QtPlatform::AssetFolder() {
 
 std::string QtPlatform::FolderDialog(const std::string& title, const std::string& initialFolder) {
     QFileDialog dlg(AskingWindow(), Q(title), Q(initialFolder));
-    dlg.setOption(QFileDialog::DontUseNativeDialog);
     dlg.setOption(QFileDialog::ShowDirsOnly);
     dlg.setFileMode(QFileDialog::Directory);
-    if (dlg.exec() != QDialog::Accepted) return {};
-    return S(dlg.selectedFiles().value(0));
+    return RunQtFileDialog(dlg);
 }
 
 }  // namespace kz
