@@ -6,6 +6,8 @@
 // file to put into the start window (with "open" chosen). "--open PATH" does
 // the same and presses the enter button, so that the file opens without a
 // click (used for unattended starts and by the end-to-end test).
+#include <langinfo.h>
+
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -35,8 +37,8 @@ public:
         std::setlocale(LC_ALL, "");
         qputenv("LC_ALL", "ru_RU.UTF-8");
     }
-    // Once the application object exists. Qt has made the character type
-    // UTF-8 if it was not; that stays.
+    // Once the application object exists. Where the user's character type
+    // is not UTF-8, the one Qt has switched to stays.
     void Restore() {
         if (hadAll_)
             qputenv("LC_ALL", all_);
@@ -44,7 +46,7 @@ public:
             qunsetenv("LC_ALL");
         const std::string ctype = std::setlocale(LC_CTYPE, nullptr);
         std::setlocale(LC_ALL, "");
-        std::setlocale(LC_CTYPE, ctype.c_str());
+        if (qstricmp(nl_langinfo(CODESET), "UTF-8") != 0) std::setlocale(LC_CTYPE, ctype.c_str());
     }
 
 private:
