@@ -1,5 +1,6 @@
 #include "platform/qt/Widgets.h"
 
+#include <QFont>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -30,6 +31,26 @@ QLabel* Label(QWidget* parent, const char* name, const QString& text) {
 QPushButton* Button(QWidget* parent, const char* name, const QString& text, const QString& tip) {
     auto* button = Named(new QPushButton(text, parent), name);
     if (!tip.isEmpty()) button->setToolTip(tip);
+    return button;
+}
+
+QLabel* Heading(QLabel* label, double scale) {
+    QFont f = label->font();
+    f.setBold(true);
+    if (f.pointSizeF() > 0) f.setPointSizeF(f.pointSizeF() * scale);
+    label->setFont(f);
+    return label;
+}
+
+QPushButton* LinkButton(QWidget* parent, const char* name, const QString& text,
+                        const QString& tip) {
+    QPushButton* button = Button(parent, name, text, tip);
+    button->setFlat(true);
+    button->setCursor(Qt::PointingHandCursor);
+    button->setStyleSheet(QStringLiteral(
+        "QPushButton { border: none; padding: 1px 2px; text-align: left; color: palette(link);"
+        " text-decoration: underline; }"
+        "QPushButton:focus { background: palette(highlight); color: palette(highlighted-text); }"));
     return button;
 }
 

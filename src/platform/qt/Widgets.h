@@ -38,6 +38,15 @@ QPushButton* Button(QWidget* parent, const char* name, const QString& text,
                     const QString& tip = {});
 QAction* MenuItem(QMenu* menu, const char* name, const QString& text);
 
+// Bold and larger by `scale`, as the headings of windows and panels.
+QLabel* Heading(QLabel* label, double scale = 1.15);
+
+// A text the user clicks like a link. It is a flat button, so that the keys
+// (Tab, then Space or Enter) and a screen reader reach it as well; `tip` is
+// its tooltip and accessible description.
+QPushButton* LinkButton(QWidget* parent, const char* name, const QString& text,
+                        const QString& tip = {});
+
 // A label that names a field: the field is its buddy, so a screen reader
 // announces the field by the label's text. Label and field share `parent`.
 QLabel* FieldLabel(QWidget* parent, const char* name, const QString& text, QWidget* field);

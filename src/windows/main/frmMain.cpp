@@ -29,15 +29,6 @@ namespace kz {
 
 namespace {
 
-// Bold and a little larger, as the headings of the window and its panels.
-QLabel* Heading(QLabel* label, double scale = 1.15) {
-    QFont f = label->font();
-    f.setBold(true);
-    if (f.pointSizeF() > 0) f.setPointSizeF(f.pointSizeF() * scale);
-    label->setFont(f);
-    return label;
-}
-
 // A label the user clicks like a link.
 QLabel* LinkLabel(QWidget* parent, const char* name, const QString& text, const QString& tip) {
     QLabel* label = Label(parent, name, text);
