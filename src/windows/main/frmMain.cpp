@@ -270,9 +270,11 @@ void frmMain::Connect() {
     connect(cmdAddIE, &QPushButton::clicked, this, [this] { Run(&AddCurrencyUnit); });
     connect(cmdChangeIE, &QPushButton::clicked, this, [this] { Run(&ChangeCurrencyUnit); });
 
-    // The state and client windows are not part of the program yet: opening
-    // only makes the record current.
-    auto openState = [this] { OpenState(ctx_.doc, ctx_.ui, view_); };
+    auto openState = [this] {
+        if (OpenState(ctx_.doc, ctx_.ui, view_)) ctx_.nav.OpenState(this);
+    };
+    // The client window is not part of the program yet: opening only makes
+    // the client current.
     auto openClient = [this] { OpenClient(ctx_.doc, ctx_.ui, view_); };
     connect(cmdOpenSost, &QPushButton::clicked, this, openState);
     connect(lstSost, &QListWidget::itemDoubleClicked, this, openState);
@@ -311,6 +313,14 @@ void frmMain::Refresh() {
     view_ = RefreshMainWindow(ctx_.doc, ctx_.ui);
     setWindowTitle(Q(MainWindowTitle(ctx_.doc.FilePath)));
     ShowView();
+}
+
+void frmMain::SelectState(int s) {
+    if (s < 1 || s > lstSost->count()) return;
+    view_.sostSel = s;
+    showing_ = true;
+    lstSost->setCurrentRow(s - 1);
+    showing_ = false;
 }
 
 void frmMain::ShowView() {
