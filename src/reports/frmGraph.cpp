@@ -76,6 +76,7 @@ frmGraph::frmGraph(Platform& ui, QWidget* parent) : QWidget(parent, Qt::Window),
 void frmGraph::Update(const GraphData& data) {
     data_ = data;
     lblTitle->setText(Q(data.title));
+    PlaceLabels();
     showMaximized();
     // Esc works at once; Enter must not print by surprise.
     setFocus();

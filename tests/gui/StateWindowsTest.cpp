@@ -234,6 +234,8 @@ TEST_F(StateWindowsGui, IncomeListStrikesOutAndDrawsThePrintableGraph) {
     auto* graph = test::Shown<frmGraph>("frmGraph");
     ASSERT_NE(graph, nullptr);
     EXPECT_EQ(Shown(graph, "lblTitle"), "Карта: график доходов");
+    auto* title = In<QLabel>(graph, "lblTitle");
+    EXPECT_GE(title->width(), title->sizeHint().width());  // the whole title shows
     // Two points: two circles at each end of the one segment.
     const std::vector<GraphPrimitive> drawing = graph->Drawing();
     EXPECT_EQ(std::count_if(

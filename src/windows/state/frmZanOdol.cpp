@@ -127,8 +127,13 @@ frmZanOdol::frmZanOdol(BudgetFile& doc, Platform& ui, QWidget* parent)
     layout->addWidget(chkAddToList);
     layout->addLayout(buttons);
 
-    connect(opProc, &QRadioButton::clicked, this, &frmZanOdol::ChoosePercent);
-    connect(Option1, &QRadioButton::clicked, this, &frmZanOdol::ChooseReturnSum);
+    // Chosen by a click, the keys or a screen reader alike.
+    connect(opProc, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) ChoosePercent();
+    });
+    connect(Option1, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) ChooseReturnSum();
+    });
     connect(txtSum, &QLineEdit::editingFinished, this, &frmZanOdol::OnSumLeft);
     connect(cmdCurDate, &QPushButton::clicked, this,
             [this] { txtDate->setText(Q(FormatDate(ui_.Today()))); });
