@@ -8,6 +8,9 @@
 #include <QWidget>
 #include <string>
 
+#include "core/SaveCommands.h"
+#include "platform/qt/Navigation.h"
+
 class QAction;
 class QLabel;
 class QMenu;
@@ -50,6 +53,10 @@ QPushButton* LinkButton(QWidget* parent, const char* name, const QString& text,
 // A label that names a field: the field is its buddy, so a screen reader
 // announces the field by the label's text. Label and field share `parent`.
 QLabel* FieldLabel(QWidget* parent, const char* name, const QString& text, QWidget* field);
+
+// What the save commands of a large window need: its title follows the
+// file's new name, and the notepad closes through `nav`.
+SaveHooks WindowSaveHooks(QWidget* window, Navigation& nav);
 
 // A control that shows only an icon: its tip is also what a screen reader
 // says for it.

@@ -336,10 +336,7 @@ void frmMain::ShowView() {
 }
 
 SaveHooks frmMain::Hooks() {
-    SaveHooks hooks;
-    hooks.setTitle = [this](const std::string& title) { setWindowTitle(Q(title)); };
-    hooks.closeNotepad = [this] { ctx_.nav.CloseNotepad(); };
-    return hooks;
+    return WindowSaveHooks(this, ctx_.nav);
 }
 
 void frmMain::OnReport() {

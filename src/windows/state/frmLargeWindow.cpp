@@ -76,10 +76,7 @@ frmConv* frmLargeWindow::Converter(QWidget* parent) {
 }
 
 SaveHooks frmLargeWindow::Hooks() {
-    SaveHooks hooks;
-    hooks.setTitle = [this](const std::string& title) { setWindowTitle(Q(title)); };
-    hooks.closeNotepad = [this] { ctx_.nav.CloseNotepad(); };
-    return hooks;
+    return WindowSaveHooks(this, ctx_.nav);
 }
 
 void frmLargeWindow::OnCloseFile() {

@@ -66,6 +66,10 @@ frmOld::frmOld(WindowContext context) : frmLargeWindow(std::move(context), "frmO
     connect(lblCreateGraph, &QPushButton::clicked, this, &frmOld::OnCreateGraph);
 }
 
+frmOld::~frmOld() {
+    delete graph_;  // an open graph goes with the window that drew it
+}
+
 void frmOld::ShowList(int mode) {
     setEnabled(false);  // while the list is read
     const ListView view = OpenList(ctx_.doc, ctx_.ui, mode);

@@ -20,6 +20,7 @@ class frmOld : public frmLargeWindow {
     Q_OBJECT
 public:
     explicit frmOld(WindowContext context);
+    ~frmOld() override;
 
     // Fills the window with list `mode` (EntryMode, 0 to 6) of the current
     // state.
