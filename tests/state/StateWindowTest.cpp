@@ -31,11 +31,7 @@ TEST_F(StateWindowTest, ManualBalanceTakesPointOrCommaAndRefusesOtherTexts) {
         EXPECT_TRUE(ChangeBalanceByHand(doc, ui, "10")) << typed;
         EXPECT_EQ(sost().bal, 1234.5);
     }
-    EXPECT_EQ(ui.messages[0].text,
-              "Ручное изменение суммы следует проводить, только если по тем или иным причинам "
-              "сумма незначительно изменилась от запланированного значения.\r\n\r\nВы точно "
-              "хотите вручную изменить сумму?");
-    EXPECT_EQ(ui.prompts[0], "Введите новое значение суммы:");
+    EXPECT_EQ(ui.messages[0].icon, Icon::Exclamation);
     EXPECT_TRUE(CountEntries(sost().oldbal) == 0 && doc.Dirty);
 
     // Refused, cancelled or declined: the balance and the dirty flag stay.
