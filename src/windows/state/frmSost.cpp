@@ -32,11 +32,15 @@ QFrame* Panel(QWidget* parent) {
     return frame;
 }
 
-void Paint(QPushButton* button, const QColor& color) {
+// A debt button in the colour of its list; a screen reader hears it too.
+void ShowDebts(QPushButton* button, bool debts) {
     QPalette p = button->palette();
-    p.setColor(QPalette::Button, color);
+    p.setColor(QPalette::Button, debts ? kDebtsColor : kNoDebtsColor);
     button->setPalette(p);
     button->setAutoFillBackground(true);
+    button->setAccessibleDescription(
+        button->toolTip() +
+        (debts ? QStringLiteral(". В списке есть долги.") : QStringLiteral(". Список пуст.")));
 }
 
 }  // namespace
@@ -215,8 +219,8 @@ void frmSost::UpdateButtons() {
     const StateView now = StateWindowView(ctx_.doc);
     view_.owedToUser = now.owedToUser;
     view_.userOwes = now.userOwes;
-    Paint(cmdOnDol, view_.owedToUser ? kDebtsColor : kNoDebtsColor);
-    Paint(cmdVyDol, view_.userOwes ? kDebtsColor : kNoDebtsColor);
+    ShowDebts(cmdOnDol, view_.owedToUser);
+    ShowDebts(cmdVyDol, view_.userOwes);
 }
 
 void frmSost::ShowView() {
