@@ -110,6 +110,10 @@ struct BudgetFile {
     const CurrencyUnit& Unit(int k) const { return Slot(Units, k); }
 };
 
+// Whose currency unit the unit dialog sets: the current state's or the
+// current client's.
+enum class UnitOwner { State, Client };
+
 void ResetSost(SostRecord& s);
 void ResetClient(ClientRecord& c);
 

@@ -14,6 +14,15 @@ namespace kz {
 // Grid rows, row 0 the caption row; every row has the same number of cells.
 using GridRows = std::vector<std::vector<std::string>>;
 
+// The width of a grid column in twips (15 to a pixel on the reference screen).
+struct ColumnWidth {
+    int column;
+    int twips;
+};
+
+// Column 0 holds the slot numbers.
+inline constexpr int kGridColumn0Twips = 300;
+
 // Turns a table text into exactly `rowCount` rows of `dataColumns` + 1 cells.
 // CR LF ends a row; a tab or "|" separates cells ("`" also ends a row, since
 // the grid marks row ends with it). Cells beyond the columns are dropped;

@@ -17,6 +17,9 @@
 #include "tools/frmPhone.h"
 #include "tools/frmShtrih.h"
 #include "windows/main/frmMain.h"
+#include "windows/state/frmChangeIE.h"
+#include "windows/state/frmOld.h"
+#include "windows/state/frmSost.h"
 
 namespace kz {
 
@@ -29,6 +32,8 @@ App::~App() {
     for (QWidget* tool :
          std::initializer_list<QWidget*>{notepad_, phoneBook_, barcodeCheck_, errorNotes_, report_})
         delete tool;
+    list_.reset();
+    state_.reset();
     main_.reset();
     login_.reset();
 }
@@ -53,6 +58,39 @@ frmLogin* App::Login() {
 frmMain* App::Main() {
     if (!main_) main_ = std::make_unique<frmMain>(Context());
     return main_.get();
+}
+
+frmSost* App::State() {
+    if (!state_) state_ = std::make_unique<frmSost>(Context());
+    return state_.get();
+}
+
+frmOld* App::List() {
+    if (!list_) list_ = std::make_unique<frmOld>(Context());
+    return list_.get();
+}
+
+void App::OpenState(QWidget* from) {
+    frmSost* state = State();
+    SwitchWindow(from, state);
+    state->InitSost(doc.CurrentSost);
+}
+
+void App::OpenList(QWidget* from, int mode) {
+    frmOld* list = List();
+    SwitchWindow(from, list);
+    list->ShowList(mode);
+}
+
+void App::ReturnToMain(QWidget* from) {
+    RefreshMain();
+    SwitchWindow(from, Main());
+}
+
+void App::RefreshMain() {
+    frmMain* main = Main();
+    main->Refresh();
+    main->SelectState(doc.CurrentSost);
 }
 
 void App::SwitchWindow(QWidget* from, QWidget* to) {
@@ -106,7 +144,8 @@ bool App::CloseProgram(QWidget* window) {
     // One that stays open keeps the program running.
     for (QWidget* w : QApplication::topLevelWidgets()) {
         if (w == window || !w->isVisible() || !w->isWindow() || w->windowType() == Qt::Popup ||
-            w == static_cast<QWidget*>(main_.get()) || w == static_cast<QWidget*>(login_.get()))
+            w == static_cast<QWidget*>(main_.get()) || w == static_cast<QWidget*>(login_.get()) ||
+            w == static_cast<QWidget*>(state_.get()) || w == static_cast<QWidget*>(list_.get()))
             continue;
         if (!w->close()) return false;
     }
@@ -151,6 +190,12 @@ QWidget* App::ShowReport(const std::string& text) {
         ShowToolWindow(report_, nullptr, [this] { return new frmReport(doc, ui_); });
     report->SetText(text);
     return report;
+}
+
+bool App::ChangeUnit(QWidget* parent, UnitOwner owner) {
+    frmChangeIE dialog(doc, owner, parent);
+    dialog.Update();
+    return dialog.exec() == QDialog::Accepted;
 }
 
 void App::ShowHelp() {

@@ -19,7 +19,9 @@ class frmMain;
 class frmNote;
 class frmPhone;
 class frmReport;
+class frmOld;
 class frmShtrih;
+class frmSost;
 
 // The program's one document, its settings, the desktop it talks to and its
 // windows. Created in main(); each window is given what it needs of it (a
@@ -49,8 +51,15 @@ public:
     // The two windows that stay loaded for the whole run (created on first use).
     frmLogin* Login();
     frmMain* Main();
+    // The state window and the list window (created on first use).
+    frmSost* State();
+    frmOld* List();
 
     void SwitchWindow(QWidget* from, QWidget* to) override;
+    void OpenState(QWidget* from) override;
+    void OpenList(QWidget* from, int mode) override;
+    void ReturnToMain(QWidget* from) override;
+    void RefreshMain() override;
     void EnterMainWindow() override;
     void CloseFile(QWidget* from) override;
     bool CloseProgram(QWidget* window) override;
@@ -61,6 +70,7 @@ public:
     void ShowBarcodeCheck(QWidget* near) override;
     void ShowErrorNotes(QWidget* near) override;
     QWidget* ShowReport(const std::string& text) override;
+    bool ChangeUnit(QWidget* parent, UnitOwner owner) override;
 
     void ShowHelp() override;
     void ShowAbout(QWidget* parent) override;
@@ -72,6 +82,8 @@ private:
     std::string assetFolder_;
     std::unique_ptr<frmLogin> login_;
     std::unique_ptr<frmMain> main_;
+    std::unique_ptr<frmSost> state_;
+    std::unique_ptr<frmOld> list_;
     QPointer<frmNote> notepad_;
     QPointer<frmPhone> phoneBook_;
     QPointer<frmShtrih> barcodeCheck_;

@@ -1,6 +1,7 @@
 #include "reports/Refresh.h"
 
 #include <string>
+#include <utility>
 
 #include "core/Text.h"
 #include "finance/Finance.h"
@@ -75,15 +76,23 @@ std::string UnitRowText(const CurrencyUnit& unit) {
     return unit.cap + "(" + unit.short_ + ")";
 }
 
+UnitRows UsedUnitRows(const BudgetFile& doc) {
+    UnitRows units;
+    for (int u = 1; u <= kUnitCount; ++u) {
+        if (doc.Unit(u).cap.empty()) continue;
+        units.rows.push_back(UnitRowText(doc.Unit(u)));
+        units.slots.push_back(u);
+    }
+    return units;
+}
+
 MainView MainWindowView(const BudgetFile& doc, const Date& today) {
     MainView v;
 
     v.userName = doc.name;
-    for (int u = 1; u <= kUnitCount; ++u) {
-        if (doc.Unit(u).cap.empty()) continue;
-        v.ieRows.push_back(UnitRowText(doc.Unit(u)));
-        v.ieSlots.push_back(u);
-    }
+    UnitRows units = UsedUnitRows(doc);
+    v.ieRows = std::move(units.rows);
+    v.ieSlots = std::move(units.slots);
     for (int s = 1; s <= doc.sostkol; ++s) v.sostRows.push_back(doc.Sost(s).sostname);
 
     // Totals per unit; amounts of different units are never added together.

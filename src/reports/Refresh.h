@@ -50,6 +50,14 @@ MainView RefreshMainWindow(BudgetFile& doc, Platform& ui);
 // The row lstIE shows for a unit: name + "(" + short + ")".
 std::string UnitRowText(const CurrencyUnit& unit);
 
+// The used unit slots in slot order, as lstIE and the unit dialog list
+// them: a row's position and its slot differ once an earlier slot is free.
+struct UnitRows {
+    std::vector<std::string> rows;  // UnitRowText of each used slot
+    std::vector<int> slots;         // the slot each row shows
+};
+UnitRows UsedUnitRows(const BudgetFile& doc);
+
 // Month-end processing: records the past balances, carries the monthly
 // client payments into today's month and shows the month-end message.
 // Returns true when monthly payments were carried.

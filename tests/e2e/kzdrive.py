@@ -19,8 +19,13 @@ starts it as `python3 scenario.py PROGRAM CLI`:
         desk.dump(path)["sostkol"]                 # the saved file, as JSON
 
 Every wait has a timeout and fails with a listing of what is on the screen.
+A scenario may call `desk.shot("name")` where a window is worth looking at: with
+KZ_E2E_SHOTS=DIR in the environment the screen is saved as DIR/name.png (for
+people, never asserted on), otherwise nothing happens. KZ_E2E_SCREEN=800x600
+runs the virtual display at that size instead of 1024x768.
 Roles are AT-SPI role names as `Node.role` shows them: "push button", "text",
-"label", "list", "list item", "menu item", "radio button", "dialog", "alert".
+"label", "list", "list item", "menu item", "radio button", "combo box", "table",
+"table cell", "dialog", "alert".
 """
 
 import ctypes
@@ -89,6 +94,7 @@ class Node:
         except Exception:
             return False
 
+    description = property(lambda self: self.acc.description or "")
     checked = property(lambda self: self.state(pyatspi.STATE_CHECKED))
     enabled = property(lambda self: self.state(pyatspi.STATE_ENABLED))
     focused = property(lambda self: self.state(pyatspi.STATE_FOCUSED))
@@ -185,6 +191,11 @@ class Node:
     @property
     def rows(self):
         return [n.name for n in self.descendants() if n.role == "list item"]
+
+    def cell(self, row, column):
+        """A cell of a table, counted from 0 (the heading row is not counted)."""
+        return Node(wait_for(lambda: self.acc.queryTable().getAccessibleAt(row, column), TIMEOUT,
+                             f"cell {row},{column} of {self!r}", self.listing))
 
     def click(self):
         """A left click in the middle of the control."""
@@ -319,7 +330,8 @@ class Desktop:
             # -noreset: the server resets when its last client leaves (the
             # accessibility bus launcher, a program between two starts) and
             # refuses connections meanwhile.
-            self._spawn(["Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24",
+            screen = os.environ.get("KZ_E2E_SCREEN", "1024x768")
+            self._spawn(["Xvfb", "-displayfd", str(write), "-screen", "0", f"{screen}x24",
                          "-nolisten", "tcp", "-noreset"], pass_fds=[write])
             os.close(write)
             # The server writes the number and the line end separately, and
@@ -432,6 +444,12 @@ class Desktop:
         return wait_for(probe, 0 if until is None else TIMEOUT,
                         f"kervazyl-cli dump {path}" + (" with the expected content" if until else ""),
                         lambda: last.get("err", ""))
+
+    def shot(self, name):
+        """A screenshot into $KZ_E2E_SHOTS when that is set (see above)."""
+        folder = os.environ.get("KZ_E2E_SHOTS")
+        if folder:
+            self.screenshot(os.path.join(folder, f"{name}.png"))
 
     def screenshot(self, png):
         """Saves the whole screen as a PNG, for people to look at (never asserted on)."""

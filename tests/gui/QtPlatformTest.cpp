@@ -215,6 +215,11 @@ TEST(QtPlatformPrinting, NoPrinterGivesAnErrorNumberAndText) {
     EXPECT_FALSE(ui.PrintPlainText("Отчет\r\nСтрока", 8, err, text));
     EXPECT_NE(err, 0);
     EXPECT_FALSE(text.empty());
+    err = 0;
+    text.clear();
+    EXPECT_FALSE(ui.PrintPicture(Picture{1, 1, {0xffffffffu}}, err, text));
+    EXPECT_NE(err, 0);
+    EXPECT_FALSE(text.empty());
 }
 
 TEST(QtPlatformDesktop, ClipboardCalculatorAndFolders) {

@@ -9,10 +9,12 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QImage>
 #include <QInputDialog>
 #include <QLocale>
 #include <QLockFile>
 #include <QMessageBox>
+#include <QPainter>
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
@@ -346,13 +348,29 @@ void QtPlatform::PlaySound(const std::string& fileName) {
     sound_->play();
 }
 
+namespace {
+
+// Both print operations need the default printer first.
+bool HaveDefaultPrinter(int& errorNumber, std::string& errorText) {
+    if (!QPrinterInfo::defaultPrinter().isNull()) return true;
+    errorNumber = ENODEV;
+    errorText = "Принтер по умолчанию не установлен.";
+    return false;
+}
+
+bool PrintJobFailed(const QPrinter& printer, int& errorNumber, std::string& errorText) {
+    if (printer.printerState() != QPrinter::Error && printer.printerState() != QPrinter::Aborted)
+        return false;
+    errorNumber = EIO;
+    errorText = "Не удалось отправить задание на принтер.";
+    return true;
+}
+
+}  // namespace
+
 bool QtPlatform::PrintPlainText(const std::string& text, int pointSize, int& errorNumber,
                                 std::string& errorText) {
-    if (QPrinterInfo::defaultPrinter().isNull()) {
-        errorNumber = ENODEV;
-        errorText = "Принтер по умолчанию не установлен.";
-        return false;
-    }
+    if (!HaveDefaultPrinter(errorNumber, errorText)) return false;
     QPrinter printer(QPrinterInfo::defaultPrinter());
     printer.setDocName(QStringLiteral("Kerva Zyl"));
     QTextDocument doc;
@@ -361,12 +379,29 @@ bool QtPlatform::PrintPlainText(const std::string& text, int pointSize, int& err
     doc.setDefaultFont(font);
     doc.setPlainText(MessageTextToQ(text));
     doc.print(&printer);
-    if (printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted) {
+    return !PrintJobFailed(printer, errorNumber, errorText);
+}
+
+bool QtPlatform::PrintPicture(const Picture& picture, int& errorNumber, std::string& errorText) {
+    if (!HaveDefaultPrinter(errorNumber, errorText)) return false;
+    QPrinter printer(QPrinterInfo::defaultPrinter());
+    printer.setDocName(QStringLiteral("Kerva Zyl"));
+    // A window is wider than high, and so is its page.
+    if (picture.width > picture.height) printer.setPageOrientation(QPageLayout::Landscape);
+    const QImage image(reinterpret_cast<const uchar*>(picture.pixels.data()), picture.width,
+                       picture.height, picture.width * 4, QImage::Format_ARGB32);
+    QPainter painter;
+    if (image.isNull() || !painter.begin(&printer)) {
         errorNumber = EIO;
-        errorText = "Не удалось отправить задание на принтер.";
+        errorText = "Не удалось начать печать.";
         return false;
     }
-    return true;
+    const QRect page = painter.viewport();
+    QSize size = image.size();
+    size.scale(page.size(), Qt::KeepAspectRatio);
+    painter.drawImage(QRect(page.topLeft(), size), image);
+    painter.end();
+    return !PrintJobFailed(printer, errorNumber, errorText);
 }
 
 void QtPlatform::SetClipboardText(const std::string& text) {

@@ -51,6 +51,7 @@ public:
     void PlaySound(const std::string& fileName) override;
     bool PrintPlainText(const std::string& text, int pointSize, int& errorNumber,
                         std::string& errorText) override;
+    bool PrintPicture(const Picture& picture, int& errorNumber, std::string& errorText) override;
     void SetClipboardText(const std::string& text) override;
     bool StartCalculator(std::string& program, std::string& errorText) override;
     bool OpenHelpPage(const std::string& path, std::string& errorText) override;

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QBoxLayout>
 #include <QCheckBox>
+#include <QFont>
 #include <QGridLayout>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
@@ -46,6 +47,14 @@ QPushButton* Button(QWidget* parent, const char* name, const QString& text, cons
     return button;
 }
 
+QLabel* Heading(QLabel* label, double scale) {
+    QFont f = label->font();
+    f.setBold(true);
+    if (f.pointSizeF() > 0) f.setPointSizeF(f.pointSizeF() * scale);
+    label->setFont(f);
+    return label;
+}
+
 QAction* MenuItem(QMenu* menu, const char* name, const QString& text) {
     return Named(menu->addAction(text), name);
 }
@@ -55,6 +64,13 @@ QLabel* FieldLabel(QWidget* parent, const char* name, const QString& text, QWidg
     label->setBuddy(field);
     if (qobject_cast<QAbstractItemView*>(field)) field->setAccessibleName(text);
     return label;
+}
+
+SaveHooks WindowSaveHooks(QWidget* window, Navigation& nav) {
+    SaveHooks hooks;
+    hooks.setTitle = [window](const std::string& title) { window->setWindowTitle(Q(title)); };
+    hooks.closeNotepad = [&nav] { nav.CloseNotepad(); };
+    return hooks;
 }
 
 void IconOnly(QWidget* control, const QString& tip) {

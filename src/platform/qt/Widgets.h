@@ -8,6 +8,9 @@
 #include <QWidget>
 #include <string>
 
+#include "core/SaveCommands.h"
+#include "platform/qt/Navigation.h"
+
 class QAbstractButton;
 class QAbstractItemView;
 class QAction;
@@ -41,10 +44,17 @@ QPushButton* Button(QWidget* parent, const char* name, const QString& text,
                     const QString& tip = {});
 QAction* MenuItem(QMenu* menu, const char* name, const QString& text);
 
+// Bold and larger by `scale`, as the headings of windows and panels.
+QLabel* Heading(QLabel* label, double scale = 1.15);
+
 // A label that names a field: the field is its buddy, so a screen reader
 // announces the field by the label's text. Label and field share `parent`.
 // Lists and grids do not read their buddy; they take the text as their name.
 QLabel* FieldLabel(QWidget* parent, const char* name, const QString& text, QWidget* field);
+
+// What the save commands of a large window need: its title follows the
+// file's new name, and the notepad closes through `nav`.
+SaveHooks WindowSaveHooks(QWidget* window, Navigation& nav);
 
 // A control that shows only an icon: its tip is also what a screen reader
 // says for it.

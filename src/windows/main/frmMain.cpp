@@ -28,15 +28,6 @@ namespace kz {
 
 namespace {
 
-// Bold and a little larger, as the headings of the window and its panels.
-QLabel* Heading(QLabel* label, double scale = 1.15) {
-    QFont f = label->font();
-    f.setBold(true);
-    if (f.pointSizeF() > 0) f.setPointSizeF(f.pointSizeF() * scale);
-    label->setFont(f);
-    return label;
-}
-
 QListWidget* List(QWidget* parent, const char* name) {
     auto* list = Named(new QListWidget(parent), name);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -283,9 +274,11 @@ void frmMain::Connect() {
     connect(lblDelIE, &QPushButton::clicked, this, [this] { Run(&DeleteCurrencyUnit); });
     connect(lblUserName, &QPushButton::clicked, this, [this] { Run(&RenameUser); });
 
-    // The state and client windows are not part of the program yet: opening
-    // only makes the record current.
-    auto openState = [this] { OpenState(ctx_.doc, ctx_.ui, view_); };
+    auto openState = [this] {
+        if (OpenState(ctx_.doc, ctx_.ui, view_)) ctx_.nav.OpenState(this);
+    };
+    // The client window is not part of the program yet: opening only makes
+    // the client current.
     auto openClient = [this] { OpenClient(ctx_.doc, ctx_.ui, view_); };
     connect(cmdOpenSost, &QPushButton::clicked, this, openState);
     connect(lstSost, &QListWidget::itemDoubleClicked, this, openState);
@@ -326,6 +319,14 @@ void frmMain::Refresh() {
     ShowView();
 }
 
+void frmMain::SelectState(int s) {
+    if (s < 1 || s > lstSost->count()) return;
+    view_.sostSel = s;
+    showing_ = true;
+    lstSost->setCurrentRow(s - 1);
+    showing_ = false;
+}
+
 void frmMain::ShowView() {
     showing_ = true;
     Fill(lstIE, view_.ieRows, view_.ieSel);
@@ -339,10 +340,7 @@ void frmMain::ShowView() {
 }
 
 SaveHooks frmMain::Hooks() {
-    SaveHooks hooks;
-    hooks.setTitle = [this](const std::string& title) { setWindowTitle(Q(title)); };
-    hooks.closeNotepad = [this] { ctx_.nav.CloseNotepad(); };
-    return hooks;
+    return WindowSaveHooks(this, ctx_.nav);
 }
 
 void frmMain::OnReport() {

@@ -32,6 +32,9 @@ public:
     // name and reminder boxes.
     void Refresh();
 
+    // Chooses state `s` (1-based) in the list of states.
+    void SelectState(int s);
+
     // What the window shows now.
     const MainView& View() const { return view_; }
 

@@ -29,13 +29,6 @@ bool IsDebtMode(int mode);     // 5, 6
 EntryList* ModeList(SostRecord& sost, int mode);
 const EntryList* ModeList(const SostRecord& sost, int mode);
 
-struct ColumnWidth {
-    int column;
-    int twips;
-};
-
-inline constexpr int kGridColumn0Twips = 300;
-
 // What the list window shows around the grid for one mode.
 struct ListLayout {
     std::string windowName;             // lblWindowName
