@@ -48,10 +48,10 @@ def lend(desk, app, state, person, amount, percent="", return_sum="", return_dat
     dialog.find("text", "Сколько (р.):").type(amount)
     if percent:
         dialog.find("radio button", "Проценты (в месяц):").press()
-        dialog.find("text", "Проценты (в месяц):").type(percent)
+        dialog.find("text", "Проценты (в месяц): значение").type(percent)
     else:
         dialog.find("radio button", "Сумма возврата (к концу срока):").press()
-        field = dialog.find("text", "Сумма возврата (к концу срока):")
+        field = dialog.find("text", "Сумма возврата (к концу срока): значение")
         kzdrive.wait_for(lambda: field.enabled, kzdrive.TIMEOUT, "the return sum open to typing")
         field.type(return_sum)
     dialog.find("text", "Дата возврата:").type(return_date)
@@ -64,7 +64,7 @@ def scenario(desk):
     path = desk.new_file("home.kv7")
     app = desk.start("--open", path)
     main = app.window(TITLE)
-    main.control("cmdOpenSost").press()  # the refresh chose the only state
+    main.find("push button", "Открыть >>> состояние").press()  # the refresh chose the only state
     state = large_window(app, "Добавить зарплату")
     balance = state.find("text", "Текущая сумма:")
     assert balance.text == "0", balance.text
@@ -122,13 +122,13 @@ def scenario(desk):
 
     incomes.find("push button", "<<< Назад").press()
     large_window(app, "Добавить зарплату").find("push button", "<<< Назад").press()
-    main = large_window(app, "Открыть >>>")
-    reminders = [main.control(k).text for k in ("txtRemindToday", "txtSostToday")]
+    main = large_window(app, "Открыть >>> состояние")
+    reminders = [main.find("text", k).text for k in ("Напоминания:", "Состояния: напоминания")]
     assert reminders == [
         f"Вам надо вернуть долг:0\nВам должны вернуть долг:\n{day(30)}: Иван, 1030р.",
         "Общая сумма 1 состояний: \n2500р.\n\nВы должны:0\nВам должны:1330р."], reminders
 
-    main.control("Image1").press()  # save
+    main.find("push button", "Сохранить").press()  # save
     doc = desk.dump(path, until=lambda doc: doc["sosts"][0]["bal"] == 2500)
     sost = doc["sosts"][0]
     assert sost["dohod"][:2] == [f"2000\t{day(0)}\tЗарплата", f"3000\t{day(-1)}\tАванс"], sost["dohod"]

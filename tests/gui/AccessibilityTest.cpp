@@ -30,6 +30,7 @@
 #include "GuiHelpers.h"
 #include "gui/App.h"
 #include "platform/qt/QtPlatform.h"
+#include "reports/frmGraph.h"
 #include "startup/frmAbout.h"
 #include "startup/frmLogin.h"
 #include "startup/frmOptions.h"
@@ -38,6 +39,9 @@
 #include "support/ScriptedPlatform.h"
 #include "support/TempDir.h"
 #include "windows/main/frmMain.h"
+#include "windows/state/frmAddSell.h"
+#include "windows/state/frmChangeIE.h"
+#include "windows/state/frmZanOdol.h"
 
 namespace kz {
 namespace {
@@ -161,6 +165,49 @@ const WindowCase kWindows[] = {
      [](Program& p, const Visit& v) {
          p.app.ShowErrorNotes(nullptr);
          Front(test::Shown("frmErrorReport"), v);
+     }},
+    {"frmSost",
+     [](Program& p, const Visit& v) {
+         p.app.OpenState(p.app.Main());
+         Front(test::Shown("frmSost"), v);
+     }},
+    {"frmOld",
+     [](Program& p, const Visit& v) {
+         p.app.OpenState(p.app.Main());
+         p.app.OpenList(test::Shown("frmSost"), 5);
+         Front(test::Shown("frmOld"), v);
+     }},
+    {"frmAddSell",
+     [](Program& p, const Visit& v) {
+         frmAddSell w(p.app.doc, p.ui, p.app.settings);
+         w.InitAdd();
+         Front(&w, v);
+     }},
+    {"frmZanOdol",
+     [](Program& p, const Visit& v) {
+         frmZanOdol w(p.app.doc, p.ui);
+         w.InitZan();
+         Front(&w, v);
+     }},
+    {"frmChangeIE",
+     [](Program& p, const Visit& v) {
+         frmChangeIE w(p.app.doc, UnitOwner::State);
+         w.Update();
+         Front(&w, v);
+     }},
+    {"frmGraph",
+     [](Program& p, const Visit& v) {
+         frmGraph w(p.ui);
+         GraphData data;
+         data.Reset();
+         data.title = "Карта: график доходов";
+         data.count = 2;
+         data.labels[0] = "01.03.2002";
+         data.labels[1] = "31.03.2002";
+         data.values[0] = 100;
+         data.values[1] = 200;
+         w.Update(data);
+         Front(&w, v);
      }},
     {"frmProc",
      [](Program&, const Visit& v) {
@@ -307,7 +354,11 @@ TEST(Keyboard, TabReachesEveryControlInTheOrderOfTheLayout) {
             // Of a group of choices, Tab stops at the chosen one; the arrows move on.
             const auto* choice = qobject_cast<QRadioButton*>(w);
             if (choice && choice->autoExclusive() && !choice->isChecked()) continue;
-            if (std::find(cycle.begin(), cycle.end(), w) == cycle.end()) missed.push_back(Who(w));
+            // A control that hands its focus on (a calendar to its days) is reached there.
+            QWidget* takes = w;
+            while (takes->focusProxy()) takes = takes->focusProxy();
+            if (std::find(cycle.begin(), cycle.end(), takes) == cycle.end())
+                missed.push_back(Who(w));
         }
         EXPECT_TRUE(missed.empty()) << "Tab never reaches " << ::testing::PrintToString(missed);
         // Going round, Tab turns back to the start once.

@@ -27,6 +27,7 @@ ListGrid::ListGrid(QWidget* parent, const char* name, const QString& accessibleN
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setAlternatingRowColors(true);
+    setTabKeyNavigation(false);  // Tab leaves the grid; the arrows move in it
     setWordWrap(false);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setStretchLastSection(true);

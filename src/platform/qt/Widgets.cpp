@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QBoxLayout>
+#include <QCalendarWidget>
 #include <QCheckBox>
 #include <QFont>
 #include <QGridLayout>
@@ -94,6 +95,18 @@ QPushButton* LinkButton(QWidget* parent, const char* name, const QString& text,
         "transparent; padding: 1px 2px; text-align: left; }"
         "QPushButton:focus { border: 1px dotted palette(link); }"));
     return link;
+}
+
+void NameCalendar(QCalendarWidget* calendar, const QString& name) {
+    calendar->setAccessibleName(name);
+    const std::pair<const char*, QString> parts[] = {
+        {"qt_calendar_prevmonth", QStringLiteral("Предыдущий месяц")},
+        {"qt_calendar_nextmonth", QStringLiteral("Следующий месяц")},
+        {"qt_calendar_calendarview", name + QStringLiteral(": дни месяца")},
+    };
+    for (const auto& [part, spoken] : parts)
+        if (auto* w = calendar->findChild<QWidget*>(QString::fromLatin1(part)))
+            w->setAccessibleName(spoken);
 }
 
 void ActsOn(QAbstractButton* control, const QString& what) {

@@ -14,6 +14,7 @@
 class QAbstractButton;
 class QAbstractItemView;
 class QAction;
+class QCalendarWidget;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -64,7 +65,12 @@ void IconOnly(QWidget* control, const QString& tip);
 // units): a flat button dressed as a link, so that Tab reaches it, Space or
 // Enter presses it and a screen reader can press it too. Its tip is what a
 // screen reader adds after the name.
-QPushButton* LinkButton(QWidget* parent, const char* name, const QString& text, const QString& tip);
+QPushButton* LinkButton(QWidget* parent, const char* name, const QString& text,
+                        const QString& tip = {});
+
+// A month calendar and the parts Qt builds inside it (the month arrows and
+// the table of days), named for a screen reader after `name`.
+void NameCalendar(QCalendarWidget* calendar, const QString& name);
 
 // Two controls of a window with one caption (two "Удалить") are told apart by
 // what they act on: the name a screen reader says is the caption followed by

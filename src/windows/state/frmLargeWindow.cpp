@@ -18,7 +18,12 @@ namespace kz {
 frmLargeWindow::frmLargeWindow(WindowContext context, const char* name) : ctx_(std::move(context)) {
     setObjectName(QString::fromUtf8(name));
     setWindowTitle(QString::fromUtf8(kAppTitle));
-    resize(800, 600);
+    FitOnScreen(this, {800, 600});
+}
+
+void frmLargeWindow::FinishLayout() {
+    TabOrderFollowsLayout(this);
+    WindowKeys(this, nullptr, false);
 }
 
 QMenu* frmLargeWindow::BuildFileMenu() {

@@ -32,6 +32,10 @@ protected:
     // The currency converter whose two fields travel with the window switch.
     frmConv* Converter(QWidget* parent);
 
+    // Once every control is laid out: Tab follows the layout, Enter presses
+    // the focused button.
+    void FinishLayout();
+
     // "<<< Назад".
     virtual void GoBack() = 0;
     void closeEvent(QCloseEvent* event) override;

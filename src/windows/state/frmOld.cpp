@@ -64,6 +64,7 @@ frmOld::frmOld(WindowContext context) : frmLargeWindow(std::move(context), "frmO
     connect(cmdDel, &QPushButton::clicked, this, &frmOld::OnDel);
     connect(cmdReturn, &QPushButton::clicked, this, &frmOld::OnReturn);
     connect(lblCreateGraph, &QPushButton::clicked, this, &frmOld::OnCreateGraph);
+    FinishLayout();
 }
 
 frmOld::~frmOld() {

@@ -48,6 +48,7 @@ void ShowDebts(QPushButton* button, bool debts) {
 frmSost::frmSost(WindowContext context) : frmLargeWindow(std::move(context), "frmSost") {
     BuildControls();
     BuildMenus();
+    FinishLayout();
 }
 
 void frmSost::BuildControls() {
@@ -70,6 +71,7 @@ void frmSost::BuildControls() {
     txtCurSum = Named(new QLineEdit(state), "txtCurSum");
     txtCurSum->setReadOnly(true);
     txtCurSum->setAccessibleName(Label4->text());
+    ActsOn(Label4, QStringLiteral("ручное изменение"));
     lblIE = LinkButton(state, "lblIE", {},
                        QStringLiteral("Щелкните, чтобы изменить и.е. для текушего состояния"));
     auto* stateLayout = new QGridLayout(state);

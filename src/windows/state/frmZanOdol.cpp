@@ -49,11 +49,11 @@ frmZanOdol::frmZanOdol(BudgetFile& doc, Platform& ui, QWidget* parent)
     txtProc = Named(new QLineEdit(this), "txtProc");
     txtProc->setToolTip(
         QStringLiteral("Конечная сумма для возврата = исх.сумме + кол-во % * кол-во месяцев"));
-    txtProc->setAccessibleName(opProc->text());
+    txtProc->setAccessibleName(opProc->text() + QStringLiteral(" значение"));
     Option1 =
         Named(new QRadioButton(QStringLiteral("Сумма возврата (к концу срока):"), this), "Option1");
     txtReturnSum = Named(new QLineEdit(this), "txtReturnSum");
-    txtReturnSum->setAccessibleName(Option1->text());
+    txtReturnSum->setAccessibleName(Option1->text() + QStringLiteral(" значение"));
     auto* returnKind = new QButtonGroup(this);
     returnKind->addButton(opProc);
     returnKind->addButton(Option1);
@@ -67,7 +67,7 @@ frmZanOdol::frmZanOdol(BudgetFile& doc, Platform& ui, QWidget* parent)
                                           "оставьте это поле пустым."));
     Label7->setWordWrap(true);
     MonthView = Named(new QCalendarWidget(this), "MonthView");
-    MonthView->setAccessibleName(QStringLiteral("Дата возврата"));
+    NameCalendar(MonthView, QStringLiteral("Дата возврата"));
     MonthView->setGridVisible(true);
 
     chkAddToList = Named(new QCheckBox(QStringLiteral("Добавить текущий баланс в список старых "
