@@ -26,6 +26,24 @@ std::string CommaToPoint(std::string_view text);
 // "." and the number the text begins with (0 when none).
 double LeadingAmount(std::string_view text);
 
+// Amounts below this are always written without an exponent in what the
+// user sees (KeptAmount, AddAmounts).
+inline constexpr double kPlainAmountLimit = 1e15;
+
+// The amount as the program keeps it: the value its AmountText form reads
+// back, and below kPlainAmountLimit at most 15 decimals, so that its text
+// never takes the exponent form. A value that is not finite stays as it is.
+double KeptAmount(double value);
+
+// An amount the user typed: LeadingAmount kept as KeptAmount. A number that
+// is not finite ("1e400") reads as 0, so it is refused like a missing one.
+double TypedAmount(std::string_view text);
+
+// a + b with no more decimals than a and b have, as KeptAmount: float noise
+// never reaches a balance or a debt (0,3 - 0,1 is 0,2; 100,1 - 100,01 is
+// 0,09).
+double AddAmounts(double a, double b);
+
 // The amount an entry begins with: the text before its first tab, read as
 // LeadingAmount.
 double EntryAmount(std::string_view entry);

@@ -20,6 +20,8 @@
 #include "windows/client/frmClientInfo.h"
 #include "windows/main/frmMain.h"
 #include "windows/state/frmChangeIE.h"
+#include "windows/state/frmOld.h"
+#include "windows/state/frmSost.h"
 
 namespace kz {
 
@@ -33,6 +35,8 @@ App::~App() {
          std::initializer_list<QWidget*>{notepad_, phoneBook_, barcodeCheck_, errorNotes_, report_})
         delete tool;
     client_.reset();
+    list_.reset();
+    state_.reset();
     main_.reset();
     login_.reset();
 }
@@ -59,6 +63,39 @@ frmMain* App::Main() {
     return main_.get();
 }
 
+frmSost* App::State() {
+    if (!state_) state_ = std::make_unique<frmSost>(Context());
+    return state_.get();
+}
+
+frmOld* App::List() {
+    if (!list_) list_ = std::make_unique<frmOld>(Context());
+    return list_.get();
+}
+
+void App::OpenState(QWidget* from) {
+    frmSost* state = State();
+    SwitchWindow(from, state);
+    state->InitSost(doc.CurrentSost);
+}
+
+void App::OpenList(QWidget* from, int mode) {
+    frmOld* list = List();
+    SwitchWindow(from, list);
+    list->ShowList(mode);
+}
+
+void App::ReturnToMain(QWidget* from) {
+    RefreshMain();
+    SwitchWindow(from, Main());
+}
+
+void App::RefreshMain() {
+    frmMain* main = Main();
+    main->Refresh();
+    main->SelectState(doc.CurrentSost);
+}
+
 frmClient* App::Client() {
     if (!client_) client_ = std::make_unique<frmClient>(Context());
     return client_.get();
@@ -77,7 +114,7 @@ void App::SwitchWindow(QWidget* from, QWidget* to) {
         for (const char* name : {"txt1", "txt2"}) {
             auto* source = from->findChild<QLineEdit*>(QString::fromLatin1(name));
             auto* target = to->findChild<QLineEdit*>(QString::fromLatin1(name));
-            if (source && target) target->setText(source->text());
+            if (source && target) ShowFieldText(target, source->text());
         }
         to->setWindowTitle(from->windowTitle());
         if (geometry.isValid()) to->move(geometry.topLeft());
@@ -115,7 +152,9 @@ bool App::CloseProgram(QWidget* window) {
     // One that stays open keeps the program running.
     for (QWidget* w : QApplication::topLevelWidgets()) {
         if (w == window || !w->isVisible() || !w->isWindow() || w->windowType() == Qt::Popup ||
-            w == static_cast<QWidget*>(main_.get()) || w == static_cast<QWidget*>(login_.get()))
+            w == static_cast<QWidget*>(main_.get()) || w == static_cast<QWidget*>(login_.get()) ||
+            w == static_cast<QWidget*>(state_.get()) || w == static_cast<QWidget*>(list_.get()) ||
+            w == static_cast<QWidget*>(client_.get()))
             continue;
         if (!w->close()) return false;
     }
@@ -127,10 +166,6 @@ bool App::CloseProgram(QWidget* window) {
     // dialog return at once.
     if (QThread::currentThread()->loopLevel() > 0) QCoreApplication::exit(0);
     return true;
-}
-
-void App::RefreshMain() {
-    Main()->Refresh();
 }
 
 void App::BackToMainWindow(QWidget* from) {

@@ -20,7 +20,9 @@ class frmMain;
 class frmNote;
 class frmPhone;
 class frmReport;
+class frmOld;
 class frmShtrih;
+class frmSost;
 
 // The program's one document, its settings, the desktop it talks to and its
 // windows. Created in main(); each window is given what it needs of it (a
@@ -50,14 +52,19 @@ public:
     // The two windows that stay loaded for the whole run (created on first use).
     frmLogin* Login();
     frmMain* Main();
-    // The client window, created when a client is first opened.
+    // The state, list and client windows (created on first use).
+    frmSost* State();
+    frmOld* List();
     frmClient* Client();
 
     void SwitchWindow(QWidget* from, QWidget* to) override;
+    void OpenState(QWidget* from) override;
+    void OpenList(QWidget* from, int mode) override;
+    void ReturnToMain(QWidget* from) override;
+    void RefreshMain() override;
     void EnterMainWindow() override;
     void CloseFile(QWidget* from) override;
     bool CloseProgram(QWidget* window) override;
-    void RefreshMain() override;
     void BackToMainWindow(QWidget* from) override;
     void OpenClientWindow(QWidget* from) override;
     void ShowClientInfo(QWidget* parent) override;
@@ -80,6 +87,8 @@ private:
     std::string assetFolder_;
     std::unique_ptr<frmLogin> login_;
     std::unique_ptr<frmMain> main_;
+    std::unique_ptr<frmSost> state_;
+    std::unique_ptr<frmOld> list_;
     std::unique_ptr<frmClient> client_;
     QPointer<frmNote> notepad_;
     QPointer<frmPhone> phoneBook_;

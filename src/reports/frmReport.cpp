@@ -21,6 +21,7 @@ frmReport::frmReport(const BudgetFile& doc, Platform& ui, QWidget* parent)
     txt = Named(new QPlainTextEdit(this), "txt");
     txt->setAccessibleName(windowTitle());
     txt->setReadOnly(true);
+    txt->setTabChangesFocus(true);  // also once unlocked: Tab goes on to the buttons
     txt->setLineWrapMode(QPlainTextEdit::NoWrap);
     // Reports line their figures up with blanks.
     txt->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -52,8 +53,8 @@ frmReport::frmReport(const BudgetFile& doc, Platform& ui, QWidget* parent)
         SaveReport(ui_, Text(), path.empty() ? std::string{} : FolderOf(path));
     });
     connect(cmdOK, &QPushButton::clicked, this, &QWidget::close);
-
-    resize(760, 560);
+    WindowKeys(this, nullptr, true);
+    FitOnScreen(this, {760, 560});
 }
 
 void frmReport::SetText(const std::string& text) {

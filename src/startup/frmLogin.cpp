@@ -7,7 +7,6 @@
 #include <QFont>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -69,7 +68,6 @@ frmLogin::frmLogin(WindowContext context, QWidget* parent)
                    QStringLiteral("Если ваш файл защищен паролем, введите его сейчас:"), txtPass));
 
     cmdEnter = Button(this, "cmdEnter", QStringLiteral("Открыть >>>"));
-    cmdEnter->setDefault(true);
     cmdCancel = Button(this, "cmdCancel", QStringLiteral("Отмена"));
     cmdHelp = Button(this, "cmdHelp", QStringLiteral("Помощь"));
     cmdAbout = Button(this, "cmdAbout", QStringLiteral("О программе"));
@@ -127,7 +125,9 @@ frmLogin::frmLogin(WindowContext context, QWidget* parent)
     layout->addWidget(framePass);
     layout->addStretch();
     layout->addLayout(buttons);
-    resize(680, 480);
+    FitOnScreen(this, {680, 480});
+    TabOrderFollowsLayout(this);
+    WindowKeys(this, cmdEnter, false);
 
     connect(Option1, &QRadioButton::toggled, this, [this](bool on) { ChooseOpen(!on); });
     connect(cmdEnter, &QPushButton::clicked, this, &frmLogin::OpenOrCreate);
@@ -152,12 +152,12 @@ void frmLogin::PrepareFromSettings() {
     LoginForm form;
     form.file = S(txtFile->text());
     PrepareLoginForm(ctx_.settings, ctx_.programFolder, form);
-    txtFile->setText(Q(form.file));
+    ShowFieldText(txtFile, Q(form.file));
     if (form.open) Option2->setChecked(true);
 }
 
 void frmLogin::SetFileArgument(const QString& path) {
-    txtFile->setText(path);
+    ShowFieldText(txtFile, path);
     Option2->setChecked(true);
 }
 
@@ -165,17 +165,6 @@ void frmLogin::closeEvent(QCloseEvent* event) {
     WriteSettings(ctx_.ui, ctx_.settingsPath, ctx_.settings);
     event->accept();
     QApplication::quit();
-}
-
-// The enter button is the window's default: Enter anywhere presses it (the
-// text fields pass the key on).
-void frmLogin::keyPressEvent(QKeyEvent* event) {
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
-        cmdEnter->isEnabled()) {
-        cmdEnter->click();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }
 
 void frmLogin::ChooseOpen(bool open) {
@@ -190,7 +179,7 @@ void frmLogin::OpenOrCreate() {
     // announced twice).
     const bool entered = kz::OpenOrCreate(ctx_.doc, ctx_.settings, ctx_.ui,
                                           {ctx_.programFolder, ctx_.settingsPath}, form, {});
-    txtFile->setText(Q(form.file));
+    ShowFieldText(txtFile, Q(form.file));
     txtPass->setText(Q(form.pass));
     if (entered) ctx_.nav.EnterMainWindow();
 }
@@ -199,13 +188,13 @@ void frmLogin::PrefixDataFolder() {
     LoginForm form;
     form.file = S(txtFile->text());
     kz::PrefixDataFolder(ctx_.programFolder, form);
-    txtFile->setText(Q(form.file));
+    ShowFieldText(txtFile, Q(form.file));
 }
 
 void frmLogin::BrowseForFile() {
     LoginForm form;
     if (!kz::BrowseForFile(ctx_.ui, ctx_.programFolder, form)) return;
-    txtFile->setText(Q(form.file));
+    ShowFieldText(txtFile, Q(form.file));
     Option2->setChecked(true);
 }
 

@@ -5,7 +5,6 @@
 #include "platform/qt/Navigation.h"
 
 class QCloseEvent;
-class QKeyEvent;
 class QGroupBox;
 class QLineEdit;
 class QMenu;
@@ -30,7 +29,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void ChooseOpen(bool open);

@@ -24,6 +24,7 @@ constexpr int kWrapTwips = -1000;
 // lands on the same picture, so the scrolling looks endless.
 constexpr int kPeriodPx = 80;
 constexpr int kStripHeight = 64;
+constexpr int kCornerRadius = 10;
 
 void PaintCoin(QPainter& p, QPointF centre, qreal r) {
     QRadialGradient g(centre - QPointF(r / 3, r / 3), r * 1.4);
@@ -94,10 +95,12 @@ frmSplash::frmSplash(QWidget* parent)
 
     Frame1 = Named(new QFrame(this), "Frame1");
     Frame1->setFrameShape(QFrame::StyledPanel);
-    Frame1->setStyleSheet(QStringLiteral(
-        "#Frame1 { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #1f3d66, "
-        "stop:1 #10233f); border: 1px solid #0b1930; border-radius: 10px; }"
-        "QLabel { color: #e8eef7; background: transparent; }"));
+    Frame1->setStyleSheet(
+        QStringLiteral(
+            "#Frame1 { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #1f3d66, "
+            "stop:1 #10233f); border: 1px solid #0b1930; border-radius: %1px; }"
+            "QLabel { color: #e8eef7; background: transparent; }")
+            .arg(kCornerRadius));
     Frame1->installEventFilter(this);
 
     auto* emblem = new QLabel(Frame1);
@@ -153,6 +156,11 @@ frmSplash::frmSplash(QWidget* parent)
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(Frame1);
     setFixedSize(520, 280);
+    // The window is as round as its frame: nothing of its square background
+    // shows at the corners.
+    QPainterPath round;
+    round.addRoundedRect(QRectF(rect()), kCornerRadius, kCornerRadius);
+    setMask(QRegion(round.toFillPolygon().toPolygon()));
 
     Timer = Named(new QTimer(this), "Timer");
     Timer->setSingleShot(true);

@@ -20,6 +20,9 @@ frmConv::frmConv(Platform& ui, QWidget* parent)
     QLabel* Label1 = FieldLabel(this, "Label1", QStringLiteral("Соотношение:"), txt1);
     QLabel* Label13 = Label(this, "Label13", QStringLiteral("и.е.1 ="));
     QLabel* Label10 = Label(this, "Label10", QStringLiteral("и.е2"));
+    // One heading stands over both ratio fields; each is named for its unit.
+    txt1->setAccessibleName(QStringLiteral("Соотношение: и.е.1"));
+    txt2->setAccessibleName(QStringLiteral("Соотношение: и.е.2"));
     op1to2 = Named(new QRadioButton(QStringLiteral("и.е.1 => и.е.2"), this), "op1to2");
     op2to1 = Named(new QRadioButton(QStringLiteral("и.е.2 => и.е.1"), this), "op2to1");
     op1to2->setChecked(true);
@@ -55,13 +58,16 @@ frmConv::frmConv(Platform& ui, QWidget* parent)
     grid->addWidget(Label14, 4, 0, 1, 2);
     grid->addWidget(txtIN, 5, 0);
     grid->addWidget(cmdConv, 5, 1);
-    grid->addWidget(Label15, 6, 0, 1, 2);
-    grid->addWidget(txtRes, 7, 0);
-    grid->addWidget(cmdCopy, 7, 1);
+    // The result has the whole width: a long one shows all its digits.
+    grid->addWidget(Label15, 6, 0);
+    grid->addWidget(cmdCopy, 6, 1);
+    grid->addWidget(txtRes, 7, 0, 1, 2);
     grid->setColumnStretch(0, 1);
 
     connect(cmdConv, &QPushButton::clicked, this, &frmConv::OnConvert);
-    connect(txtIN, &QLineEdit::returnPressed, this, &frmConv::OnConvert);
+    // Enter in any field converts, as "ОК" does.
+    for (QLineEdit* field : {txt1, txt2, txtIN})
+        connect(field, &QLineEdit::returnPressed, this, &frmConv::OnConvert);
     connect(cmdCopy, &QPushButton::clicked, this, &frmConv::OnCopy);
 }
 
@@ -76,10 +82,10 @@ ConverterForm frmConv::Form() const {
 }
 
 void frmConv::SetForm(const ConverterForm& form) {
-    txt1->setText(Q(form.ratio1));
-    txt2->setText(Q(form.ratio2));
-    txtIN->setText(Q(form.amount));
-    txtRes->setText(Q(form.result));
+    ShowFieldText(txt1, Q(form.ratio1));
+    ShowFieldText(txt2, Q(form.ratio2));
+    ShowFieldText(txtIN, Q(form.amount));
+    ShowFieldText(txtRes, Q(form.result));
     (form.oneToTwo ? op1to2 : op2to1)->setChecked(true);
 }
 

@@ -19,6 +19,7 @@ frmErrorReport::frmErrorReport(Platform& ui, std::string programFolder, QWidget*
     setWindowTitle(QStringLiteral("Отчет об ошибках Kerva Zyl"));
 
     Text1 = Named(new QPlainTextEdit(this), "Text1");
+    Text1->setTabChangesFocus(true);  // Tab goes on to the buttons
     QLabel* Label1 =
         FieldLabel(this, "Label1",
                    QStringLiteral("Здесь Вы можете записывать все ошибки, обнаруженные в "
@@ -61,6 +62,7 @@ frmErrorReport::frmErrorReport(Platform& ui, std::string programFolder, QWidget*
     connect(Text1, &QPlainTextEdit::textChanged, this, [this] { changed_ = true; });
     connect(cmdSave, &QPushButton::clicked, this, &frmErrorReport::SaveErrorNotes);
     connect(cmdCancel, &QPushButton::clicked, this, &QWidget::close);
+    WindowKeys(this, nullptr, true);
 
     resize(600, 440);
     Text1->setFocus();

@@ -46,6 +46,7 @@ frmNote::frmNote(BudgetFile& doc, Platform& ui, QWidget* parent)
     connect(mnuItemPrint, &QAction::triggered, this, &frmNote::PrintNotes);
     connect(mnuItemSaveAndClose, &QAction::triggered, this, &QWidget::close);
     connect(mnuItemDT, &QAction::triggered, this, &frmNote::InsertDateTime);
+    WindowKeys(this, nullptr, true);
 
     resize(520, 420);
 }

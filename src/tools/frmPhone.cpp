@@ -29,6 +29,8 @@ frmPhone::frmPhone(BudgetFile& doc, Platform& ui, QWidget* parent)
     Grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     Grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    Grid->setTabKeyNavigation(false);  // Tab leaves the grid; the arrows move in it
+    CurrentFollowsSelection(Grid);
     Grid->setAlternatingRowColors(true);
     Grid->setWordWrap(false);
     Grid->horizontalHeader()->setHighlightSections(false);
@@ -74,6 +76,8 @@ frmPhone::frmPhone(BudgetFile& doc, Platform& ui, QWidget* parent)
     });
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
 
+    TabOrderFollowsLayout(this);
+    WindowKeys(this, nullptr, true);
     resize(560, 420);
 }
 
@@ -90,11 +94,13 @@ void frmPhone::Run(Op op) {
 
 void frmPhone::TakeSelection() {
     // Grid row r (0-based) stands for slot r + 1. The current cell alone is
-    // no choice: the grid sets one by itself when it takes the focus.
+    // no choice: the grid sets one by itself when it takes the focus. Column 0
+    // holds the slot numbers, a fixed column: a row chosen there, or through
+    // the accessibility interface, means its name.
     const QModelIndexList selected = Grid->selectionModel()->selectedRows();
     const int row = selected.isEmpty() ? -1 : selected.first().row();
     view_.row = row + 1;
-    view_.col = Grid->currentRow() == row && Grid->currentColumn() >= 0 ? Grid->currentColumn() : 1;
+    view_.col = Grid->currentRow() == row && Grid->currentColumn() >= 1 ? Grid->currentColumn() : 1;
 }
 
 void frmPhone::ShowRows() {

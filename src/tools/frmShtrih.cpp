@@ -56,6 +56,7 @@ frmShtrih::frmShtrih(Platform& ui, QWidget* parent) : QWidget(parent, Qt::Window
     for (int i = 0; i < kBarcodeLength; ++i) {
         auto* box = new QLineEdit(this);
         box->setObjectName(QStringLiteral("txt%1").arg(i + 1));
+        box->setAccessibleName(QStringLiteral("Цифра %1").arg(i + 1));
         box->setMaxLength(1);
         box->setValidator(digit);
         box->setAlignment(Qt::AlignCenter);
@@ -71,21 +72,15 @@ frmShtrih::frmShtrih(Platform& ui, QWidget* parent) : QWidget(parent, Qt::Window
     digits->addStretch(1);
 
     cmdStart = Button(this, "cmdStart", QStringLiteral("Проверить"));
-    cmdStart->setDefault(true);
     cmdClear = Button(this, "cmdClear", QStringLiteral("Очистить"));
     cmd = Button(this, "cmd", QStringLiteral("Отмена"));
 
-    for (int i = 0; i + 1 < kBarcodeLength; ++i)
-        setTabOrder(txt[static_cast<std::size_t>(i)], txt[static_cast<std::size_t>(i + 1)]);
-    setTabOrder(txt.back(), cmdStart);
-    setTabOrder(cmdStart, cmdClear);
-    setTabOrder(cmdClear, cmd);
-
+    // "Проверить" comes first: the last digit hands the focus on to it.
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(8);
-    buttons->addWidget(cmdClear);
     buttons->addStretch(1);
     buttons->addWidget(cmdStart);
+    buttons->addWidget(cmdClear);
     buttons->addWidget(cmd);
 
     auto* code = new QGroupBox(this);
@@ -106,6 +101,8 @@ frmShtrih::frmShtrih(Platform& ui, QWidget* parent) : QWidget(parent, Qt::Window
     connect(cmdClear, &QPushButton::clicked, this, &frmShtrih::ClearBarcode);
     connect(cmd, &QPushButton::clicked, this, &QWidget::close);
 
+    TabOrderFollowsLayout(this);
+    WindowKeys(this, cmdStart, true);
     txt.front()->setFocus();
 }
 

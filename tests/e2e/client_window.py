@@ -15,16 +15,16 @@ def scenario(desk):
     path = desk.new_file("home.kv7")
     app = desk.start("--open", path)
     main = app.window(TITLE)
-    main.control("cmdAddClient").press()
+    main.find("push button", "Добавить... клиента").press()
     app.modal().answer("Иван Петров")
 
     def open_client():
-        main.control("cmdOpenClient").press()
+        main.find("push button", "Открыть >>> клиента").press()
         return app.window(TITLE, holding=("push button", "<<< Назад"))
 
     def back(client):
         client.find("push button", "<<< Назад").press()
-        return app.window(TITLE, holding=("push button", "Открыть >>>"))
+        return app.window(TITLE, holding=("push button", "Открыть >>> клиента"))
 
     def add_payment(side, sum_, info, date=None):
         side.find("push button", "Добавить платеж").press()
@@ -62,21 +62,21 @@ def scenario(desk):
     assert owing.find("table").table == [["1", "2500", due, "Ремонт"]]
 
     main = back(client)
-    assert main.control("lstClients").rows == ["Иван Петров(должен)"]
-    assert NOT_PAID in main.control("txtClientToday").text
+    assert main.find("list", "Клиенты:").rows == ["Иван Петров(должен)"]
+    assert NOT_PAID in main.find("text", "Клиенты: напоминания").text
 
     client = open_client()
     repay(client.find("panel", "Клиент должен Вам:"), "400")
     main = back(client)
-    assert NOT_PAID in main.control("txtClientToday").text
+    assert NOT_PAID in main.find("text", "Клиенты: напоминания").text
 
     client = open_client()
     owed = client.find("panel", "Клиент должен Вам:")
     repay(owed, "600")
     assert owed.find("table").table[0][0] == "ok"
     main = back(client)
-    assert main.control("lstClients").rows == ["Иван Петров"]
-    assert NOT_PAID not in main.control("txtClientToday").text
+    assert main.find("list", "Клиенты:").rows == ["Иван Петров"]
+    assert NOT_PAID not in main.find("text", "Клиенты: напоминания").text
 
     client = open_client()
     owed = client.find("panel", "Клиент должен Вам:")
@@ -97,8 +97,8 @@ def scenario(desk):
     client.find("label", "Репутация: 2")
 
     main = back(client)
-    assert main.control("txtClientToday").text.endswith("хорошая:1\nплохая:0")
-    main.control("Image1").press()  # save
+    assert main.find("text", "Клиенты: напоминания").text.endswith("хорошая:1\nплохая:0")
+    main.find("push button", "Сохранить").press()
     doc = desk.dump(path, until=lambda doc: doc["clients"][0]["reput"] == 2)
     c = {key: [e for e in value if e] if isinstance(value, list) else value
          for key, value in doc["clients"][0].items()}  # the lists' used slots

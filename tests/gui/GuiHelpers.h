@@ -53,9 +53,10 @@ inline QStringList Rows(const QListWidget* list) {
     return rows;
 }
 
-// Labels act on clicks, not on clicked(): send the mouse events themselves.
-inline void Click(QWidget* w) {
-    const QPointF at(w->width() / 2.0, w->height() / 2.0);
+// Labels act on clicks, not on clicked(): send the mouse events themselves,
+// in the middle of `w` unless told where.
+inline void Click(QWidget* w, QPointF at = {-1, -1}) {
+    if (at.x() < 0) at = QPointF(w->width() / 2.0, w->height() / 2.0);
     QMouseEvent press(QEvent::MouseButtonPress, at, w->mapToGlobal(at), Qt::LeftButton,
                       Qt::LeftButton, Qt::NoModifier);
     QMouseEvent release(QEvent::MouseButtonRelease, at, w->mapToGlobal(at), Qt::LeftButton,

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QHeaderView>
-#include <QMouseEvent>
 
 #include "GuiHelpers.h"
 #include "core/Grid.h"
@@ -38,14 +36,7 @@ TEST(ListGridGui, ShowsFillGridRowsAndReportsTheChosenRowAndCell) {
     EXPECT_EQ(grid.CurrentCell(), "");
 
     // A click chooses the row and the cell under the pointer.
-    QWidget* viewport = grid.viewport();
-    const QPoint at = grid.visualItemRect(grid.item(1, 3)).center();
-    QMouseEvent press(QEvent::MouseButtonPress, at, viewport->mapToGlobal(at), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, viewport->mapToGlobal(at), Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(viewport, &press);
-    QApplication::sendEvent(viewport, &release);
+    test::Click(grid.viewport(), grid.visualItemRect(grid.item(1, 3)).center());
     EXPECT_EQ(grid.CurrentRow(), 2);
     EXPECT_EQ(grid.CurrentCell(), "Премия");
     grid.SetCurrent(1, 3);  // an empty cell of a used row

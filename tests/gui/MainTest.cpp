@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -67,7 +66,7 @@ TEST_F(MainWindowGui, ShowsTheDocument) {
     EXPECT_EQ(Rows(Get<QListWidget>("lstIE")), (QStringList{"рубли(р.)", "доллары($)"}));
     EXPECT_EQ(Get<QListWidget>("lstSost")->currentRow(), 0);
     EXPECT_EQ(Get<QListWidget>("lstClients")->currentRow(), 0);
-    EXPECT_EQ(Get<QLabel>("lblUserName")->text(), "Анна");
+    EXPECT_EQ(Get<QPushButton>("lblUserName")->text(), "Анна");
     EXPECT_EQ(Get<QPlainTextEdit>("txtSostToday")->toPlainText(),
               "Общая сумма 2 состояний: \n1500р.,250$\n\nВы должны:0\nВам должны:0");
     EXPECT_TRUE(Get<QPlainTextEdit>("txtClientToday")
@@ -99,14 +98,14 @@ TEST_F(MainWindowGui, ButtonsChangeTheDocumentAndTheLists) {
     // Units are now used by state 1 only; dollars can go.
     Get<QListWidget>("lstIE")->setCurrentRow(1);
     ui.Answer(Answer::Yes);
-    test::Click(Get<QLabel>("lblDelIE"));
+    Get<QPushButton>("lblDelIE")->click();
     EXPECT_EQ(Rows(Get<QListWidget>("lstIE")), QStringList{"рубли(р.)"});
     EXPECT_TRUE(app.doc.Unit(2).cap.empty());
 
     ui.Input("Анна Петровна");
-    test::Click(Get<QLabel>("lblUserName"));
+    Get<QPushButton>("lblUserName")->click();
     EXPECT_EQ(app.doc.name, "Анна Петровна");
-    EXPECT_EQ(Get<QLabel>("lblUserName")->text(), "Анна Петровна");
+    EXPECT_EQ(Get<QPushButton>("lblUserName")->text(), "Анна Петровна");
 
     // With nothing chosen the report is refused and nothing changes.
     app.doc.Dirty = false;

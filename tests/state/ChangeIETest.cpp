@@ -55,19 +55,5 @@ TEST_F(ChangeIETest, AUnitWhoseSlotIsFreeLeavesNothingChosen) {
     EXPECT_FALSE(doc.Dirty);
 }
 
-TEST_F(ChangeIETest, TheStateWindowWarnsFirst) {
-    ui.Answer(Answer::No);
-    EXPECT_FALSE(ConfirmStateUnitChange(ui));
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text,
-              "Если Вы брали взаймы или одалживали деньги, то изменять и.е. не рекомендуется, т.к. "
-              "суммы подлежащие к возврату автоматически не конвертируются из прежней и.е. в "
-              "новую.\r\n\r\nИзменить и.е. данного состояния?");
-    EXPECT_EQ(ui.messages[0].icon, Icon::Exclamation);
-    EXPECT_EQ(ui.messages[0].title, "Предупреждение");
-    ui.Answer(Answer::Yes);
-    EXPECT_TRUE(ConfirmStateUnitChange(ui));
-}
-
 }  // namespace
 }  // namespace kz

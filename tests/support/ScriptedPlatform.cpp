@@ -73,14 +73,18 @@ std::string ScriptedPlatform::FolderDialog(const std::string&, const std::string
     return NextResult(folderDialogResults, "folder dialog");
 }
 
-void ScriptedPlatform::ShowProgress(const std::string&) { ++progressShown; }
+void ScriptedPlatform::ShowProgress(const std::string&) {
+    ++progressShown;
+}
 
 int ScriptedPlatform::SetProgress(long long value, long long max) {
     progress.emplace_back(value, max);
     return max > 0 ? static_cast<int>(value * 100 / max) : 0;
 }
 
-void ScriptedPlatform::HideProgress() { ++progressHidden; }
+void ScriptedPlatform::HideProgress() {
+    ++progressHidden;
+}
 
 std::optional<Date> ScriptedPlatform::FileModificationDate(const std::string& path) {
     auto it = modDates.find(path);
@@ -88,19 +92,35 @@ std::optional<Date> ScriptedPlatform::FileModificationDate(const std::string& pa
     return FileModificationDateOf(path);
 }
 
-bool ScriptedPlatform::PrintPlainText(const std::string& text, int, int& errorNumber,
-                                      std::string& errorText) {
+namespace {
+
+// The next scripted result of a print job; a failure fills the error.
+bool NextPrint(std::deque<bool>& results, int& errorNumber, std::string& errorText) {
     bool ok = true;
-    if (!printResults.empty()) {
-        ok = printResults.front();
-        printResults.pop_front();
+    if (!results.empty()) {
+        ok = results.front();
+        results.pop_front();
     }
     if (!ok) {
         errorNumber = 482;
         errorText = "Ошибка принтера.";
-        return false;
     }
+    return ok;
+}
+
+}  // namespace
+
+bool ScriptedPlatform::PrintPlainText(const std::string& text, int, int& errorNumber,
+                                      std::string& errorText) {
+    if (!NextPrint(printResults, errorNumber, errorText)) return false;
     printed.push_back(text);
+    return true;
+}
+
+bool ScriptedPlatform::PrintPicture(const Picture& picture, int& errorNumber,
+                                    std::string& errorText) {
+    if (!NextPrint(printResults, errorNumber, errorText)) return false;
+    printedPictures.push_back(picture);
     return true;
 }
 

@@ -10,10 +10,9 @@ namespace kz {
 
 namespace {
 
-constexpr double kTwipsPerPixel = 15;
-// The widths were chosen for a font whose average character is 5 pixels
-// wide; a wider font widens the columns alike.
-constexpr double kReferenceCharWidth = 5;
+constexpr int kTwipsPerPixel = 15;
+// Room around a column caption for the header's frame.
+constexpr int kCaptionPadding = 16;
 // A column fitted to its content never takes more than this.
 constexpr int kMaxFittedWidth = 260;
 
@@ -28,6 +27,7 @@ ListGrid::ListGrid(QWidget* parent, const char* name, const QString& accessibleN
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setAlternatingRowColors(true);
+    setTabKeyNavigation(false);  // Tab leaves the grid; the arrows move in it
     setWordWrap(false);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setStretchLastSection(true);
@@ -48,6 +48,8 @@ void ListGrid::Show(GridRows rows) {
         const auto& cells = rows_[static_cast<std::size_t>(r)];
         for (int c = 0; c < columns; ++c) {
             auto* item = new QTableWidgetItem(Q(cells[static_cast<std::size_t>(c)]));
+            // A narrow column still shows its whole text on hovering.
+            if (c > 0) item->setToolTip(item->text());
             // The slot numbers are the grid's row headings.
             if (c == 0) {
                 item->setTextAlignment(Qt::AlignCenter);
@@ -66,24 +68,56 @@ void ListGrid::SetColumnWidths(const std::vector<ColumnWidth>& widths) {
 }
 
 void ListGrid::ApplyWidths() {
-    const double scale =
-        std::max(1.0, fontMetrics().averageCharWidth() / kReferenceCharWidth) / kTwipsPerPixel;
     auto twips = [&](int column) {
         for (const ColumnWidth& w : widths_)
             if (w.column == column) return w.twips;
         return column == 0 ? kGridColumn0Twips : 0;
     };
+    natural_.assign(static_cast<std::size_t>(columnCount()), 0);
+    named_.assign(static_cast<std::size_t>(columnCount()), false);
     for (int c = 0; c < columnCount(); ++c) {
-        const int width = static_cast<int>(twips(c) * scale);
+        const auto i = static_cast<std::size_t>(c);
+        const int width = twips(c) / kTwipsPerPixel;
         if (width > 0 && c > 0) {
-            setColumnWidth(c, width);
+            natural_[i] = width;
+            named_[i] = true;
             continue;
         }
         resizeColumnToContents(c);
         // The slot numbers are never cut off, however narrow their column.
-        setColumnWidth(c, c == 0 ? std::max(columnWidth(c), width)
-                                 : std::min(columnWidth(c), kMaxFittedWidth));
+        natural_[i] =
+            c == 0 ? std::max(columnWidth(c), width) : std::min(columnWidth(c), kMaxFittedWidth);
     }
+    FitWidths();
+}
+
+void ListGrid::FitWidths() {
+    std::vector<int> widths = natural_;
+    std::vector<int> give(widths.size(), 0);
+    int total = 0, giveTotal = 0;
+    for (std::size_t c = 0; c < widths.size(); ++c) {
+        total += widths[c];
+        // A named (text) column gives way down to the width of its caption.
+        if (named_[c]) {
+            const QTableWidgetItem* heading = horizontalHeaderItem(static_cast<int>(c));
+            const int caption = horizontalHeader()->fontMetrics().horizontalAdvance(
+                                    heading ? heading->text() : QString()) +
+                                kCaptionPadding;
+            give[c] = std::max(0, widths[c] - caption);
+            giveTotal += give[c];
+        }
+    }
+    const int excess = std::min(total - viewport()->width(), giveTotal);
+    for (std::size_t c = 0; c < widths.size() && excess > 0; ++c)
+        // Rounded up, so that no scroll bar is left for a pixel or two.
+        widths[c] -= static_cast<int>((static_cast<long long>(excess) * give[c] + giveTotal - 1) /
+                                      giveTotal);
+    for (std::size_t c = 0; c < widths.size(); ++c) setColumnWidth(static_cast<int>(c), widths[c]);
+}
+
+void ListGrid::resizeEvent(QResizeEvent* event) {
+    QTableWidget::resizeEvent(event);
+    FitWidths();
 }
 
 int ListGrid::CurrentRow() const {

@@ -22,8 +22,10 @@ public:
     void Show(GridRows rows);
     const GridRows& Rows() const { return rows_; }
 
-    // Widths of the named columns in twips, scaled to the font; column 0 is
-    // kGridColumn0Twips wide unless named. Other columns fit their content.
+    // Widths of the named columns in twips (15 to a pixel); column 0 is at
+    // least kGridColumn0Twips wide and fits the slot numbers. Other columns
+    // fit their content. While the grid is too narrow for them all, the
+    // named columns give way, down to the width of their captions.
     void SetColumnWidths(const std::vector<ColumnWidth>& widths);
 
     // The chosen data row (1-based, as the slot it shows), 0 when none.
@@ -36,11 +38,17 @@ public:
     // Deletes data row `row` and keeps `rowCount` rows (RemoveGridRow).
     void RemoveRow(int row, int rowCount);
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     void ApplyWidths();
+    void FitWidths();
 
     GridRows rows_;
     std::vector<ColumnWidth> widths_;
+    std::vector<int> natural_;  // each column's width while there is room
+    std::vector<bool> named_;
 };
 
 }  // namespace kz

@@ -27,6 +27,20 @@ public:
     // the converter fields txt1/txt2, caption and position; `to` shows and
     // `from` hides.
     virtual void SwitchWindow(QWidget* from, QWidget* to) = 0;
+    // The state window of the current state (CurrentSost) replaces `from`
+    // and shows the state anew: name, balance, unit and debt buttons.
+    virtual void OpenState(QWidget* from) = 0;
+    // The list window replaces `from` with list `mode` (0 to 6: past
+    // balances, incomes, expenses, borrowings, lendings, debts owed to the
+    // user, debts the user owes) of the current state.
+    virtual void OpenList(QWidget* from, int mode) = 0;
+    // Back to the main window: it is refreshed, its list of states chooses
+    // the current state, and it replaces `from`.
+    virtual void ReturnToMain(QWidget* from) = 0;
+    // The main window's refresh (lists, reminders, the turn of the month)
+    // after a change made in another window; its list of states chooses the
+    // current state.
+    virtual void RefreshMain() = 0;
     // A file was opened or created: the main window is refreshed, titled for
     // the file and shown; the start window hides.
     virtual void EnterMainWindow() = 0;
@@ -37,9 +51,6 @@ public:
     // save question, the exit confirmation when that option is on, and the
     // settings are written. True when the program ends.
     virtual bool CloseProgram(QWidget* window) = 0;
-    // The main window's lists and reminder boxes built anew from the
-    // document, also while another large window is shown.
-    virtual void RefreshMain() = 0;
     // Back from a state or client window: the main window is refreshed and
     // takes the place of `from`.
     virtual void BackToMainWindow(QWidget* from) = 0;

@@ -5,11 +5,13 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/Platform.h"
 #include "platform/qt/frmProc.h"
 
 class QLockFile;
+class QObject;
 class QSoundEffect;
 class QWidget;
 
@@ -49,6 +51,7 @@ public:
     void PlaySound(const std::string& fileName) override;
     bool PrintPlainText(const std::string& text, int pointSize, int& errorNumber,
                         std::string& errorText) override;
+    bool PrintPicture(const Picture& picture, int& errorNumber, std::string& errorText) override;
     void SetClipboardText(const std::string& text) override;
     bool StartCalculator(std::string& program, std::string& errorText) override;
     bool OpenHelpPage(const std::string& path, std::string& errorText) override;
@@ -67,8 +70,21 @@ public:
     // The progress window while it shows (for tests); null otherwise.
     frmProc* ProgressWindow() const { return proc_.data(); }
 
+    // The window that a box, a file dialog or the progress window stands
+    // over: the modal box or the active window, or else, while no window is
+    // active (a box has just closed, a window has just hidden), the one that
+    // was active last and still shows, or the one window that shows. Null
+    // when there is no such window.
+    QWidget* AskingWindow() const;
+
 private:
+    void WindowActivated(QWidget* window);
+    std::string RunFileDialog(bool save, const std::string& title, const std::string& filter,
+                              const std::string& proposedName, const std::string& initialFolder);
+
     MessageHook messageHook_;
+    std::unique_ptr<QObject> activation_;       // watches which window is active
+    std::vector<QPointer<QWidget>> activated_;  // most recent last
     QPointer<frmProc> proc_;
     QPointer<QWidget> disabledWindow_;
     std::unique_ptr<QLockFile> lock_;

@@ -9,7 +9,6 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyle>
@@ -32,6 +31,7 @@ namespace {
 QListWidget* List(QWidget* parent, const char* name) {
     auto* list = Named(new QListWidget(parent), name);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
+    CurrentFollowsSelection(list);
     return list;
 }
 
@@ -57,9 +57,10 @@ void Fill(QListWidget* list, const std::vector<std::string>& rows, int sel) {
         list->setCurrentRow(-1);
 }
 
-// A list row, 1-based; 0 when nothing is selected.
-int Row(int currentRow) {
-    return currentRow < 0 ? 0 : currentRow + 1;
+// The selected row, 1-based; 0 when nothing is selected.
+int SelectedRow(const QListWidget* list) {
+    const QModelIndexList rows = list->selectionModel()->selectedRows();
+    return rows.isEmpty() ? 0 : rows.first().row() + 1;
 }
 
 }  // namespace
@@ -76,7 +77,7 @@ frmMain::frmMain(WindowContext context, QWidget* parent)
     BuildControls();
     BuildMenus();
     Connect();
-    resize(800, 600);
+    FitOnScreen(this, {800, 600});
 }
 
 void frmMain::BuildControls() {
@@ -85,9 +86,10 @@ void frmMain::BuildControls() {
 
     // Heading row: title, user name, save and close-file buttons.
     QLabel* Label2 = Heading(Label(central, "Label2", QStringLiteral("Kerva сегодня")), 1.6);
-    QLabel* Label3 = Label(central, "Label3", QStringLiteral("Имя пользователя:"));
-    lblUserName = LinkLabel(central, "lblUserName", QStringLiteral("Пользователь"),
-                            QStringLiteral("Кликните,чтобы изменить имя пользователя"));
+    lblUserName = LinkButton(central, "lblUserName", QStringLiteral("Пользователь"),
+                             QStringLiteral("Кликните,чтобы изменить имя пользователя"));
+    QLabel* Label3 =
+        FieldLabel(central, "Label3", QStringLiteral("Имя пользователя:"), lblUserName);
     Image1 = Named(new QToolButton(central), "Image1");
     IconOnly(Image1, QStringLiteral("Сохранить"));
     Image1->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
@@ -117,6 +119,8 @@ void frmMain::BuildControls() {
     cmdDelSost = Button(manage, "cmdDelSost", QStringLiteral("Удалить"));
     cmdReport = Button(manage, "cmdReport", QStringLiteral("Отчет"),
                        QStringLiteral("Отчет за месяц по данному состоянию"));
+    for (QPushButton* b : {cmdOpenSost, cmdAddSost, cmdDelSost})
+        ActsOn(b, QStringLiteral("состояние"));
     lstClients = List(manage, "lstClients");
     QLabel* Label9 = FieldLabel(manage, "Label9", QStringLiteral("Клиенты:"), lstClients);
     cmdOpenClient = Button(manage, "cmdOpenClient", QStringLiteral("Открыть >>>"));
@@ -124,6 +128,8 @@ void frmMain::BuildControls() {
     cmdDelClient = Button(manage, "cmdDelClient", QStringLiteral("Удалить"));
     cmdClientInfo = Button(manage, "cmdClientInfo", QStringLiteral("Инфо"),
                            QStringLiteral("Просмотреть информацию о клиенте"));
+    for (QPushButton* b : {cmdOpenClient, cmdAddClient, cmdDelClient})
+        ActsOn(b, QStringLiteral("клиента"));
 
     auto listWithButtons = [](QListWidget* list, std::initializer_list<QPushButton*> buttons) {
         auto* column = new QVBoxLayout;
@@ -160,6 +166,9 @@ void frmMain::BuildControls() {
     remindLayout->addWidget(
         FieldLabel(remind, "lblClientToday", QStringLiteral("Клиенты:"), txtClientToday));
     remindLayout->addWidget(txtClientToday, 2);
+    // Their captions are those of the lists of states and clients.
+    txtSostToday->setAccessibleName(QStringLiteral("Состояния: напоминания"));
+    txtClientToday->setAccessibleName(QStringLiteral("Клиенты: напоминания"));
 
     // Currency units and help.
     QFrame* setup = Panel(central);
@@ -171,8 +180,11 @@ void frmMain::BuildControls() {
     cmdAddIE = Button(setup, "cmdAddIE", QStringLiteral("Добавить"),
                       QStringLiteral("Добавление в список "));
     cmdChangeIE = Button(setup, "cmdChangeIE", QStringLiteral("Изменить"));
-    lblDelIE = LinkLabel(setup, "lblDelIE", QStringLiteral("Удалить"),
-                         QStringLiteral("Удалить выбранную и.е."));
+    lblDelIE = LinkButton(setup, "lblDelIE", QStringLiteral("Удалить"),
+                          QStringLiteral("Удалить выбранную и.е."));
+    for (QAbstractButton* b :
+         std::initializer_list<QAbstractButton*>{cmdAddIE, cmdChangeIE, lblDelIE})
+        ActsOn(b, QStringLiteral("и.е."));
     cmdHelp = Button(setup, "cmdHelp", QStringLiteral("Помощь"));
     auto* ieButtons = new QHBoxLayout;
     ieButtons->addWidget(cmdAddIE);
@@ -207,7 +219,9 @@ void frmMain::BuildControls() {
     layout->addLayout(body, 1);
     layout->addLayout(tools);
 
-    for (QLabel* label : {lblUserName, lblDelIE}) label->installEventFilter(this);
+    TabOrderFollowsLayout(this);
+    WindowKeys(this, nullptr, false);
+    lstSost->setFocus();  // the window opens on its first list, not on the user's name
 }
 
 void frmMain::BuildMenus() {
@@ -243,8 +257,8 @@ void frmMain::BuildMenus() {
 
 void frmMain::Connect() {
     auto track = [this](QListWidget* list, int MainView::*sel) {
-        connect(list, &QListWidget::currentRowChanged, this, [this, sel](int row) {
-            if (!showing_) view_.*sel = Row(row);
+        connect(list, &QListWidget::itemSelectionChanged, this, [this, list, sel] {
+            if (!showing_) view_.*sel = SelectedRow(list);
         });
     };
     track(lstSost, &MainView::sostSel);
@@ -257,10 +271,12 @@ void frmMain::Connect() {
     connect(cmdDelClient, &QPushButton::clicked, this, [this] { Run(&DeleteClient); });
     connect(cmdAddIE, &QPushButton::clicked, this, [this] { Run(&AddCurrencyUnit); });
     connect(cmdChangeIE, &QPushButton::clicked, this, [this] { Run(&ChangeCurrencyUnit); });
+    connect(lblDelIE, &QPushButton::clicked, this, [this] { Run(&DeleteCurrencyUnit); });
+    connect(lblUserName, &QPushButton::clicked, this, [this] { Run(&RenameUser); });
 
-    // The state window is not part of the program yet: opening a state only
-    // makes it current.
-    auto openState = [this] { OpenState(ctx_.doc, ctx_.ui, view_); };
+    auto openState = [this] {
+        if (OpenState(ctx_.doc, ctx_.ui, view_)) ctx_.nav.OpenState(this);
+    };
     auto openClient = [this] {
         if (OpenClient(ctx_.doc, ctx_.ui, view_)) ctx_.nav.OpenClientWindow(this);
     };
@@ -304,6 +320,14 @@ void frmMain::Refresh() {
     ShowView();
 }
 
+void frmMain::SelectState(int s) {
+    if (s < 1 || s > lstSost->count()) return;
+    view_.sostSel = s;
+    showing_ = true;
+    lstSost->setCurrentRow(s - 1);
+    showing_ = false;
+}
+
 void frmMain::ShowView() {
     showing_ = true;
     Fill(lstIE, view_.ieRows, view_.ieSel);
@@ -317,7 +341,7 @@ void frmMain::ShowView() {
 }
 
 SaveHooks frmMain::Hooks() {
-    return LargeWindowHooks(this, ctx_.nav);
+    return WindowSaveHooks(this, ctx_.nav);
 }
 
 void frmMain::OnReport() {
@@ -357,21 +381,6 @@ void frmMain::closeEvent(QCloseEvent* event) {
         event->accept();
     else
         event->ignore();
-}
-
-bool frmMain::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        if (watched == lblUserName) {
-            Run(&RenameUser);
-            return true;
-        }
-        if (watched == lblDelIE) {
-            Run(&DeleteCurrencyUnit);
-            return true;
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 }  // namespace kz

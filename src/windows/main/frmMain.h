@@ -8,7 +8,6 @@
 
 class QAction;
 class QCloseEvent;
-class QLabel;
 class QListWidget;
 class QMenu;
 class QPlainTextEdit;
@@ -33,12 +32,14 @@ public:
     // name and reminder boxes.
     void Refresh();
 
+    // Chooses state `s` (1-based) in the list of states.
+    void SelectState(int s);
+
     // What the window shows now.
     const MainView& View() const { return view_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildControls();
@@ -63,7 +64,7 @@ private:
     MainView view_;
     bool showing_ = false;  // selection signals while the lists are refilled
 
-    QLabel* lblUserName = nullptr;
+    QPushButton* lblUserName = nullptr;
     QToolButton* Image1 = nullptr;
     QToolButton* imgExit = nullptr;
 
@@ -85,7 +86,7 @@ private:
     QListWidget* lstIE = nullptr;
     QPushButton* cmdAddIE = nullptr;
     QPushButton* cmdChangeIE = nullptr;
-    QLabel* lblDelIE = nullptr;
+    QPushButton* lblDelIE = nullptr;
     QPushButton* cmdHelp = nullptr;
 
     QPushButton* cmdCalc = nullptr;

@@ -46,9 +46,10 @@ void RepayDebt(BudgetFile& doc, DebtListMode mode, int slot, double paid, double
     if (paid == amountDue)
         RemoveEntry(list, slot);
     else
-        Slot(list, slot) = SetField(Slot(list, slot), '\t', 4, AmountText(amountDue - paid));
+        Slot(list, slot) =
+            SetField(Slot(list, slot), '\t', 4, AmountText(AddAmounts(amountDue, -paid)));
     PushEntry(sost.oldbal, PastBalanceEntry(sost.bal, FormatDate(today)));
-    sost.bal += mode == DebtListMode::OnDol ? paid : -paid;
+    sost.bal = AddAmounts(sost.bal, mode == DebtListMode::OnDol ? paid : -paid);
     doc.Dirty = true;
 }
 
@@ -94,7 +95,7 @@ bool SubmitRepayDebt(BudgetFile& doc, Platform& ui, const AppSettings& settings,
             ui.InputBox("Введите сумму возвращаемых денег (не более " + AmountText(due) + ")",
                         kRepayTitle, AmountText(due));
         if (answer.empty()) return false;
-        paid = LeadingAmount(answer);
+        paid = TypedAmount(answer);
         if (!(paid > 0) || paid > due) {
             ui.MessageBox("Вы ввели неправильную сумму.", Icon::Exclamation);
             return false;

@@ -18,6 +18,7 @@ frmChangeIE::frmChangeIE(BudgetFile& doc, UnitOwner owner, QWidget* parent)
 
     cmbIE = Named(new QComboBox(this), "cmbIE");
     cmbIE->setMinimumContentsLength(18);
+    setMinimumWidth(340);  // the caption stays readable
     QLabel* Label1 =
         FieldLabel(this, "Label1",
                    QStringLiteral("Выберите Используемую Единицу для текущего состояния:"), cmbIE);

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include "core/SaveCommands.h"
+#include "platform/qt/Navigation.h"
+
+class QHBoxLayout;
+class QMenu;
+class QPushButton;
+class QToolButton;
+
+namespace kz {
+
+class frmConv;
+
+// What the state window and the list window share: the file menu, the way
+// back and the close-file button, the row of tools, the converter, and the
+// close event that ends the program.
+class frmLargeWindow : public QMainWindow {
+    Q_OBJECT
+protected:
+    frmLargeWindow(WindowContext context, const char* name);
+
+    // "&Файл" with "Сохранить", "Сохранить как..." and "В&ыход".
+    QMenu* BuildFileMenu();
+    // "<<< Назад" and the close-file button, connected to GoBack and the
+    // close-file question.
+    QHBoxLayout* BackAndExitButtons(QWidget* parent);
+    // The calculator, notepad, phone book and barcode buttons in one row.
+    QHBoxLayout* ToolButtons(QWidget* parent);
+    // The currency converter whose two fields travel with the window switch.
+    frmConv* Converter(QWidget* parent);
+
+    // Once every control is laid out: Tab follows the layout, Enter presses
+    // the focused button.
+    void FinishLayout();
+
+    // "<<< Назад".
+    virtual void GoBack() = 0;
+    void closeEvent(QCloseEvent* event) override;
+
+    SaveHooks Hooks();
+    WindowContext ctx_;
+
+private:
+    void OnCloseFile();
+};
+
+}  // namespace kz
