@@ -73,6 +73,11 @@ frmOld* App::List() {
     return list_.get();
 }
 
+frmClient* App::Client() {
+    if (!client_) client_ = std::make_unique<frmClient>(Context());
+    return client_.get();
+}
+
 void App::OpenState(QWidget* from) {
     frmSost* state = State();
     SwitchWindow(from, state);
@@ -85,6 +90,12 @@ void App::OpenList(QWidget* from, int mode) {
     list->ShowList(mode);
 }
 
+void App::OpenClientWindow(QWidget* from) {
+    frmClient* client = Client();
+    SwitchWindow(from, client);
+    client->Init();
+}
+
 void App::ReturnToMain(QWidget* from) {
     RefreshMain();
     SwitchWindow(from, Main());
@@ -93,12 +104,7 @@ void App::ReturnToMain(QWidget* from) {
 void App::RefreshMain() {
     frmMain* main = Main();
     main->Refresh();
-    main->SelectState(doc.CurrentSost);
-}
-
-frmClient* App::Client() {
-    if (!client_) client_ = std::make_unique<frmClient>(Context());
-    return client_.get();
+    main->SelectCurrent(doc.CurrentSost, doc.CurrentClient);
 }
 
 void App::SwitchWindow(QWidget* from, QWidget* to) {
@@ -166,17 +172,6 @@ bool App::CloseProgram(QWidget* window) {
     // dialog return at once.
     if (QThread::currentThread()->loopLevel() > 0) QCoreApplication::exit(0);
     return true;
-}
-
-void App::BackToMainWindow(QWidget* from) {
-    RefreshMain();
-    SwitchWindow(from, Main());
-}
-
-void App::OpenClientWindow(QWidget* from) {
-    frmClient* client = Client();
-    SwitchWindow(from, client);
-    client->Init();
 }
 
 void App::ShowClientInfo(QWidget* parent) {

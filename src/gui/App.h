@@ -60,14 +60,12 @@ public:
     void SwitchWindow(QWidget* from, QWidget* to) override;
     void OpenState(QWidget* from) override;
     void OpenList(QWidget* from, int mode) override;
+    void OpenClientWindow(QWidget* from) override;
     void ReturnToMain(QWidget* from) override;
     void RefreshMain() override;
     void EnterMainWindow() override;
     void CloseFile(QWidget* from) override;
     bool CloseProgram(QWidget* window) override;
-    void BackToMainWindow(QWidget* from) override;
-    void OpenClientWindow(QWidget* from) override;
-    void ShowClientInfo(QWidget* parent) override;
 
     void ShowNotepad(QWidget* near) override;
     void CloseNotepad() override;
@@ -76,6 +74,7 @@ public:
     void ShowErrorNotes(QWidget* near) override;
     QWidget* ShowReport(const std::string& text) override;
     bool ChangeUnit(QWidget* parent, UnitOwner owner) override;
+    void ShowClientInfo(QWidget* parent) override;
 
     void ShowHelp() override;
     void ShowAbout(QWidget* parent) override;

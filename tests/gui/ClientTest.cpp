@@ -133,8 +133,9 @@ TEST_F(ClientGui, WindowActsOnTheChosenRowOfEachSideAndGoesBackWithTheReminders)
     Child<QPushButton>(w, "imgGoBack")->click();
     EXPECT_TRUE(main->isVisible());
     EXPECT_FALSE(w->isVisible());
-    EXPECT_EQ(test::Rows(Child<QListWidget>(main, "lstClients")),
-              (QStringList{"Петров", "Иванов-Гай"}));
+    auto* clients = Child<QListWidget>(main, "lstClients");
+    EXPECT_EQ(test::Rows(clients), (QStringList{"Петров", "Иванов-Гай"}));
+    EXPECT_EQ(clients->currentRow(), 1);  // still the client just seen
     EXPECT_EQ(Child<QPlainTextEdit>(main, "txtClientToday")->toPlainText(),
               "Вы должны некоторым клиентам вернуть деньги.\n\nРепутация клиентов:\nхорошая:1\n"
               "плохая:0");

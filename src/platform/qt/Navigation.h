@@ -34,12 +34,15 @@ public:
     // balances, incomes, expenses, borrowings, lendings, debts owed to the
     // user, debts the user owes) of the current state.
     virtual void OpenList(QWidget* from, int mode) = 0;
-    // Back to the main window: it is refreshed, its list of states chooses
-    // the current state, and it replaces `from`.
+    // The client window of the current client (CurrentClient) replaces
+    // `from` and shows the client anew.
+    virtual void OpenClientWindow(QWidget* from) = 0;
+    // Back from a state or client window: the main window is refreshed as
+    // RefreshMain does and replaces `from`.
     virtual void ReturnToMain(QWidget* from) = 0;
     // The main window's refresh (lists, reminders, the turn of the month)
-    // after a change made in another window; its list of states chooses the
-    // current state.
+    // after a change made in another window, also while that one is shown;
+    // its lists choose the current state and the current client.
     virtual void RefreshMain() = 0;
     // A file was opened or created: the main window is refreshed, titled for
     // the file and shown; the start window hides.
@@ -51,16 +54,6 @@ public:
     // save question, the exit confirmation when that option is on, and the
     // settings are written. True when the program ends.
     virtual bool CloseProgram(QWidget* window) = 0;
-    // Back from a state or client window: the main window is refreshed and
-    // takes the place of `from`.
-    virtual void BackToMainWindow(QWidget* from) = 0;
-    // The client window takes the place of `from`, prepared for the current
-    // client.
-    virtual void OpenClientWindow(QWidget* from) = 0;
-    // The client information window for the current client as the main
-    // window opens it (a note it fills in marks the document changed),
-    // modal over `parent`.
-    virtual void ShowClientInfo(QWidget* parent) = 0;
 
     // The modeless windows, one of each kind at a time: an open one comes to
     // the front, a new one opens over `near` (when given).
@@ -80,6 +73,10 @@ public:
     // over `parent`. True when a unit was chosen; the opener then shows its
     // record anew.
     virtual bool ChangeUnit(QWidget* parent, UnitOwner owner) = 0;
+    // The client information window for the current client as the main
+    // window opens it (a note it fills in marks the document changed),
+    // modal over `parent`.
+    virtual void ShowClientInfo(QWidget* parent) = 0;
 
     virtual void ShowHelp() = 0;
     virtual void ShowAbout(QWidget* parent) = 0;

@@ -225,7 +225,7 @@ void frmClient::Connect() {
     connect(mnuItemPrevReport, &QAction::triggered, this,
             [this] { ShowReport(ReportDatePreviousMonth(ctx_.ui.Today())); });
 
-    connect(imgGoBack, &QPushButton::clicked, this, [this] { ctx_.nav.BackToMainWindow(this); });
+    connect(imgGoBack, &QPushButton::clicked, this, [this] { ctx_.nav.ReturnToMain(this); });
     connect(imgExit, &QToolButton::clicked, this, &frmClient::OnCloseFile);
     connect(cmdCalc, &QPushButton::clicked, this, [this] { LaunchCalculator(ctx_.ui); });
     connect(cmdNotepad, &QPushButton::clicked, this, [this] { ctx_.nav.ShowNotepad(this); });

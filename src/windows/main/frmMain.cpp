@@ -14,6 +14,7 @@
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <tuple>
 
 #include "platform/qt/Widgets.h"
 #include "reports/ReportFiles.h"
@@ -320,11 +321,14 @@ void frmMain::Refresh() {
     ShowView();
 }
 
-void frmMain::SelectState(int s) {
-    if (s < 1 || s > lstSost->count()) return;
-    view_.sostSel = s;
+void frmMain::SelectCurrent(int s, int c) {
     showing_ = true;
-    lstSost->setCurrentRow(s - 1);
+    for (auto [list, sel, row] : {std::tuple{lstSost, &MainView::sostSel, s},
+                                  std::tuple{lstClients, &MainView::clientSel, c}}) {
+        if (row < 1 || row > list->count()) continue;
+        view_.*sel = row;
+        list->setCurrentRow(row - 1);
+    }
     showing_ = false;
 }
 

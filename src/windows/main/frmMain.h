@@ -32,8 +32,9 @@ public:
     // name and reminder boxes.
     void Refresh();
 
-    // Chooses state `s` (1-based) in the list of states.
-    void SelectState(int s);
+    // Chooses state `s` and client `c` (1-based) in their lists; one out of
+    // its list leaves that list's choice as it is.
+    void SelectCurrent(int s, int c);
 
     // What the window shows now.
     const MainView& View() const { return view_; }
