@@ -6,7 +6,7 @@
 
 namespace kz {
 
-SaveHooks LargeWindowHooks(QWidget* window, Navigation& nav) {
+SaveHooks WindowSaveHooks(QWidget* window, Navigation& nav) {
     SaveHooks hooks;
     hooks.setTitle = [window](const std::string& title) { window->setWindowTitle(Q(title)); };
     hooks.closeNotepad = [&nav] { nav.CloseNotepad(); };

@@ -84,9 +84,9 @@ public:
     virtual void PlaySoundFile(const std::string& fileName) = 0;
 };
 
-// The save commands' hooks of a large window: a file saved under a new name
-// retitles `window`, and saving closes the notepad.
-SaveHooks LargeWindowHooks(QWidget* window, Navigation& nav);
+// What the save commands of a large window need: its title follows the
+// file's new name, and the notepad closes through `nav`.
+SaveHooks WindowSaveHooks(QWidget* window, Navigation& nav);
 
 // What a large window is given when it is made: the document and settings
 // it works on, the desktop, the way to the other windows and where the

@@ -69,13 +69,6 @@ QLabel* FieldLabel(QWidget* parent, const char* name, const QString& text, QWidg
     return label;
 }
 
-SaveHooks WindowSaveHooks(QWidget* window, Navigation& nav) {
-    SaveHooks hooks;
-    hooks.setTitle = [window](const std::string& title) { window->setWindowTitle(Q(title)); };
-    hooks.closeNotepad = [&nav] { nav.CloseNotepad(); };
-    return hooks;
-}
-
 void IconOnly(QWidget* control, const QString& tip) {
     control->setToolTip(tip);
     control->setAccessibleName(tip);

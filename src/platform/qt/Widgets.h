@@ -9,9 +9,6 @@
 #include <functional>
 #include <string>
 
-#include "core/SaveCommands.h"
-#include "platform/qt/Navigation.h"
-
 class QAbstractButton;
 class QAbstractItemView;
 class QAction;
@@ -53,10 +50,6 @@ QLabel* Heading(QLabel* label, double scale = 1.15);
 // announces the field by the label's text. Label and field share `parent`.
 // Lists and grids do not read their buddy; they take the text as their name.
 QLabel* FieldLabel(QWidget* parent, const char* name, const QString& text, QWidget* field);
-
-// What the save commands of a large window need: its title follows the
-// file's new name, and the notepad closes through `nav`.
-SaveHooks WindowSaveHooks(QWidget* window, Navigation& nav);
 
 // A control that shows only an icon: its tip is also what a screen reader
 // says for it.

@@ -296,7 +296,7 @@ void frmClient::ShowReport(const Date& day) {
 }
 
 SaveHooks frmClient::Hooks() {
-    return LargeWindowHooks(this, ctx_.nav);
+    return WindowSaveHooks(this, ctx_.nav);
 }
 
 void frmClient::OnCloseFile() {
