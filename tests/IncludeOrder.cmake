@@ -11,6 +11,7 @@ set(floors
     "core|platform"                              # the document, files, the desktop interface
     "finance platform/qt"                        # finance rules; the Qt desktop, widget helpers
     "reports tools startup"
+    "windows/common"                             # what the large windows share
     "windows/main windows/state windows/client"
     "gui"                                        # the application object
     "gui/main.cpp cli")                          # the executables

@@ -3,7 +3,7 @@
 #include <QPointer>
 
 #include "windows/state/HistoryList.h"
-#include "windows/state/frmLargeWindow.h"
+#include "windows/common/frmLargeWindow.h"
 
 class QLabel;
 class QPushButton;

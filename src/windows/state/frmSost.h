@@ -1,7 +1,7 @@
 #pragma once
 
 #include "windows/state/StateWindow.h"
-#include "windows/state/frmLargeWindow.h"
+#include "windows/common/frmLargeWindow.h"
 
 class QAction;
 class QLabel;

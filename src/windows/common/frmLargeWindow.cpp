@@ -1,4 +1,4 @@
-#include "windows/state/frmLargeWindow.h"
+#include "windows/common/frmLargeWindow.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -14,7 +14,7 @@ namespace kz {
 
 class frmConv;
 
-// What the state window and the list window share: the file menu, the way
+// What the state, list and client windows share: the file menu, the way
 // back and the close-file button, the row of tools, the converter, and the
 // close event that ends the program.
 class frmLargeWindow : public QMainWindow {
