@@ -37,6 +37,7 @@ def scenario(desk):
             assert not entry.find("text", "Дата/ежемесячно:").enabled
         else:
             entry.find("text", "Дата/ежемесячно:").type(date)
+        desk.shot("frmPayment")
         entry.press("Добавить")
 
     def repay(side, sum_):
@@ -60,6 +61,7 @@ def scenario(desk):
     add_payment(owing, "2500", "Ремонт", due)
     assert owed.find("table").table == [["1", "1000", "ежемесячно", month + "Аренда"]]
     assert owing.find("table").table == [["1", "2500", due, "Ремонт"]]
+    desk.shot("frmClient")
 
     main = back(client)
     assert main.find("list", "Клиенты:").rows == ["Иван Петров(должен)"]
@@ -83,6 +85,7 @@ def scenario(desk):
     owed.find("push button", "Возвращенные деньги...").press()
     returns = app.modal()
     assert returns.name == "Возвращенные деньги", returns.name
+    desk.shot("frmOldGrid")
     stamp = today.strftime("%d.%m.%Y")
     assert returns.find("table").table == [["1", "600", stamp, month + "Аренда"],
                                            ["2", "400", stamp, month + "Аренда"]]
@@ -91,6 +94,7 @@ def scenario(desk):
     client.find("label", "Информация о клиенте").click()
     info = app.modal()
     info.find("text").type("Платит в срок")
+    desk.shot("frmClientInfo")
     info.press("OK")
     client.find("label", "Репутация: 0").click()
     app.modal().answer("2")

@@ -1,7 +1,6 @@
 #include "windows/client/frmClient.h"
 
 #include <QAction>
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -9,14 +8,11 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QStyle>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "platform/qt/ListGrid.h"
 #include "platform/qt/Widgets.h"
 #include "reports/ClientReport.h"
-#include "startup/Login.h"
 #include "tools/frmConv.h"
 #include "windows/client/ClientInfo.h"
 #include "windows/client/frmClientInfo.h"
@@ -35,14 +31,11 @@ const std::vector<ColumnWidth> kPaymentWidths = {{1, 1000}, {2, 1400}};
 
 }  // namespace
 
-frmClient::frmClient(WindowContext context, QWidget* parent)
-    : QMainWindow(parent), ctx_(std::move(context)) {
-    setObjectName("frmClient");
-    setWindowTitle(QString::fromUtf8(kAppTitle));
+frmClient::frmClient(WindowContext context) : frmLargeWindow(std::move(context), "frmClient") {
     BuildControls();
     BuildMenus();
     Connect();
-    resize(800, 600);
+    FinishLayout();
 }
 
 QGroupBox* frmClient::BuildSide(SideControls& s, const char* boxName, const QString& caption,
@@ -80,16 +73,9 @@ void frmClient::BuildControls() {
 
     // Heading row: the client's name, back and close-file buttons.
     Label2 = Heading(Label(central, "Label2", {}), 1.5);
-    imgGoBack = Button(central, "imgGoBack", QStringLiteral("<<< Назад"));
-    imgExit = Named(new QToolButton(central), "imgExit");
-    IconOnly(imgExit, QStringLiteral("Перейти на стартовую страницу"));
-    imgExit->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
-    imgExit->setIconSize(QSize(24, 24));
-    imgExit->setAutoRaise(true);
     auto* head = new QHBoxLayout;
     head->addWidget(Label2, 1);
-    head->addWidget(imgGoBack);
-    head->addWidget(imgExit);
+    head->addLayout(BackAndExitButtons(central));
 
     // The client's details, each clicked to change it.
     lblClientName = LinkLabel(central, "lblClientName", {},
@@ -128,39 +114,28 @@ void frmClient::BuildControls() {
     sidesLayout->addWidget(onDol_.box, 1);
     sidesLayout->addWidget(vyDol_.box, 1);
 
-    // Report, tools and converter, as in the main window.
+    // The report and the converter beside the payments, the tools below, as
+    // in the state window.
     cmdReport = Button(central, "cmdReport", QStringLiteral("Отчет"),
                        QStringLiteral("Показ отчета о платежах за текущий месяц."));
-    cmdCalc = Button(central, "cmdCalc", QStringLiteral("Калькулятор"));
-    cmdNotepad = Button(central, "cmdNotepad", QStringLiteral("Записная книжка"));
-    cmdPhoneBook = Button(central, "cmdPhoneBook", QStringLiteral("Телефонная книга"));
-    cmdShtrihCheck = Button(central, "cmdShtrihCheck", QStringLiteral("Проверка штрих-кода"));
-    frameConv = new frmConv(ctx_.ui, central);
-    auto* tools = new QVBoxLayout;
-    tools->addWidget(cmdReport);
-    tools->addSpacing(12);
-    for (QPushButton* b : {cmdCalc, cmdNotepad, cmdPhoneBook, cmdShtrihCheck}) tools->addWidget(b);
-    tools->addStretch(1);
-    tools->addWidget(frameConv);
-
-    // The converter takes the width it is given, as in the main window.
+    cmdReport->setAutoDefault(false);
+    auto* right = new QVBoxLayout;
+    right->addWidget(cmdReport);
+    right->addWidget(Converter(central));
+    right->addStretch(1);
     auto* body = new QHBoxLayout;
     body->addWidget(sides, 3);
-    body->addLayout(tools, 1);
+    body->addLayout(right, 1);
 
     auto* layout = new QVBoxLayout(central);
     layout->addLayout(head);
     layout->addLayout(details);
     layout->addLayout(body, 1);
+    layout->addLayout(ToolButtons(central));
 }
 
 void frmClient::BuildMenus() {
-    mnFile = Named(menuBar()->addMenu(QStringLiteral("&Файл")), "mnFile");
-    mnuItemSave = MenuItem(mnFile, "mnuItemSave", QStringLiteral("Сохранить"));
-    mnuItemSave->setShortcut(QKeySequence::Save);
-    mnuItemSaveAs = MenuItem(mnFile, "mnuItemSaveAs", QStringLiteral("Сохранить как..."));
-    mnFile->addSeparator();
-    mnuItemExit = MenuItem(mnFile, "mnuItemExit", QStringLiteral("Выход"));
+    BuildFileMenu("mnFile");
 
     mnuReport = Named(menuBar()->addMenu(QStringLiteral("Отчет")), "mnuReport");
     mnuItemReportNow =
@@ -225,19 +200,6 @@ void frmClient::Connect() {
     connect(mnuItemPrevReport, &QAction::triggered, this,
             [this] { ShowReport(ReportDatePreviousMonth(ctx_.ui.Today())); });
 
-    connect(imgGoBack, &QPushButton::clicked, this, [this] { ctx_.nav.ReturnToMain(this); });
-    connect(imgExit, &QToolButton::clicked, this, &frmClient::OnCloseFile);
-    connect(cmdCalc, &QPushButton::clicked, this, [this] { LaunchCalculator(ctx_.ui); });
-    connect(cmdNotepad, &QPushButton::clicked, this, [this] { ctx_.nav.ShowNotepad(this); });
-    connect(cmdPhoneBook, &QPushButton::clicked, this, [this] { ctx_.nav.ShowPhoneBook(this); });
-    connect(cmdShtrihCheck, &QPushButton::clicked, this,
-            [this] { ctx_.nav.ShowBarcodeCheck(this); });
-
-    connect(mnuItemSave, &QAction::triggered, this,
-            [this] { Save(ctx_.doc, ctx_.ui, ctx_.settings, Hooks()); });
-    connect(mnuItemSaveAs, &QAction::triggered, this,
-            [this] { SaveAs(ctx_.doc, ctx_.ui, ctx_.settings, Hooks()); });
-    connect(mnuItemExit, &QAction::triggered, this, &QWidget::close);
     // The maker's web pages are not shipped; both items lead to the help pages.
     for (QAction* a : {mnuItemHelpContents, mnuItemMainSite, mnuItemKervaPage})
         connect(a, &QAction::triggered, this, [this] { ctx_.nav.ShowHelp(); });
@@ -295,19 +257,8 @@ void frmClient::ShowReport(const Date& day) {
     ctx_.nav.ShowReport(ClientReport(ctx_.doc, ctx_.doc.CurrentClient, day, ctx_.ui.Today()));
 }
 
-SaveHooks frmClient::Hooks() {
-    return WindowSaveHooks(this, ctx_.nav);
-}
-
-void frmClient::OnCloseFile() {
-    if (ConfirmCloseFile(ctx_.doc, ctx_.ui, ctx_.settings, Hooks())) ctx_.nav.CloseFile(this);
-}
-
-void frmClient::closeEvent(QCloseEvent* event) {
-    if (ctx_.nav.CloseProgram(this))
-        event->accept();
-    else
-        event->ignore();
+void frmClient::GoBack() {
+    ctx_.nav.ReturnToMain(this);
 }
 
 }  // namespace kz

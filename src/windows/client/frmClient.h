@@ -1,38 +1,32 @@
 #pragma once
 
-#include <QMainWindow>
-
-#include "core/SaveCommands.h"
-#include "platform/qt/Navigation.h"
 #include "windows/client/ClientWindow.h"
+#include "windows/common/frmLargeWindow.h"
 
 class QAction;
-class QCloseEvent;
 class QGroupBox;
 class QLabel;
 class QMenu;
 class QPushButton;
-class QToolButton;
 
 namespace kz {
 
 class ListGrid;
-class frmConv;
 
 // The client window: the current client's name, note, reputation and unit,
 // and its payments both ways with their repayments. Every button is one of
 // the window-free functions of ClientWindow.h and ClientInfo.h, or opens one
 // of the client's dialogs; the main window is reached through navigation.
-class frmClient : public QMainWindow {
+class frmClient : public frmLargeWindow {
     Q_OBJECT
 public:
-    explicit frmClient(WindowContext context, QWidget* parent = nullptr);
+    explicit frmClient(WindowContext context);
 
     // Shows the current client: the labels and both payment tables.
     void Init();
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
+    void GoBack() override;
 
 private:
     // The buttons of one side of the client.
@@ -55,7 +49,6 @@ private:
                          const char* gridName, const char* suffix, const QString& addTip,
                          const QString& delTip, const QString& returnTip, const QString& infoTip);
     void ConnectSide(const SideControls& s);
-    SaveHooks Hooks();
 
     void OnAdd(Side side);
     void OnChange(const SideControls& s);
@@ -63,9 +56,6 @@ private:
     void OnClientInfo();
     void OnChangeUnit();
     void ShowReport(const Date& day);
-    void OnCloseFile();
-
-    WindowContext ctx_;
 
     QLabel* Label2 = nullptr;
     QLabel* lblClientName = nullptr;
@@ -75,18 +65,7 @@ private:
     SideControls onDol_{Side::OwedToYou};
     SideControls vyDol_{Side::OwedByYou};
     QPushButton* cmdReport = nullptr;
-    QPushButton* imgGoBack = nullptr;
-    QToolButton* imgExit = nullptr;
-    QPushButton* cmdCalc = nullptr;
-    QPushButton* cmdNotepad = nullptr;
-    QPushButton* cmdPhoneBook = nullptr;
-    QPushButton* cmdShtrihCheck = nullptr;
-    frmConv* frameConv = nullptr;
 
-    QMenu* mnFile = nullptr;
-    QAction* mnuItemSave = nullptr;
-    QAction* mnuItemSaveAs = nullptr;
-    QAction* mnuItemExit = nullptr;
     QMenu* mnuReport = nullptr;
     QAction* mnuItemReportNow = nullptr;
     QAction* mnuItemPrevReport = nullptr;

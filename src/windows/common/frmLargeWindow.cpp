@@ -26,8 +26,8 @@ void frmLargeWindow::FinishLayout() {
     WindowKeys(this, nullptr, false);
 }
 
-QMenu* frmLargeWindow::BuildFileMenu() {
-    QMenu* mnuFile = Named(menuBar()->addMenu(QStringLiteral("&Файл")), "mnuFile");
+QMenu* frmLargeWindow::BuildFileMenu(const char* name) {
+    QMenu* mnuFile = Named(menuBar()->addMenu(QStringLiteral("&Файл")), name);
     QAction* save = MenuItem(mnuFile, "mnuItemSave", QStringLiteral("Сохранить"));
     save->setShortcut(QKeySequence::Save);
     QAction* saveAs = MenuItem(mnuFile, "mnuItemSaveAs", QStringLiteral("Сохранить как..."));

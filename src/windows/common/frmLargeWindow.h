@@ -22,8 +22,8 @@ class frmLargeWindow : public QMainWindow {
 protected:
     frmLargeWindow(WindowContext context, const char* name);
 
-    // "&Файл" with "Сохранить", "Сохранить как..." and "В&ыход".
-    QMenu* BuildFileMenu();
+    // "&Файл" with "Сохранить", "Сохранить как..." and "В&ыход", named `name`.
+    QMenu* BuildFileMenu(const char* name = "mnuFile");
     // "<<< Назад" and the close-file button, connected to GoBack and the
     // close-file question.
     QHBoxLayout* BackAndExitButtons(QWidget* parent);
