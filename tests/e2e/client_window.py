@@ -91,14 +91,14 @@ def scenario(desk):
                                            ["2", "400", stamp, month + "Аренда"]]
     returns.press("OK")
 
-    client.find("label", "Информация о клиенте").click()
+    client.find("push button", "Информация о клиенте").press()
     info = app.modal()
     info.find("text").type("Платит в срок")
     desk.shot("frmClientInfo")
     info.press("OK")
-    client.find("label", "Репутация: 0").click()
+    client.find("push button", "Репутация: 0").press()
     app.modal().answer("2")
-    client.find("label", "Репутация: 2")
+    client.find("push button", "Репутация: 2")
 
     main = back(client)
     assert main.find("text", "Клиенты: напоминания").text.endswith("хорошая:1\nплохая:0")

@@ -5,7 +5,6 @@
 #include <QBoxLayout>
 #include <QCalendarWidget>
 #include <QCheckBox>
-#include <QEvent>
 #include <QFont>
 #include <QGridLayout>
 #include <QItemSelectionModel>
@@ -14,7 +13,6 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -74,21 +72,6 @@ void IconOnly(QWidget* control, const QString& tip) {
     control->setAccessibleName(tip);
 }
 
-QLabel* LinkLabel(QWidget* parent, const char* name, const QString& text, const QString& tip) {
-    QLabel* label = Label(parent, name, text);
-    label->setToolTip(tip);
-    label->setCursor(Qt::PointingHandCursor);
-    QFont f = label->font();
-    f.setUnderline(true);
-    label->setFont(f);
-    // A dotted frame shows the focus of one that takes it (WhenClicked);
-    // the transparent one keeps the text from moving.
-    label->setStyleSheet(
-        QStringLiteral("QLabel { color: palette(link); border: 1px solid transparent; }"
-                       "QLabel:focus { border: 1px dotted palette(link); }"));
-    return label;
-}
-
 QPushButton* LinkButton(QWidget* parent, const char* name, const QString& text,
                         const QString& tip) {
     QPushButton* link = Button(parent, name, text, tip);
@@ -142,38 +125,6 @@ void ShowFieldText(QLineEdit* field, const QString& text) {
     // setText puts the cursor, and with it the visible part, at the end.
     if (field->text() != text) field->setText(text);
     if (!field->hasFocus()) field->setCursorPosition(0);
-}
-
-namespace {
-
-class ClickFilter : public QObject {
-public:
-    ClickFilter(QLabel* label, std::function<void()> action)
-        : QObject(label), action_(std::move(action)) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        bool hit = false;
-        if (event->type() == QEvent::MouseButtonRelease)
-            hit = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
-        else if (event->type() == QEvent::KeyPress)
-            hit = static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return ||
-                  static_cast<QKeyEvent*>(event)->key() == Qt::Key_Enter ||
-                  static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space;
-        if (!hit) return QObject::eventFilter(watched, event);
-        action_();
-        return true;
-    }
-
-private:
-    std::function<void()> action_;
-};
-
-}  // namespace
-
-void WhenClicked(QLabel* label, std::function<void()> action) {
-    label->setFocusPolicy(Qt::StrongFocus);
-    label->installEventFilter(new ClickFilter(label, std::move(action)));
 }
 
 namespace {

@@ -6,7 +6,6 @@
 #include <QPointer>
 #include <QString>
 #include <QWidget>
-#include <functional>
 #include <string>
 
 class QAbstractButton;
@@ -54,13 +53,6 @@ QLabel* FieldLabel(QWidget* parent, const char* name, const QString& text, QWidg
 // A control that shows only an icon: its tip is also what a screen reader
 // says for it.
 void IconOnly(QWidget* control, const QString& tip);
-
-// A label the user clicks like a link, with its tip.
-QLabel* LinkLabel(QWidget* parent, const char* name, const QString& text, const QString& tip);
-
-// Runs `action` when the label is clicked, and when Enter or the space bar
-// is pressed while it has the focus, which it takes by Tab like a button.
-void WhenClicked(QLabel* label, std::function<void()> action);
 
 // A label the user clicks like a link (the user's name, "Удалить" under the
 // units): a flat button dressed as a link, so that Tab reaches it, Space or

@@ -78,13 +78,14 @@ void frmClient::BuildControls() {
     head->addLayout(BackAndExitButtons(central));
 
     // The client's details, each clicked to change it.
-    lblClientName = LinkLabel(central, "lblClientName", {},
-                              QStringLiteral("Щелкните, чтобы изменить имя клиента"));
-    lblClientInfo = LinkLabel(central, "lblClientInfo", QStringLiteral("Информация о клиенте"),
-                              QStringLiteral("Щелкните, чтобы получить информацию о клиенте"));
-    lblReput = LinkLabel(central, "lblReput", {},
-                         QStringLiteral("Щелкните, чтобы изменить репутацию клиента (от -3 до 3)"));
-    lblIE = LinkLabel(central, "lblIE", {}, QStringLiteral("Денежная единица Клиента"));
+    lblClientName = LinkButton(central, "lblClientName", {},
+                               QStringLiteral("Щелкните, чтобы изменить имя клиента"));
+    lblClientInfo = LinkButton(central, "lblClientInfo", QStringLiteral("Информация о клиенте"),
+                               QStringLiteral("Щелкните, чтобы получить информацию о клиенте"));
+    lblReput =
+        LinkButton(central, "lblReput", {},
+                   QStringLiteral("Щелкните, чтобы изменить репутацию клиента (от -3 до 3)"));
+    lblIE = LinkButton(central, "lblIE", {}, QStringLiteral("Денежная единица Клиента"));
     auto* details = new QGridLayout;
     details->addWidget(Label(central, "Label1", QStringLiteral("Имя клиента:")), 0, 0);
     details->addWidget(lblClientName, 0, 1);
@@ -184,14 +185,14 @@ void frmClient::Connect() {
     ConnectSide(onDol_);
     ConnectSide(vyDol_);
 
-    WhenClicked(lblClientName, [this] {
+    connect(lblClientName, &QPushButton::clicked, this, [this] {
         if (RenameClient(ctx_.doc, ctx_.ui)) Init();
     });
-    WhenClicked(lblClientInfo, [this] { OnClientInfo(); });
-    WhenClicked(lblReput, [this] {
+    connect(lblClientInfo, &QPushButton::clicked, this, &frmClient::OnClientInfo);
+    connect(lblReput, &QPushButton::clicked, this, [this] {
         if (ChangeReputation(ctx_.doc, ctx_.ui)) Init();
     });
-    WhenClicked(lblIE, [this] { OnChangeUnit(); });
+    connect(lblIE, &QPushButton::clicked, this, &frmClient::OnChangeUnit);
 
     connect(cmdReport, &QPushButton::clicked, this,
             [this] { mnuReport->popup(cmdReport->mapToGlobal(cmdReport->rect().bottomLeft())); });

@@ -58,10 +58,10 @@ private:
     void ShowReport(const Date& day);
 
     QLabel* Label2 = nullptr;
-    QLabel* lblClientName = nullptr;
-    QLabel* lblClientInfo = nullptr;
-    QLabel* lblReput = nullptr;
-    QLabel* lblIE = nullptr;
+    QPushButton* lblClientName = nullptr;
+    QPushButton* lblClientInfo = nullptr;
+    QPushButton* lblReput = nullptr;
+    QPushButton* lblIE = nullptr;
     SideControls onDol_{Side::OwedToYou};
     SideControls vyDol_{Side::OwedByYou};
     QPushButton* cmdReport = nullptr;
