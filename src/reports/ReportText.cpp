@@ -29,4 +29,10 @@ Date LastDayOfPreviousMonth(const Date& today) {
     return CivilFromDays(DaysFromCivil(today) - today.day);
 }
 
+Date ReportMenuDate(int item, const Date& today) {
+    if (item == kReportPreviousMonth) return LastDayOfPreviousMonth(today);
+    if (item >= 1 && item <= 12) return Date{today.year, item, 1};
+    return today;
+}
+
 }  // namespace kz

@@ -27,4 +27,13 @@ bool EntryDateField(std::string_view entry, const Date& today, Date& out);
 // Today minus today's day of the month.
 Date LastDayOfPreviousMonth(const Date& today);
 
+// The items of the state and client windows' report menus: this month, the
+// previous month, or month 1 to 12 of this year.
+inline constexpr int kReportThisMonth = 0;
+inline constexpr int kReportPreviousMonth = -1;
+
+// The day the report of a menu item is built for: today, the last day of
+// the previous month, or the first day of the chosen month of this year.
+Date ReportMenuDate(int item, const Date& today);
+
 }  // namespace kz

@@ -192,21 +192,15 @@ TEST_F(ClientWindowTest, DeletingAReturnMakesTheMonthDueAgain) {
     ui.Answer(Answer::Yes);
     doc.Dirty = false;
     EXPECT_TRUE(DeleteReturn(doc, ui, Side::OwedToYou, 2));
-    EXPECT_EQ(ui.Texts().back(), "Информация из этого списка используется программой для "
-                                 "определения задолжностей по выплатам. Удалять ее не "
-                                 "рекомендуется.\r\n\r\nВы уверены, что хотите удалить "
-                                 "запись:\r\n  ?");
+    EXPECT_EQ(ui.Texts().back(),
+              "Информация из этого списка используется программой для "
+              "определения задолжностей по выплатам. Удалять ее не "
+              "рекомендуется.\r\n\r\nВы уверены, что хотите удалить "
+              "запись:\r\n  ?");
     EXPECT_EQ(CountEntries(c.clondolok), 1);
     EXPECT_TRUE(doc.Dirty);
     EXPECT_FALSE(DeleteReturn(doc, ui, Side::OwedToYou, 0));  // no row chosen
     ui.ExpectAllAnswered();
-}
-
-TEST(ClientReportDates, PreviousMonthEndsOnItsLastDay) {
-    EXPECT_EQ(ReportDatePreviousMonth(Date{2002, 3, 15}), (Date{2002, 2, 28}));
-    EXPECT_EQ(ReportDatePreviousMonth(Date{2004, 3, 1}), (Date{2004, 2, 29}));
-    EXPECT_EQ(ReportDatePreviousMonth(Date{2003, 1, 31}), (Date{2002, 12, 31}));
-    EXPECT_EQ(ReportDateOfMonth(11, Date{2002, 3, 15}), (Date{2002, 11, 1}));
 }
 
 }  // namespace

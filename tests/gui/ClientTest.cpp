@@ -127,7 +127,7 @@ TEST_F(ClientGui, WindowActsOnTheChosenRowOfEachSideAndGoesBackWithTheReminders)
     EXPECT_EQ(Child<QPushButton>(w, "lblIE")->text(), "доллары($)");
 
     // May of this year, from the report menu.
-    Child<QAction>(w, "mnuItemReport5")->trigger();
+    Child<QAction>(w, "mnuItemReport_5")->trigger();
     auto* report = test::Shown<frmReport>("frmReport");
     ASSERT_NE(report, nullptr);
     EXPECT_EQ(report->Text(), ClientReport(app.doc, 2, {2002, 5, 1}, ui.Today()));

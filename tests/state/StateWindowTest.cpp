@@ -72,18 +72,7 @@ TEST_F(StateWindowTest, RenameTakesAnyWritableNameTheSameOneToo) {
     EXPECT_EQ(sost().sostname, "  Касса  ");
 }
 
-TEST_F(StateWindowTest, ReportMenuDates) {
-    const Date today{2003, 1, 15};
-    struct Case {
-        int item;
-        Date day;
-    };
-    for (const Case& c : {Case{kReportThisMonth, today}, Case{kReportPreviousMonth, {2002, 12, 31}},
-                          Case{2, {2003, 2, 1}}, Case{12, {2003, 12, 1}}})
-        EXPECT_EQ(StateReportDate(c.item, today), c.day) << c.item;
-    EXPECT_EQ(StateReportDate(kReportPreviousMonth, {2004, 3, 1}), (Date{2004, 2, 29}));
-
-    // The menu reports on the current state.
+TEST_F(StateWindowTest, ReportMenuReportsOnTheCurrentState) {
     doc.sostkol = 2;
     doc.Sost(2).sostname = "Карта";
     doc.CurrentSost = 2;

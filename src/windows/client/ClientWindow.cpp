@@ -200,16 +200,4 @@ bool DeleteReturn(BudgetFile& doc, Platform& ui, Side side, int row) {
     return true;
 }
 
-Date ReportDateThisMonth(const Date& today) {
-    return today;
-}
-
-Date ReportDatePreviousMonth(const Date& today) {
-    return CivilFromDays(DaysFromCivil(today) - today.day);
-}
-
-Date ReportDateOfMonth(int month, const Date& today) {
-    return Date{today.year, month, 1};
-}
-
 }  // namespace kz

@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "core/Date.h"
 #include "core/Document.h"
 #include "platform/Platform.h"
 #include "windows/client/ClientPayments.h"
@@ -58,11 +57,5 @@ std::string ReturnsTableText(const BudgetFile& doc, Side side);
 // agreed: the document is marked changed and the window removes the row,
 // the other rows keeping the numbers they show. No chosen row does nothing.
 bool DeleteReturn(BudgetFile& doc, Platform& ui, Side side, int row);
-
-// Dates of the report menu: this month's report is for today, the previous
-// month's for its last day, and month k of this year for its first day.
-Date ReportDateThisMonth(const Date& today);
-Date ReportDatePreviousMonth(const Date& today);
-Date ReportDateOfMonth(int month, const Date& today);
 
 }  // namespace kz

@@ -13,6 +13,7 @@
 #include "platform/qt/ListGrid.h"
 #include "platform/qt/Widgets.h"
 #include "reports/ClientReport.h"
+#include "reports/ReportText.h"
 #include "tools/frmConv.h"
 #include "windows/client/ClientInfo.h"
 #include "windows/client/frmClientInfo.h"
@@ -22,9 +23,6 @@
 namespace kz {
 
 namespace {
-
-const char* const kMonths[] = {"Январь", "Февраль", "Март",     "Апрель",  "Май",    "Июнь",
-                               "Июль",   "Август",  "Сентябрь", "Октябрь", "Ноябрь", "Декабрь"};
 
 // Sum and date fit their columns; the info takes the rest.
 const std::vector<ColumnWidth> kPaymentWidths = {{1, 1000}, {2, 1400}};
@@ -138,19 +136,8 @@ void frmClient::BuildControls() {
 void frmClient::BuildMenus() {
     BuildFileMenu("mnFile");
 
-    mnuReport = Named(menuBar()->addMenu(QStringLiteral("Отчет")), "mnuReport");
-    mnuItemReportNow =
-        MenuItem(mnuReport, "mnuItemReportNow", QStringLiteral("Отчет за этот месяц"));
-    mnuItemPrevReport =
-        MenuItem(mnuReport, "mnuItemPrevReport", QStringLiteral("Отчет за предыдущий месяц"));
-    mnuReportMonth =
-        Named(mnuReport->addMenu(QStringLiteral("Отчет за месяц этого года")), "mnuReportMonth");
-    for (int k = 1; k <= 12; ++k) {
-        const std::string name = "mnuItemReport" + std::to_string(k);
-        QAction* item = MenuItem(mnuReportMonth, name.c_str(), QString::fromUtf8(kMonths[k - 1]));
-        connect(item, &QAction::triggered, this,
-                [this, k] { ShowReport(ReportDateOfMonth(k, ctx_.ui.Today())); });
-    }
+    BuildReportMenu(QStringLiteral("Отчет за этот месяц"), cmdReport,
+                    [this](int item) { OnReport(item); });
 
     mnuHelp = Named(menuBar()->addMenu(QStringLiteral("&Помощь")), "mnuHelp");
     mnuItemHelpContents = MenuItem(mnuHelp, "mnuItemHelpContents", QStringLiteral("Вызов справки"));
@@ -193,13 +180,6 @@ void frmClient::Connect() {
         if (ChangeReputation(ctx_.doc, ctx_.ui)) Init();
     });
     connect(lblIE, &QPushButton::clicked, this, &frmClient::OnChangeUnit);
-
-    connect(cmdReport, &QPushButton::clicked, this,
-            [this] { mnuReport->popup(cmdReport->mapToGlobal(cmdReport->rect().bottomLeft())); });
-    connect(mnuItemReportNow, &QAction::triggered, this,
-            [this] { ShowReport(ReportDateThisMonth(ctx_.ui.Today())); });
-    connect(mnuItemPrevReport, &QAction::triggered, this,
-            [this] { ShowReport(ReportDatePreviousMonth(ctx_.ui.Today())); });
 
     // The maker's web pages are not shipped; both items lead to the help pages.
     for (QAction* a : {mnuItemHelpContents, mnuItemMainSite, mnuItemKervaPage})
@@ -254,8 +234,10 @@ void frmClient::OnChangeUnit() {
     ctx_.nav.RefreshMain();
 }
 
-void frmClient::ShowReport(const Date& day) {
-    ctx_.nav.ShowReport(ClientReport(ctx_.doc, ctx_.doc.CurrentClient, day, ctx_.ui.Today()));
+void frmClient::OnReport(int item) {
+    const Date today = ctx_.ui.Today();
+    ctx_.nav.ShowReport(
+        ClientReport(ctx_.doc, ctx_.doc.CurrentClient, ReportMenuDate(item, today), today));
 }
 
 void frmClient::GoBack() {

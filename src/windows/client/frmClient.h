@@ -55,7 +55,7 @@ private:
     void OnOldReturn(Side side);
     void OnClientInfo();
     void OnChangeUnit();
-    void ShowReport(const Date& day);
+    void OnReport(int item);
 
     QLabel* Label2 = nullptr;
     QPushButton* lblClientName = nullptr;
@@ -66,10 +66,6 @@ private:
     SideControls vyDol_{Side::OwedByYou};
     QPushButton* cmdReport = nullptr;
 
-    QMenu* mnuReport = nullptr;
-    QAction* mnuItemReportNow = nullptr;
-    QAction* mnuItemPrevReport = nullptr;
-    QMenu* mnuReportMonth = nullptr;
     QMenu* mnuHelp = nullptr;
     QAction* mnuItemHelpContents = nullptr;
     QAction* mnuItemMainSite = nullptr;

@@ -10,6 +10,7 @@
 #include <QToolButton>
 
 #include "platform/qt/Widgets.h"
+#include "reports/ReportText.h"
 #include "startup/Login.h"
 #include "tools/frmConv.h"
 
@@ -39,6 +40,26 @@ QMenu* frmLargeWindow::BuildFileMenu(const char* name) {
             [this] { SaveAs(ctx_.doc, ctx_.ui, ctx_.settings, Hooks()); });
     connect(exit, &QAction::triggered, this, &QWidget::close);
     return mnuFile;
+}
+
+QMenu* frmLargeWindow::BuildReportMenu(const QString& nowText, QPushButton* button,
+                                       std::function<void(int item)> show) {
+    QMenu* mnuReport = Named(menuBar()->addMenu(QStringLiteral("Отчет")), "mnuReport");
+    auto item = [this, &show](QMenu* menu, const std::string& name, const QString& text, int k) {
+        connect(MenuItem(menu, name.c_str(), text), &QAction::triggered, this,
+                [show, k] { show(k); });
+    };
+    item(mnuReport, "mnuItemReportNow", nowText, kReportThisMonth);
+    item(mnuReport, "mnuItemPrevReport", QStringLiteral("Отчет за предыдущий месяц"),
+         kReportPreviousMonth);
+    QMenu* mnuReportMonth =
+        Named(mnuReport->addMenu(QStringLiteral("Отчет за месяц этого года")), "mnuReportMonth");
+    for (int m = 1; m <= 12; ++m)
+        item(mnuReportMonth, "mnuItemReport_" + std::to_string(m), Q(MonthName(m)), m);
+    connect(button, &QPushButton::clicked, this, [mnuReport, button] {
+        mnuReport->popup(button->mapToGlobal(QPoint(0, button->height())));
+    });
+    return mnuReport;
 }
 
 QHBoxLayout* frmLargeWindow::BackAndExitButtons(QWidget* parent) {

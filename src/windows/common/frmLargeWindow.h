@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
 
 #include "core/SaveCommands.h"
 #include "platform/qt/Navigation.h"
@@ -24,6 +25,12 @@ protected:
 
     // "&Файл" with "Сохранить", "Сохранить как..." and "В&ыход", named `name`.
     QMenu* BuildFileMenu(const char* name = "mnuFile");
+    // "Отчет" with `nowText` for this month's report, the previous month's
+    // and the submenu of the months of this year; `button` pops it up under
+    // itself. `show` is given the item chosen: kReportThisMonth,
+    // kReportPreviousMonth or the month.
+    QMenu* BuildReportMenu(const QString& nowText, QPushButton* button,
+                           std::function<void(int item)> show);
     // "<<< Назад" and the close-file button, connected to GoBack and the
     // close-file question.
     QHBoxLayout* BackAndExitButtons(QWidget* parent);

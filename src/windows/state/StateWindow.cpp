@@ -59,14 +59,8 @@ bool RenameState(BudgetFile& doc, Platform& ui) {
     return true;
 }
 
-Date StateReportDate(int item, const Date& today) {
-    if (item == kReportPreviousMonth) return LastDayOfPreviousMonth(today);
-    if (item >= 1 && item <= 12) return Date{today.year, item, 1};
-    return today;
-}
-
 std::string StateMenuReport(const BudgetFile& doc, Platform& ui, int item) {
-    return StateReport(doc, ui, doc.CurrentSost, StateReportDate(item, ui.Today()));
+    return StateReport(doc, ui, doc.CurrentSost, ReportMenuDate(item, ui.Today()));
 }
 
 }  // namespace kz

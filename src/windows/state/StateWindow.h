@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "core/Date.h"
 #include "core/Document.h"
 #include "platform/Platform.h"
 
@@ -29,16 +28,8 @@ bool ChangeBalanceByHand(BudgetFile& doc, Platform& ui, const std::string& shown
 // hold is taken, the same one too. True when the name was set.
 bool RenameState(BudgetFile& doc, Platform& ui);
 
-// The items of the report menu: this month, the previous month, or month
-// 1 to 12 of this year.
-inline constexpr int kReportThisMonth = 0;
-inline constexpr int kReportPreviousMonth = -1;
-
-// The day the report of a menu item is built for: today, the last day of
-// the previous month, or the first day of the chosen month of this year.
-Date StateReportDate(int item, const Date& today);
-
-// The current state's report of a menu item, for the report window.
+// The current state's report of a report menu item (kReportThisMonth,
+// kReportPreviousMonth or a month), for the report window.
 std::string StateMenuReport(const BudgetFile& doc, Platform& ui, int item);
 
 }  // namespace kz

@@ -2,8 +2,8 @@
 
 #include <QPointer>
 
-#include "windows/state/HistoryList.h"
 #include "windows/common/frmLargeWindow.h"
+#include "windows/state/HistoryList.h"
 
 class QLabel;
 class QPushButton;

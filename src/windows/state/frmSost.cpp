@@ -177,27 +177,12 @@ void frmSost::BuildControls() {
     for (const auto& [button, mode] : listButtons)
         connect(button, &QPushButton::clicked, this,
                 [this, mode = mode] { ctx_.nav.OpenList(this, mode); });
-    connect(cmdReport, &QPushButton::clicked, this,
-            [this] { mnuReport->popup(cmdReport->mapToGlobal(QPoint(0, cmdReport->height()))); });
 }
 
 void frmSost::BuildMenus() {
     BuildFileMenu();
-    mnuReport = Named(menuBar()->addMenu(QStringLiteral("Отчет")), "mnuReport");
-    connect(MenuItem(mnuReport, "mnuItemReportNow", QStringLiteral("Отчет за текущий месяц")),
-            &QAction::triggered, this, [this] { OnReport(kReportThisMonth); });
-    connect(MenuItem(mnuReport, "mnuItemPrevReport", QStringLiteral("Отчет за предыдущий месяц")),
-            &QAction::triggered, this, [this] { OnReport(kReportPreviousMonth); });
-    QMenu* mnuReportMonth =
-        Named(mnuReport->addMenu(QStringLiteral("Отчет за месяц этого года")), "mnuReportMonth");
-    static const char* const kMonths[] = {"Январь",   "Февраль", "Март",   "Апрель",
-                                          "Май",      "Июнь",    "Июль",   "Август",
-                                          "Сентябрь", "Октябрь", "Ноябрь", "Декабрь"};
-    for (int m = 1; m <= 12; ++m) {
-        const std::string name = "mnuItemReport_" + std::to_string(m);
-        connect(MenuItem(mnuReportMonth, name.c_str(), QString::fromUtf8(kMonths[m - 1])),
-                &QAction::triggered, this, [this, m] { OnReport(m); });
-    }
+    QMenu* mnuReport = BuildReportMenu(QStringLiteral("Отчет за текущий месяц"), cmdReport,
+                                       [this](int item) { OnReport(item); });
     mnuReport->addSeparator();
     connect(MenuItem(mnuReport, "mnuItemCreateAllReports",
                      QStringLiteral("Создать отчеты по всем состояниям")),

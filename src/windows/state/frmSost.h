@@ -1,7 +1,7 @@
 #pragma once
 
-#include "windows/state/StateWindow.h"
 #include "windows/common/frmLargeWindow.h"
+#include "windows/state/StateWindow.h"
 
 class QAction;
 class QLabel;
@@ -52,7 +52,6 @@ private:
     QPushButton* cmdOnDol = nullptr;
     QPushButton* cmdVyDol = nullptr;
     QPushButton* cmdReport = nullptr;
-    QMenu* mnuReport = nullptr;
 };
 
 }  // namespace kz
