@@ -112,6 +112,11 @@ TEST_F(ClientWindowTest, DatedRepaymentLowersThenRemovesThePayment) {
     EXPECT_EQ(CountEntries(c.clvydolkm), 0);
     EXPECT_EQ(c.clvydolok[0], "700\t20.05.2002\t(за 20.05.2002)Работа");
     EXPECT_EQ(CountEntries(c.clondolok), 0);
+
+    // What is left keeps no more decimals than the amounts have.
+    PushEntry(c.clvydolkm, "100,1\t20.05.2002\tРабота");
+    ASSERT_TRUE(Repay(Side::OwedByYou, 1, "100,01"));
+    EXPECT_EQ(c.clvydolkm[0], "0,09\t20.05.2002\tРабота");
 }
 
 TEST_F(ClientWindowTest, RepaymentRefusals) {
@@ -125,7 +130,7 @@ TEST_F(ClientWindowTest, RepaymentRefusals) {
     ui.Answer(Answer::No);
     EXPECT_FALSE(ReturnPayment(doc, ui, Side::OwedToYou, 1));
     EXPECT_TRUE(ui.prompts.empty());
-    for (const char* bad : {"0", "-5", "abc"}) {
+    for (const char* bad : {"0", "-5", "abc", "1e400"}) {
         ui.messages.clear();
         ui.Answer(Answer::Yes);
         ui.Input(bad);

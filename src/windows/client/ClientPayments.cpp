@@ -27,12 +27,12 @@ void RecordReturn(BudgetFile& doc, int client, Side side, int entry, const std::
     if (!IsMonthlyPayment(payment)) {
         info = "(за " + EntryDate(payment) + ")" + info;
         const double amount = EntryAmount(payment);
-        const double repaid = LeadingNumber(amountText);
+        const double repaid = TypedAmount(amountText);
         if (repaid >= amount) {
             RemoveEntry(payments, entry);
         } else {
             const std::size_t tab = payment.find('\t');
-            payment = AmountText(amount - repaid) +
+            payment = AmountText(AddAmounts(amount, -repaid)) +
                       (tab == std::string::npos ? std::string() : payment.substr(tab));
         }
     }

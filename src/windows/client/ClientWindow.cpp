@@ -116,8 +116,8 @@ bool ReturnPayment(BudgetFile& doc, Platform& ui, Side side, int row) {
                     "Возврат суммы", proposed);
     if (answer.empty()) return false;
     const std::string typed = CommaToPoint(answer);
-    const double repaid = LeadingNumber(typed);
-    if (repaid <= 0) {
+    const double repaid = TypedAmount(answer);
+    if (!(repaid > 0)) {
         ui.MessageBox("Нужно ввести сумму возвращаемых денег - положительное число!",
                       Icon::Critical, Buttons::OK);
         return false;

@@ -84,8 +84,10 @@ bool PickDate(Platform& ui, const Date& picked, std::string& dateBox) {
 bool SavePayment(BudgetFile& doc, Platform& ui, PaymentMode mode, Side side, int entry,
                  const PaymentForm& form) {
     const Date today = ui.Today();
-    // The first check reads the box as it is, so "0,5" stops here as 0.
-    if (LeadingNumber(form.sum) <= 0) {
+    // The first check reads the box as it is, so "0,5" stops here as 0; a
+    // number beyond every number ("1e400") stops here too.
+    const double amount = TypedAmount(form.sum);
+    if (LeadingNumber(form.sum) <= 0 || !(amount > 0)) {
         ui.MessageBox("Введите возвращаемую сумму.", Icon::Information, Buttons::OK);
         return false;
     }
@@ -128,7 +130,7 @@ bool SavePayment(BudgetFile& doc, Platform& ui, PaymentMode mode, Side side, int
     // number and a date box passes only when it reads as a date.
     if (!AcceptTypedText(ui, form.source)) return false;
 
-    std::string stored = MakePaymentEntry(LeadingAmount(form.sum), dateField, info);
+    std::string stored = MakePaymentEntry(amount, dateField, info);
     if (mode == PaymentMode::Add) {
         InsertPayment(doc, doc.CurrentClient, side, std::move(stored));
     } else {
