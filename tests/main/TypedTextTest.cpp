@@ -15,6 +15,9 @@
 #include "windows/client/ClientWindow.h"
 #include "windows/client/PaymentEntry.h"
 #include "windows/main/MainWindow.h"
+#include "windows/state/AddSell.h"
+#include "windows/state/StateWindow.h"
+#include "windows/state/ZanOdol.h"
 
 namespace kz {
 namespace {
@@ -38,6 +41,11 @@ struct TypedInput {
     bool numberOnly = false;
     // The document as the input finds it, when it differs from the common one.
     void (*prepare)(BudgetFile&) = nullptr;
+    // A text the input takes, when kWritable is not one.
+    const char* plain = nullptr;
+    // The input refuses every text that is not a number with a message of
+    // its own, which names the text, rather than the code-page message.
+    bool ownRefusal = false;
 };
 
 // The first row of each list chosen.
@@ -90,6 +98,25 @@ Enter Payment(bool typedSum) {
     };
 }
 
+// An income or a spending of 100 with the typed source.
+Enter AddSell(AddSellMode mode) {
+    return [mode](BudgetFile& d, Ui& ui, const std::string& typed) {
+        ui.Answer(Answer::Yes);
+        return SubmitAddSell(d, ui, AppSettings{}, mode, {"15.03.2002", "100", typed, true});
+    };
+}
+
+// A loan of 100 at 3 % a month with the typed text in one field.
+Enter Loan(ZanOdolMode mode, std::string ZanOdolForm::*field) {
+    return [mode, field](BudgetFile& d, Ui& ui, const std::string& typed) {
+        ZanOdolForm form{"Петр", "100", "15.03.2002", "", "", "3", "", true};
+        if (field == &ZanOdolForm::returnSum) form.percent.clear();
+        form.*field = typed;
+        ui.Answer(Answer::Yes);
+        return SubmitZanOdol(d, ui, mode, form);
+    };
+}
+
 const TypedInput kInputs[] = {
     // Main window
     {"new state", Boxes(&AddState, {"%"})},
@@ -126,8 +153,25 @@ const TypedInput kInputs[] = {
      }},
     {"payment's amount", Payment(true), true},
     {"client's reputation", Boxes(&ChangeReputation, {"%"}), true},
-    // State window: its rows (income and spending, borrowing and lending,
-    // the state's rename and its balance change) come with that window.
+    // State window and its dialogs
+    {"state's name", Boxes(&RenameState, {"%"})},
+    {"balance by hand",
+     [](BudgetFile& d, Ui& ui, const std::string& t) {
+         ui.Answer(Answer::Yes);
+         ui.Input(t);
+         return ChangeBalanceByHand(d, ui, "1000");
+     },
+     false, nullptr, "2,5", true},
+    {"income's source", AddSell(AddSellMode::Income)},
+    {"spending's purpose", AddSell(AddSellMode::Spending)},
+    {"lender", Loan(ZanOdolMode::Borrow, &ZanOdolForm::person)},
+    {"borrowing's reason", Loan(ZanOdolMode::Borrow, &ZanOdolForm::reason)},
+    {"borrowing's return sum", Loan(ZanOdolMode::Borrow, &ZanOdolForm::returnSum)},
+    {"borrowing's percent", Loan(ZanOdolMode::Borrow, &ZanOdolForm::percent)},
+    {"borrower", Loan(ZanOdolMode::Lend, &ZanOdolForm::person)},
+    {"lending's reason", Loan(ZanOdolMode::Lend, &ZanOdolForm::reason)},
+    {"lending's return sum", Loan(ZanOdolMode::Lend, &ZanOdolForm::returnSum)},
+    {"lending's percent", Loan(ZanOdolMode::Lend, &ZanOdolForm::percent)},
 };
 
 // What a save would write, with what the file does not show.
@@ -143,6 +187,8 @@ struct TypedTextTest : ::testing::Test {
         FillNewDocumentDefaults(doc);
         doc.FilePath = dir / "home.kv7";
         doc.LastDate = {2002, 3, 15};  // the tests' today: no month end on the way
+        doc.CurrentSost = 1;
+        doc.Sost(1).bal = 1000;  // enough to spend and to lend
         doc.clientkol = 1;
         doc.Client(1).clientname = "Иванов";
         doc.Client(1).clondolkm[0] = "1000\tежемесячно\t(за 3.2002)Работа";
@@ -171,7 +217,7 @@ TEST_F(TypedTextTest, NoInputLetsInATextTheDataFileCannotHold) {
             return r;
         };
         // The plain text goes in, so the row reaches the document.
-        const auto plain = run(kWritable);
+        const auto plain = run(in.plain ? in.plain : kWritable);
         EXPECT_TRUE(plain->taken);
         EXPECT_NE(Snapshot(plain->doc), plain->before);
 
@@ -182,7 +228,10 @@ TEST_F(TypedTextTest, NoInputLetsInATextTheDataFileCannotHold) {
         } else {
             EXPECT_FALSE(bad->taken);
             ASSERT_FALSE(bad->ui.messages.empty());
-            EXPECT_EQ(bad->ui.messages.back().text, UnwritableCharText("₽"));
+            if (in.ownRefusal)
+                EXPECT_EQ(bad->ui.messages.back().text.rfind("\"" + kUnwritable + "\"", 0), 0u);
+            else
+                EXPECT_EQ(bad->ui.messages.back().text, UnwritableCharText("₽"));
             EXPECT_EQ(bad->ui.messages.back().icon, Icon::Exclamation);
             EXPECT_EQ(Snapshot(bad->doc), bad->before);
         }
