@@ -9,6 +9,22 @@ import kzdrive
 
 TITLE = "Brisklane Kerva Zyl - home.kv7"
 NOT_PAID = "Есть клиенты, не расплатившиеся за текущий месяц."
+OWED, OWING = "Клиент должен Вам", "Вы должны клиенту"  # the two sides
+
+
+class Side:
+    """One side of the client window: its table and its buttons, whose names
+    end with the side's name, since both sides have the same captions."""
+
+    def __init__(self, client, name):
+        self.client, self.name = client, name
+
+    def button(self, caption):
+        return self.client.find("push button", f"{caption} ({self.name})")
+
+    @property
+    def table(self):
+        return self.client.find("table", self.name)
 
 
 def scenario(desk):
@@ -27,7 +43,7 @@ def scenario(desk):
         return app.window(TITLE, holding=("push button", "Открыть >>> клиента"))
 
     def add_payment(side, sum_, info, date=None):
-        side.find("push button", "Добавить платеж").press()
+        side.button("Добавить платеж").press()
         entry = app.modal()
         assert entry.name == "Добавление платежа", entry.name
         entry.find("text", "Сумма,р.:").type(sum_)
@@ -41,8 +57,8 @@ def scenario(desk):
         entry.press("Добавить")
 
     def repay(side, sum_):
-        side.find("table").choose_row(0)
-        side.find("push button", "Вернуть деньги").press()
+        side.table.choose_row(0)
+        side.button("Вернуть деньги").press()
         app.modal().press("Да")  # return money on this payment?
         app.modal().answer(sum_)
         sure = app.modal()
@@ -55,12 +71,11 @@ def scenario(desk):
     due = (today + datetime.timedelta(days=20)).strftime("%d.%m.%Y")
 
     client = open_client()
-    owed = client.find("panel", "Клиент должен Вам:")
-    owing = client.find("panel", "Вы должны клиенту:")
+    owed, owing = Side(client, OWED), Side(client, OWING)
     add_payment(owed, "1000", "Аренда")
     add_payment(owing, "2500", "Ремонт", due)
-    assert owed.find("table").table == [["1", "1000", "ежемесячно", month + "Аренда"]]
-    assert owing.find("table").table == [["1", "2500", due, "Ремонт"]]
+    assert owed.table.table == [["1", "1000", "ежемесячно", month + "Аренда"]]
+    assert owing.table.table == [["1", "2500", due, "Ремонт"]]
     desk.shot("frmClient")
 
     main = back(client)
@@ -68,21 +83,20 @@ def scenario(desk):
     assert NOT_PAID in main.find("text", "Клиенты: напоминания").text
 
     client = open_client()
-    repay(client.find("panel", "Клиент должен Вам:"), "400")
+    repay(Side(client, OWED), "400")
     main = back(client)
     assert NOT_PAID in main.find("text", "Клиенты: напоминания").text
 
     client = open_client()
-    owed = client.find("panel", "Клиент должен Вам:")
+    owed = Side(client, OWED)
     repay(owed, "600")
-    assert owed.find("table").table[0][0] == "ok"
+    assert owed.table.table[0][0] == "ok"
     main = back(client)
     assert main.find("list", "Клиенты:").rows == ["Иван Петров"]
     assert NOT_PAID not in main.find("text", "Клиенты: напоминания").text
 
     client = open_client()
-    owed = client.find("panel", "Клиент должен Вам:")
-    owed.find("push button", "Возвращенные деньги...").press()
+    Side(client, OWED).button("Возвращенные деньги...").press()
     returns = app.modal()
     assert returns.name == "Возвращенные деньги", returns.name
     desk.shot("frmOldGrid")

@@ -26,13 +26,9 @@ runs the virtual display at that size instead of 1024x768.
 Roles are AT-SPI role names as `Node.role` shows them: "push button", "text",
 "label", "list", "list item", "menu item", "radio button", "check box",
 "combo box", "table", "table cell", "panel" (a named group of controls),
-"dialog", "alert".
+"dialog", "alert". A table is read and chosen from whole:
 
-Buttons that two groups of a window share are found inside their group:
-
-    owed = client.find("panel", "Клиент должен Вам:")
-    owed.find("push button", "Добавить платеж").press()
-    table = owed.find("table")
+    table = client.find("table", "Клиент должен Вам")
     table.choose_row(0)                        # the first data row
     assert table.table[0][1] == "1000"         # its cells, as shown
 """

@@ -38,6 +38,9 @@
 #include "startup/frmSplash.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TempDir.h"
+#include "windows/client/frmClientInfo.h"
+#include "windows/client/frmOldGrid.h"
+#include "windows/client/frmPayment.h"
 #include "windows/main/frmMain.h"
 #include "windows/state/frmAddSell.h"
 #include "windows/state/frmChangeIE.h"
@@ -63,8 +66,14 @@ struct Program {
         doc.sostkol = 2;
         doc.Sost(2).sostname = "Карта";
         doc.clientkol = 1;
-        doc.Client(1).clientname = "Иванов";
-        doc.Client(1).ienum = 1;
+        doc.CurrentClient = 1;
+        ClientRecord& client = doc.Client(1);
+        client.clientname = "Иванов";
+        client.ienum = 1;
+        client.clinfo = "Платит в срок";
+        PushEntry(client.clondolkm, "1000\tежемесячно\t(за 10.2002)Аренда");
+        PushEntry(client.clondolok, "400\t01.10.2002\t(за 10.2002)Аренда");
+        PushEntry(client.clvydolkm, "300\t20.10.2002\tРемонт");
         doc.phones[0] = "Сидоров\t555-55-55";
         doc.phones[1] = "Аптека\t22-33-44";
         doc.phones[2] = "Такси\t068";
@@ -192,6 +201,41 @@ const WindowCase kWindows[] = {
     {"frmChangeIE",
      [](Program& p, const Visit& v) {
          frmChangeIE w(p.app.doc, UnitOwner::State);
+         w.Update();
+         Front(&w, v);
+     }},
+    {"frmClient",
+     [](Program& p, const Visit& v) {
+         p.app.OpenClientWindow(p.app.Main());
+         Front(test::Shown("frmClient"), v);
+     }},
+    {"frmPayment",
+     [](Program& p, const Visit& v) {
+         frmPayment w(p.app.doc, p.ui, PaymentMode::Add, Side::OwedToYou, 0);
+         w.Init();
+         Front(&w, v);
+     }},
+    {"frmPayment change",
+     [](Program& p, const Visit& v) {
+         frmPayment w(p.app.doc, p.ui, PaymentMode::Change, Side::OwedByYou, 1);
+         w.Init();
+         Front(&w, v);
+     }},
+    {"frmOldGrid",
+     [](Program& p, const Visit& v) {
+         frmOldGrid w(p.app.doc, p.ui, Side::OwedToYou);
+         w.Fill();
+         Front(&w, v);
+     }},
+    {"frmClientInfo",
+     [](Program& p, const Visit& v) {
+         frmClientInfo w(p.app.doc, p.ui, InfoOpener::ClientWindow);
+         w.LoadInfo();
+         Front(&w, v);
+     }},
+    {"frmChangeIE client",
+     [](Program& p, const Visit& v) {
+         frmChangeIE w(p.app.doc, UnitOwner::Client);
          w.Update();
          Front(&w, v);
      }},
@@ -386,6 +430,9 @@ TEST(Keyboard, EnterPressesTheFocusedButtonOrElseTheDefaultOne) {
         {"frmShtrih", "cmdClear", "cmdClear"}, {"frmPass", "txtConfP", "cmdReady"},
         {"frmOptions", "chkSound", "cmdOK"},   {"frmMain", "lblDelIE", "lblDelIE"},
         {"frmMain", "imgExit", "imgExit"},     {"frmPhone", "cmdBuf", "cmdBuf"},
+        {"frmClient", "lblIE", "lblIE"},       {"frmClient", "imgExit", "imgExit"},
+        {"frmPayment", "txtSum", "cmdAdd"},    {"frmPayment", "chkKM", "cmdAdd"},
+        {"frmOldGrid", "Grid", "cmdOK"},       {"frmClientInfo", "cmdCancel", "cmdCancel"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.window) + " " + c.focus);
@@ -408,11 +455,13 @@ TEST(Keyboard, EnterPressesTheFocusedButtonOrElseTheDefaultOne) {
 
 TEST(Keyboard, EscapeClosesDialogsToolWindowsAndTheReportButNotTheLargeWindows) {
     const std::pair<const char*, bool> cases[] = {
-        {"frmLogin", false},      {"frmMain", false},    {"frmPass", true},
-        {"frmOptions", true},     {"frmAbout", true},    {"frmReport", true},
-        {"frmShtrih", true},      {"frmPhone", true},    {"frmNote", true},
-        {"frmErrorReport", true}, {"message box", true}, {"input box", true},
-        {"file dialog", true},
+        {"frmLogin", false},          {"frmMain", false},    {"frmPass", true},
+        {"frmOptions", true},         {"frmAbout", true},    {"frmReport", true},
+        {"frmShtrih", true},          {"frmPhone", true},    {"frmNote", true},
+        {"frmErrorReport", true},     {"message box", true}, {"input box", true},
+        {"file dialog", true},        {"frmClient", false},  {"frmPayment", true},
+        {"frmPayment change", true},  {"frmOldGrid", true},  {"frmClientInfo", true},
+        {"frmChangeIE client", true},
     };
     for (const auto& [name, closes] : cases) {
         SCOPED_TRACE(name);
@@ -432,7 +481,7 @@ TEST(Screen, LargeWindowsWithTheirFrameFitTheSmallestScreen) {
     // and borders of the usual size go around the window.
     ASSERT_EQ(screen->size(), QSize(800, 600));
     const QSize free = screen->availableGeometry().size() - QSize(12, 44);
-    for (const char* name : {"frmLogin", "frmMain"}) {
+    for (const char* name : {"frmLogin", "frmMain", "frmSost", "frmOld", "frmClient"}) {
         SCOPED_TRACE(name);
         Program p;
         Window(name).open(p, [&](QWidget* window) {

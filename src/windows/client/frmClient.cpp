@@ -43,9 +43,9 @@ QGroupBox* frmClient::BuildSide(SideControls& s, const char* boxName, const QStr
     // The caption is the group's title, so a screen reader names the side
     // of the buttons, which both sides share.
     s.box = Named(new QGroupBox(caption), boxName);
-    QString gridCaption = caption;
-    gridCaption.chop(1);  // without the colon
-    s.grid = new ListGrid(s.box, gridName, gridCaption);
+    QString side = caption;
+    side.chop(1);  // without the colon
+    s.grid = new ListGrid(s.box, gridName, side);
     auto name = [suffix](const char* base) { return std::string(base) + suffix; };
     s.add = Button(s.box, name("cmdAdd").c_str(), QStringLiteral("Добавить платеж"), addTip);
     s.change = Button(s.box, name("cmdChange").c_str(), QStringLiteral("Изменить..."));
@@ -55,9 +55,15 @@ QGroupBox* frmClient::BuildSide(SideControls& s, const char* boxName, const QStr
         Button(s.box, name("cmdOldReturn").c_str(), QStringLiteral("Возвращенные деньги..."));
     s.info = Button(s.box, name("cmdInfo").c_str(), QStringLiteral("Сумма к оплате"), infoTip);
 
+    // A screen reader names each button with its side, since both sides
+    // have the same ones.
     auto* buttons = new QVBoxLayout;
-    for (QPushButton* b : {s.add, s.change, s.del, s.ret, s.oldReturn, s.info})
+    buttons->setSpacing(3);  // both sides' six fit the smallest screen
+    for (QPushButton* b : {s.add, s.change, s.del, s.ret, s.oldReturn, s.info}) {
+        b->setAutoDefault(false);
+        ActsOn(b, QStringLiteral("(") + side + QStringLiteral(")"));
         buttons->addWidget(b);
+    }
     buttons->addStretch(1);
     auto* layout = new QHBoxLayout(s.box);
     layout->addWidget(s.grid, 1);
@@ -113,15 +119,17 @@ void frmClient::BuildControls() {
     sidesLayout->addWidget(onDol_.box, 1);
     sidesLayout->addWidget(vyDol_.box, 1);
 
-    // The report and the converter beside the payments, the tools below, as
-    // in the state window.
+    // The report, the tools and the converter beside the payments, which
+    // take the whole height, as they need it on a small screen.
     cmdReport = Button(central, "cmdReport", QStringLiteral("Отчет"),
                        QStringLiteral("Показ отчета о платежах за текущий месяц."));
     cmdReport->setAutoDefault(false);
     auto* right = new QVBoxLayout;
     right->addWidget(cmdReport);
-    right->addWidget(Converter(central));
+    right->addSpacing(12);
+    right->addLayout(ToolButtons(central, true));
     right->addStretch(1);
+    right->addWidget(Converter(central));
     auto* body = new QHBoxLayout;
     body->addWidget(sides, 3);
     body->addLayout(right, 1);
@@ -130,7 +138,6 @@ void frmClient::BuildControls() {
     layout->addLayout(head);
     layout->addLayout(details);
     layout->addLayout(body, 1);
-    layout->addLayout(ToolButtons(central));
 }
 
 void frmClient::BuildMenus() {

@@ -30,7 +30,7 @@ frmPayment::frmPayment(BudgetFile& doc, Platform& ui, PaymentMode mode, Side sid
     txtDate->setToolTip(QStringLiteral("Выберите дату в Календаре справа"));
     lblDate = FieldLabel(this, "lblDate", QStringLiteral("Дата/ежемесячно:"), txtDate);
     MonthView1 = Named(new QCalendarWidget(this), "MonthView1");
-    MonthView1->setAccessibleName(QStringLiteral("Календарь"));
+    NameCalendar(MonthView1, QStringLiteral("Дата возврата"));
     MonthView1->setGridVisible(true);
     chkKM = Named(new QCheckBox(QStringLiteral("Ежемесячный платеж"), this), "chkKM");
     QLabel* Label1 = Label(this, "Label1",

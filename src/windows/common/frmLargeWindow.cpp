@@ -78,7 +78,7 @@ QHBoxLayout* frmLargeWindow::BackAndExitButtons(QWidget* parent) {
     return row;
 }
 
-QHBoxLayout* frmLargeWindow::ToolButtons(QWidget* parent) {
+QBoxLayout* frmLargeWindow::ToolButtons(QWidget* parent, bool column) {
     QPushButton* cmdCalc = Button(parent, "cmdCalc", QStringLiteral("Калькулятор"));
     QPushButton* cmdNotepad = Button(parent, "cmdNotepad", QStringLiteral("Записная книжка"));
     QPushButton* cmdPhoneBook = Button(parent, "cmdPhoneBook", QStringLiteral("Телефонная книга"));
@@ -89,7 +89,7 @@ QHBoxLayout* frmLargeWindow::ToolButtons(QWidget* parent) {
     connect(cmdPhoneBook, &QPushButton::clicked, this, [this] { ctx_.nav.ShowPhoneBook(this); });
     connect(cmdShtrihCheck, &QPushButton::clicked, this,
             [this] { ctx_.nav.ShowBarcodeCheck(this); });
-    auto* row = new QHBoxLayout;
+    auto* row = new QBoxLayout(column ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight);
     for (QPushButton* b : {cmdCalc, cmdNotepad, cmdPhoneBook, cmdShtrihCheck}) {
         b->setAutoDefault(false);
         row->addWidget(b, 1);

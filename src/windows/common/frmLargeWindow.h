@@ -6,6 +6,7 @@
 #include "core/SaveCommands.h"
 #include "platform/qt/Navigation.h"
 
+class QBoxLayout;
 class QHBoxLayout;
 class QMenu;
 class QPushButton;
@@ -34,8 +35,9 @@ protected:
     // "<<< Назад" and the close-file button, connected to GoBack and the
     // close-file question.
     QHBoxLayout* BackAndExitButtons(QWidget* parent);
-    // The calculator, notepad, phone book and barcode buttons in one row.
-    QHBoxLayout* ToolButtons(QWidget* parent);
+    // The calculator, notepad, phone book and barcode buttons in one row, or
+    // in one column when `column`.
+    QBoxLayout* ToolButtons(QWidget* parent, bool column = false);
     // The currency converter whose two fields travel with the window switch.
     frmConv* Converter(QWidget* parent);
 
