@@ -7,6 +7,8 @@
 #include "core/Settings.h"
 #include "platform/Platform.h"
 
+class QMainWindow;
+class QMenu;
 class QWidget;
 
 namespace kz {
@@ -87,6 +89,11 @@ public:
 // What the save commands of a large window need: its title follows the
 // file's new name, and the notepad closes through `nav`.
 SaveHooks WindowSaveHooks(QWidget* window, Navigation& nav);
+
+// The "&Помощь" menu of a large window: the help pages (the item named
+// `contentsName`), with `web` the submenu "Brisklane в Интернете", and the
+// about box.
+QMenu* BuildHelpMenu(QMainWindow* window, Navigation& nav, const char* contentsName, bool web);
 
 // What a large window is given when it is made: the document and settings
 // it works on, the desktop, the way to the other windows and where the

@@ -146,13 +146,7 @@ void frmClient::BuildMenus() {
     BuildReportMenu(QStringLiteral("Отчет за этот месяц"), cmdReport,
                     [this](int item) { OnReport(item); });
 
-    mnuHelp = Named(menuBar()->addMenu(QStringLiteral("&Помощь")), "mnuHelp");
-    mnuItemHelpContents = MenuItem(mnuHelp, "mnuItemHelpContents", QStringLiteral("Вызов справки"));
-    QMenu* web = Named(mnuHelp->addMenu(QStringLiteral("Brisklane в Интернете")), "mnuWeb");
-    mnuItemMainSite = MenuItem(web, "mnuItemMainSite", QStringLiteral("Главная страница"));
-    mnuItemKervaPage = MenuItem(web, "mnuItemKervaPage", QStringLiteral("Проект Kerva"));
-    mnuHelp->addSeparator();
-    mnuItemAbout = MenuItem(mnuHelp, "mnuItemAbout", QStringLiteral("О программе"));
+    BuildHelpMenu(this, ctx_.nav, "mnuItemHelpContents", true);
 }
 
 void frmClient::ConnectSide(const SideControls& s) {
@@ -187,11 +181,6 @@ void frmClient::Connect() {
         if (ChangeReputation(ctx_.doc, ctx_.ui)) Init();
     });
     connect(lblIE, &QPushButton::clicked, this, &frmClient::OnChangeUnit);
-
-    // The maker's web pages are not shipped; both items lead to the help pages.
-    for (QAction* a : {mnuItemHelpContents, mnuItemMainSite, mnuItemKervaPage})
-        connect(a, &QAction::triggered, this, [this] { ctx_.nav.ShowHelp(); });
-    connect(mnuItemAbout, &QAction::triggered, this, [this] { ctx_.nav.ShowAbout(this); });
 }
 
 void frmClient::Init() {

@@ -3,10 +3,8 @@
 #include "windows/client/ClientWindow.h"
 #include "windows/common/frmLargeWindow.h"
 
-class QAction;
 class QGroupBox;
 class QLabel;
-class QMenu;
 class QPushButton;
 
 namespace kz {
@@ -65,12 +63,6 @@ private:
     SideControls onDol_{Side::OwedToYou};
     SideControls vyDol_{Side::OwedByYou};
     QPushButton* cmdReport = nullptr;
-
-    QMenu* mnuHelp = nullptr;
-    QAction* mnuItemHelpContents = nullptr;
-    QAction* mnuItemMainSite = nullptr;
-    QAction* mnuItemKervaPage = nullptr;
-    QAction* mnuItemAbout = nullptr;
 };
 
 }  // namespace kz

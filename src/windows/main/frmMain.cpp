@@ -247,13 +247,7 @@ void frmMain::BuildMenus() {
     mnuItemUpdateMe =
         MenuItem(mnuOptions, "mnuItemUpdateMe", QStringLiteral("Обновление Kerva Zyl"));
 
-    mnuHelp = Named(menuBar()->addMenu(QStringLiteral("&Помощь")), "mnuHelp");
-    mnuItemContents = MenuItem(mnuHelp, "mnuItemContents", QStringLiteral("Вызов справки"));
-    QMenu* web = Named(mnuHelp->addMenu(QStringLiteral("Brisklane в Интернете")), "mnuWeb");
-    mnuItemMainSite = MenuItem(web, "mnuItemMainSite", QStringLiteral("Главная страница"));
-    mnuItemKervaPage = MenuItem(web, "mnuItemKervaPage", QStringLiteral("Проект Kerva"));
-    mnuHelp->addSeparator();
-    mnuItemAbout = MenuItem(mnuHelp, "mnuItemAbout", QStringLiteral("О программе"));
+    BuildHelpMenu(this, ctx_.nav, "mnuItemContents", true);
 }
 
 void frmMain::Connect() {
@@ -309,10 +303,6 @@ void frmMain::Connect() {
             [this] { ExportToCsv(ctx_.doc, ctx_.ui); });
     connect(mnuItemOptions, &QAction::triggered, this, &frmMain::OnOptions);
     connect(mnuItemUpdateMe, &QAction::triggered, this, [this] { ShowUpdateUnavailable(ctx_.ui); });
-    // The maker's web pages are not shipped; both items lead to the help pages.
-    for (QAction* a : {mnuItemContents, mnuItemMainSite, mnuItemKervaPage})
-        connect(a, &QAction::triggered, this, [this] { ctx_.nav.ShowHelp(); });
-    connect(mnuItemAbout, &QAction::triggered, this, [this] { ctx_.nav.ShowAbout(this); });
 }
 
 void frmMain::Refresh() {

@@ -107,11 +107,6 @@ private:
     QAction* mnuItemExportCsv = nullptr;
     QAction* mnuItemOptions = nullptr;
     QAction* mnuItemUpdateMe = nullptr;
-    QMenu* mnuHelp = nullptr;
-    QAction* mnuItemContents = nullptr;
-    QAction* mnuItemMainSite = nullptr;
-    QAction* mnuItemKervaPage = nullptr;
-    QAction* mnuItemAbout = nullptr;
 };
 
 }  // namespace kz

@@ -189,12 +189,7 @@ void frmSost::BuildMenus() {
             &QAction::triggered, this,
             [this] { ctx_.nav.ShowReport(CreateAllReports(ctx_.doc, ctx_.ui)); });
 
-    QMenu* mnuHelp = Named(menuBar()->addMenu(QStringLiteral("&Помощь")), "mnuHelp");
-    connect(MenuItem(mnuHelp, "mnuItemContents", QStringLiteral("Вызов справки")),
-            &QAction::triggered, this, [this] { ctx_.nav.ShowHelp(); });
-    mnuHelp->addSeparator();
-    connect(MenuItem(mnuHelp, "mnuItemAbout", QStringLiteral("О программе")), &QAction::triggered,
-            this, [this] { ctx_.nav.ShowAbout(this); });
+    BuildHelpMenu(this, ctx_.nav, "mnuItemContents", false);
 }
 
 void frmSost::InitSost(int s) {
