@@ -1,12 +1,9 @@
 #include "windows/client/frmClient.h"
 
-#include <QAction>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QVBoxLayout>
 
