@@ -199,6 +199,13 @@ double AddAmounts(double a, double b) {
     return KeptAmount(RoundedTo(sum, std::max(AmountDecimals(a), AmountDecimals(b))));
 }
 
+bool SameAmount(double a, double b) {
+    if (a == b) return true;
+    // Only a difference far below a cent can be noise; the texts decide.
+    if (!(std::fabs(a - b) <= 1e-9 * std::max(1.0, std::fabs(b)))) return false;
+    return AmountText(a) == AmountText(b);
+}
+
 double EntryAmount(std::string_view entry) {
     return LeadingAmount(FirstField(entry, '\t'));
 }

@@ -44,6 +44,11 @@ double TypedAmount(std::string_view text);
 // 0,09).
 double AddAmounts(double a, double b);
 
+// True when a and b are the same amount to the user: equal, or apart only by
+// the float noise of a sum (100,1 + 200,2 against 300,3), so that their
+// AmountText forms agree.
+bool SameAmount(double a, double b);
+
 // The amount an entry begins with: the text before its first tab, read as
 // LeadingAmount.
 double EntryAmount(std::string_view entry);

@@ -65,7 +65,8 @@ PaymentPaid SideReturns::Paid(std::string_view payment) const {
     for (std::size_t k = 0; k < infos_.size(); ++k) {
         if (infos_[k] != info) continue;
         p.paid += amounts_[k];
-        if (p.paid == p.amount) {
+        if (SameAmount(p.paid, p.amount)) {
+            p.paid = p.amount;  // what a sum's float noise left over is no debt
             p.settled = true;
             break;
         }

@@ -32,7 +32,7 @@ bool IsMonthlyPayment(std::string_view entry);
 struct PaymentPaid {
     double amount = 0;     // the payment's amount
     double paid = 0;       // the returns counted, in list order
-    bool settled = false;  // some return brought the total exactly to the amount
+    bool settled = false;  // some return brought the total to the amount (SameAmount)
     // What is still due: 0 when settled or overpaid.
     double Due() const { return paid < amount ? amount - paid : 0; }
 };
