@@ -82,7 +82,10 @@ def parse_mutants(path):
                 sys.exit(f"{path}:{number}: expected '@ FILE | KIND | note', KIND one of "
                          + ", ".join(KINDS))
             current = Mutant(len(mutants) + 1, parts[0], parts[1], parts[2], "", "", number)
-        elif current is not None and raw[:1] in "-+" and raw:
+        elif raw[:1] in ("-", "+") and current is None:
+            sys.exit(f"{path}:{number}: a '{raw[0]}' line outside a mutant (an empty line "
+                     f"ends a mutant; a bare '+' is an empty line)")
+        elif current is not None and raw[:1] in ("-", "+"):
             text = raw[2:] if raw[1:2] == " " else raw[1:]
             if raw[0] == "-":
                 if plus:
