@@ -2,6 +2,7 @@
 // way a packaged installation runs: from a folder the user cannot write to.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <ctime>
@@ -10,7 +11,6 @@
 #include <regex>
 
 #include "core/DataFile.h"
-#include "install/ProgramRun.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TempDir.h"
 
@@ -21,18 +21,22 @@ namespace fs = std::filesystem;
 
 #ifdef KZ_ASSET_PROBE
 
-using test::Quote;
-using test::Shell;
+std::string Quote(const std::string& s) {
+    return "'" + std::regex_replace(s, std::regex("'"), "'\\''") + "'";
+}
+
+int Shell(const std::string& command) {
+    const int status = std::system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
 
 // The value of "Key=" in a desktop entry, without a trailing ";".
 std::string DesktopValue(const std::string& text, const std::string& key) {
     std::smatch m;
-    if (!std::regex_search(text, m, std::regex("(^|\n)" + key + "=([^\n;]*)"))) return "";
-    return m[2];
+    return std::regex_search(text, m, std::regex("(^|\n)" + key + "=([^\n;]*)")) ? m[2].str() : "";
 }
 
-// Every file below `root` with its size and modification time, to see that a
-// run changed nothing there.
+// Every file below `root` with its size, modification time and mode.
 std::map<std::string, std::string> Snapshot(const fs::path& root) {
     std::map<std::string, std::string> files;
     for (const auto& e : fs::recursive_directory_iterator(root)) {
@@ -48,31 +52,22 @@ std::map<std::string, std::string> Snapshot(const fs::path& root) {
 TEST(Installation, InstalledProgramFindsItsAssetsAndWritesOnlyToTheUserDataFolder) {
     test::TempDir dir;
     const fs::path prefix = fs::path(dir.Path()) / "prefix";
-    const std::string installLog = dir / "install.log";
-    ASSERT_EQ(Shell(Quote(KZ_CMAKE_COMMAND) + " --install " + Quote(KZ_BUILD_DIR) + " --prefix " +
-                    Quote(prefix) + " >" + Quote(installLog) + " 2>&1"),
-              0)
-        << test::ReadBytes(installLog);
-
     const fs::path assets = prefix / "share/kervazyl";
-    for (const char* bin : {"bin/kervazyl", "bin/kervazyl-cli"})
-        EXPECT_EQ(access((prefix / bin).c_str(), X_OK), 0) << bin;
-    for (const char* name : {"start.wav", "blikup.wav", "coins.wav", "Help/index.html"})
-        EXPECT_TRUE(fs::is_regular_file(assets / name)) << name;
+    ASSERT_EQ(Shell(Quote(KZ_CMAKE_COMMAND) + " --install " + Quote(KZ_BUILD_DIR) + " --prefix " +
+                    Quote(prefix) + " >" + Quote(dir / "install.log") + " 2>&1"),
+              0)
+        << test::ReadBytes(dir / "install.log");
 
     // The desktop entry names the icon and the file type that the other
     // installed files provide, and the type claims the data files.
     const std::string desktop = test::ReadBytes(prefix / "share/applications/kervazyl.desktop");
     const std::string mime = test::ReadBytes(prefix / "share/mime/packages/kervazyl.xml");
-    ASSERT_FALSE(desktop.empty());
-    ASSERT_FALSE(mime.empty());
     EXPECT_EQ(DesktopValue(desktop, "Exec").substr(0, 9), "kervazyl ");
     EXPECT_TRUE(fs::is_regular_file(prefix / "share/icons/hicolor/scalable/apps" /
                                     (DesktopValue(desktop, "Icon") + ".svg")));
-    const std::string type = DesktopValue(desktop, "MimeType");
-    EXPECT_NE(mime.find("<mime-type type=\"" + type + "\">"), std::string::npos) << type;
+    EXPECT_NE(mime.find("<mime-type type=\"" + DesktopValue(desktop, "MimeType") + "\">"),
+              std::string::npos);
     EXPECT_NE(mime.find("<glob pattern=\"*.kv7\"/>"), std::string::npos);
-
     // Every link between the help pages leads to an installed file.
     for (const auto& page : fs::directory_iterator(assets / "Help")) {
         if (page.path().extension() != ".html") continue;
@@ -83,27 +78,33 @@ TEST(Installation, InstalledProgramFindsItsAssetsAndWritesOnlyToTheUserDataFolde
                 << page.path().filename() << " -> " << (*it)[2];
     }
 
-    if (!test::OnPath("xvfb-run")) GTEST_SKIP() << "xvfb-run is not installed";
-    ASSERT_TRUE(test::OnPath("xwininfo")) << "xwininfo (x11-utils) is needed to see the windows";
-
-    // The user's folders. Root may write anywhere, so as root the program
-    // runs as the unprivileged "nobody", for whom the prefix is read-only
+    if (Shell("command -v xvfb-run >/dev/null") != 0) GTEST_SKIP() << "no xvfb-run";
+    ASSERT_EQ(Shell("command -v xwininfo >/dev/null"), 0) << "xwininfo (x11-utils) is needed";
+    // As root the program runs as "nobody", for whom the prefix is read-only
     // as it is for any user of a packaged installation.
     const bool root = geteuid() == 0;
     const uid_t user = root ? 65534 : geteuid();
     const gid_t group = root ? 65534 : getegid();
     chmod(dir.Path().c_str(), 0755);
+    std::string script;
     for (const char* sub : {"home", "runtime", "data", "config", "cache", "fakebin"}) {
         fs::create_directory(dir / sub);
         ASSERT_EQ(chown((dir / sub).c_str(), user, group), 0) << sub;
     }
     chmod((dir / "runtime").c_str(), 0700);
+    for (const auto& [var, sub] : std::map<std::string, std::string>{{"HOME", "home"},
+                                                                     {"XDG_RUNTIME_DIR", "runtime"},
+                                                                     {"XDG_DATA_HOME", "data"},
+                                                                     {"XDG_CONFIG_HOME", "config"},
+                                                                     {"XDG_CACHE_HOME", "cache"},
+                                                                     {"PATH", "fakebin"}})
+        script += "export " + var + "=" + Quote(dir / sub) + (var == "PATH" ? ":$PATH\n" : "\n");
 
     // A browser stand-in records the page the help asks for.
     const std::string opened = dir / "home/opened.txt";
-    const std::string fakeOpen = dir / "fakebin/xdg-open";
-    test::WriteBytes(fakeOpen, "#!/bin/sh\nprintf '%s\\n' \"$@\" >>" + Quote(opened) + "\n");
-    chmod(fakeOpen.c_str(), 0755);
+    test::WriteBytes(dir / "fakebin/xdg-open",
+                     "#!/bin/sh\nprintf '%s\\n' \"$@\" >>" + Quote(opened));
+    chmod((dir / "fakebin/xdg-open").c_str(), 0755);
 
     // A data file of today, so that opening it announces no month-end.
     const std::time_t now = std::time(nullptr);
@@ -123,57 +124,45 @@ TEST(Installation, InstalledProgramFindsItsAssetsAndWritesOnlyToTheUserDataFolde
         ASSERT_EQ(Shell("chmod -R a-w " + Quote(prefix)), 0);
     }
     const auto before = Snapshot(prefix);
+    // The probe, then the program until its window shows (FOUND) or it ends.
+    script += "export QT_QPA_PLATFORM=xcb\n" + Quote(probe) + " >" + Quote(dir / "home/probe.out") +
+              " 2>&1\nfor i in $(seq 40); do [ -s " + Quote(opened) +
+              " ] && break; sleep 0.25; done\n" + Quote(prefix / "bin/kervazyl") + " --open " +
+              Quote(file) +
+              " &\nfor i in $(seq 120); do\n"
+              "  xwininfo -root -tree | grep -qF '\"Brisklane Kerva Zyl - home.kv7\"' && "
+              "{ echo FOUND; break; }\n  kill -0 $! 2>/dev/null || { echo ENDED; break; }\n"
+              "  sleep 0.5\ndone\nkill $! 2>/dev/null; wait $!\nexit 0\n";
+    test::WriteBytes(dir / "run.sh", script);
+    const std::string asUser =
+        root
+            ? "setpriv --reuid=65534 --regid=65534 --clear-groups env HOME=" + Quote(dir / "home") +
+                  " "
+            : "";
+    // -noreset: the display outlives the probe; displays from :170 on, away
+    // from the other display tests.
+    EXPECT_EQ(Shell(asUser + "timeout 150 xvfb-run -a -n 170 -s '-noreset -screen 0 1024x768x24' " +
+                    "bash " + Quote(dir / "run.sh") + " >" + Quote(dir / "run.log") + " 2>&1"),
+              0)
+        << test::ReadBytes(dir / "run.log");
 
-    const std::string probeOut = dir / "home/probe.out";
-    const std::string script = dir / "run.sh";
-    test::WriteBytes(
-        script, test::UserEnvironment(dir.Path()) + "export PATH=" + Quote(dir / "fakebin") +
-                    ":$PATH\n" + Quote(probe) + " >" + Quote(probeOut) +
-                    " 2>&1\nfor i in $(seq 1 40); do [ -s " + Quote(opened) +
-                    " ] && break; sleep 0.25; done\n" +
-                    test::RunUntilWindow(Quote(prefix / "bin/kervazyl") + " --open " + Quote(file),
-                                         "home.kv7"));
-    chmod(script.c_str(), 0755);
-    const std::string log = dir / "run.log";
-    std::string asUser;
-    if (root)
-        asUser =
-            "setpriv --reuid=65534 --regid=65534 --clear-groups env HOME=" + Quote(dir / "home") +
-            " ";
-    // -noreset: the display must outlive the probe for the program that follows.
-    // Displays from :170 on, so as not to race the other display tests for :99.
-    const int rc =
-        Shell(asUser + "timeout 150 xvfb-run -a -n 170 -s '-noreset -screen 0 1024x768x24' bash " +
-              Quote(script) + " >" + Quote(log) + " 2>&1");
-    const std::string runLog = test::ReadBytes(log);
-    const std::string report = test::ReadBytes(probeOut);
-    EXPECT_EQ(rc, 0) << runLog;
-
-    // Assets come from <prefix>/share/kervazyl; the writable program folder
-    // is the user's data folder; the help opens without a message.
+    // Assets from <prefix>/share/kervazyl, the user's data folder as the
+    // writable program folder, the help opened without a message.
+    const std::string report = test::ReadBytes(dir / "home/probe.out");
     const std::string canonicalAssets = fs::canonical(assets).string() + "/";
     EXPECT_NE(report.find("assets=" + canonicalAssets + "\n"), std::string::npos) << report;
-    EXPECT_NE(report.find("program=" + (dir / "data/kervazyl/") + "\n"), std::string::npos)
-        << report;
+    EXPECT_NE(report.find("program=" + (dir / "data/kervazyl/") + "\n"), std::string::npos);
     for (const char* name : {"start.wav", "blikup.wav", "coins.wav", "Help/index.html"})
         EXPECT_NE(report.find(std::string(name) + "=found"), std::string::npos) << report;
     EXPECT_EQ(report.find("message="), std::string::npos) << report;
     EXPECT_NE(test::ReadBytes(opened).find("file://" + canonicalAssets + "Help/index.html"),
-              std::string::npos)
-        << report;
-
-    // The real program opened the file from the installation and kept its
-    // settings and data folder in the user's data folder.
-    EXPECT_NE(runLog.find("FOUND"), std::string::npos) << runLog;
+              std::string::npos);
+    // The real program opened the file and kept its settings and data folder
+    // in the user's data folder, leaving the installation as it was.
+    EXPECT_NE(test::ReadBytes(dir / "run.log").find("FOUND"), std::string::npos);
     EXPECT_TRUE(fs::is_regular_file(dir / "data/kervazyl/kervazyl.ini"));
     EXPECT_TRUE(fs::is_directory(dir / "data/kervazyl/Kerva Files"));
     EXPECT_EQ(Snapshot(prefix), before) << "the program wrote into the installation";
-}
-
-#else
-
-TEST(Installation, InstalledProgramFindsItsAssetsAndWritesOnlyToTheUserDataFolder) {
-    GTEST_SKIP() << "built without the desktop program";
 }
 
 #endif

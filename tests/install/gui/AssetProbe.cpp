@@ -1,10 +1,8 @@
-// Run from an installed bin/ folder by the installation test. Prints where
-// the program started from this folder keeps its files and which assets it
-// finds there, then opens the help exactly as the help buttons do; any
-// message the program would show is printed instead of shown.
+// Run from an installed bin/ folder by the installation test: prints where
+// the program keeps its files and which assets it finds, then opens the help
+// as the help buttons do; a message the program would show is printed.
 #include <QApplication>
 #include <cstdio>
-#include <string>
 
 #include "core/Files.h"
 #include "gui/App.h"
@@ -17,16 +15,12 @@ int main(int argc, char** argv) {
         std::printf("message=%s\n", text.c_str());
         return kz::Answer::OK;
     });
-
     const std::string assets = platform.AssetFolder();
-    const std::string program = platform.ProgramFolder();
-    std::printf("assets=%s\nprogram=%s\n", assets.c_str(), program.c_str());
+    std::printf("assets=%s\nprogram=%s\n", assets.c_str(), platform.ProgramFolder().c_str());
     for (const char* name : {"start.wav", "blikup.wav", "coins.wav", "Help/index.html"})
         std::printf("%s=%s\n", name, kz::FileExists(assets + name) ? "found" : "missing");
-
-    kz::App app(platform, program, assets);
+    kz::App app(platform, platform.ProgramFolder(), assets);
     app.ShowHelp();
-    std::printf("help=done\n");
     std::fflush(stdout);
     return 0;
 }
