@@ -12,27 +12,15 @@ NOT_PAID = "Есть клиенты, не расплатившиеся за те
 OWED, OWING = "Клиент должен Вам", "Вы должны клиенту"  # the two sides
 
 
-class Side:
-    """One side of the client window: its table and its buttons, whose names
-    end with the side's name, since both sides have the same captions."""
-
-    def __init__(self, client, name):
-        self.client, self.name = client, name
-
-    def button(self, caption):
-        return self.client.find("push button", f"{caption} ({self.name})")
-
-    @property
-    def table(self):
-        return self.client.find("table", self.name)
-
-
 def scenario(desk):
     path = desk.new_file("home.kv7")
     app = desk.start("--open", path)
     main = app.window(TITLE)
     main.find("push button", "Добавить... клиента").press()
     app.modal().answer("Иван Петров")
+    today = datetime.date.today()
+    month, stamp = f"(за {today.month}.{today.year})", today.strftime("%d.%m.%Y")
+    due = (today + datetime.timedelta(days=20)).strftime("%d.%m.%Y")
 
     def open_client():
         main.find("push button", "Открыть >>> клиента").press()
@@ -40,10 +28,15 @@ def scenario(desk):
 
     def back(client):
         client.find("push button", "<<< Назад").press()
-        return app.window(TITLE, holding=("push button", "Открыть >>> клиента"))
+        main = app.window(TITLE, holding=("push button", "Открыть >>> клиента"))
+        return main, main.find("text", "Клиенты: напоминания").text
 
-    def add_payment(side, sum_, info, date=None):
-        side.button("Добавить платеж").press()
+    # Both sides have the same captions: a button's name ends with its side's.
+    button = lambda client, caption, side: client.find("push button", f"{caption} ({side})")
+
+    client = open_client()
+    for side, sum_, info, date in [(OWED, "1000", "Аренда", None), (OWING, "2500", "Ремонт", due)]:
+        button(client, "Добавить платеж", side).press()
         entry = app.modal()
         assert entry.name == "Добавление платежа", entry.name
         entry.find("text", "Сумма,р.:").type(sum_)
@@ -53,69 +46,42 @@ def scenario(desk):
             assert not entry.find("text", "Дата/ежемесячно:").enabled
         else:
             entry.find("text", "Дата/ежемесячно:").type(date)
-        desk.shot("frmPayment")
         entry.press("Добавить")
+    assert client.find("table", OWED).table == [["1", "1000", "ежемесячно", month + "Аренда"]]
+    assert client.find("table", OWING).table == [["1", "2500", due, "Ремонт"]]
+    main, reminders = back(client)
+    assert main.find("list", "Клиенты:").rows == ["Иван Петров(должен)"]
+    assert NOT_PAID in reminders
 
-    def repay(side, sum_):
-        side.table.choose_row(0)
-        side.button("Вернуть деньги").press()
+    for sum_, paid in [("400", False), ("600", True)]:
+        client = open_client()
+        client.find("table", OWED).choose_row(0)
+        button(client, "Вернуть деньги", OWED).press()
         app.modal().press("Да")  # return money on this payment?
         app.modal().answer(sum_)
-        sure = app.modal()
-        assert sure.message == ("Вы уверены, что Вам хотят вернуть долг(или часть долга) в "
-                                f"размере {sum_}р."), sure.message
-        sure.press("Да")
-
-    today = datetime.date.today()
-    month = f"(за {today.month}.{today.year})"
-    due = (today + datetime.timedelta(days=20)).strftime("%d.%m.%Y")
-
-    client = open_client()
-    owed, owing = Side(client, OWED), Side(client, OWING)
-    add_payment(owed, "1000", "Аренда")
-    add_payment(owing, "2500", "Ремонт", due)
-    assert owed.table.table == [["1", "1000", "ежемесячно", month + "Аренда"]]
-    assert owing.table.table == [["1", "2500", due, "Ремонт"]]
-    desk.shot("frmClient")
-
-    main = back(client)
-    assert main.find("list", "Клиенты:").rows == ["Иван Петров(должен)"]
-    assert NOT_PAID in main.find("text", "Клиенты: напоминания").text
-
-    client = open_client()
-    repay(Side(client, OWED), "400")
-    main = back(client)
-    assert NOT_PAID in main.find("text", "Клиенты: напоминания").text
-
-    client = open_client()
-    owed = Side(client, OWED)
-    repay(owed, "600")
-    assert owed.table.table[0][0] == "ok"
-    main = back(client)
+        app.confirm(f"Вы уверены, что Вам хотят вернуть долг(или часть долга) в размере {sum_}р.")
+        assert (client.find("table", OWED).table[0][0] == "ok") == paid
+        main, reminders = back(client)
+        assert (NOT_PAID in reminders) != paid, reminders
     assert main.find("list", "Клиенты:").rows == ["Иван Петров"]
-    assert NOT_PAID not in main.find("text", "Клиенты: напоминания").text
 
     client = open_client()
-    Side(client, OWED).button("Возвращенные деньги...").press()
+    button(client, "Возвращенные деньги...", OWED).press()
     returns = app.modal()
     assert returns.name == "Возвращенные деньги", returns.name
-    desk.shot("frmOldGrid")
-    stamp = today.strftime("%d.%m.%Y")
     assert returns.find("table").table == [["1", "600", stamp, month + "Аренда"],
                                            ["2", "400", stamp, month + "Аренда"]]
     returns.press("OK")
-
     client.find("push button", "Информация о клиенте").press()
     info = app.modal()
     info.find("text").type("Платит в срок")
-    desk.shot("frmClientInfo")
     info.press("OK")
     client.find("push button", "Репутация: 0").press()
     app.modal().answer("2")
     client.find("push button", "Репутация: 2")
+    main, reminders = back(client)
+    assert reminders.endswith("хорошая:1\nплохая:0"), reminders
 
-    main = back(client)
-    assert main.find("text", "Клиенты: напоминания").text.endswith("хорошая:1\nплохая:0")
     main.find("push button", "Сохранить").press()
     doc = desk.dump(path, until=lambda doc: doc["clients"][0]["reput"] == 2)
     c = {key: [e for e in value if e] if isinstance(value, list) else value
@@ -123,7 +89,6 @@ def scenario(desk):
     assert (c["clinfo"], c["clondolkm"], c["clvydolkm"]) == (
         "Платит в срок", [f"1000\tежемесячно\t{month}Аренда"], [f"2500\t{due}\tРемонт"]), c
     assert c["clondolok"] == [f"600\t{stamp}\t{month}Аренда", f"400\t{stamp}\t{month}Аренда"], c
-
     main.find("menu item", "Выход").press()
     app.modal().press("Да")
     assert app.wait_exit() == 0

@@ -1,36 +1,12 @@
 """Drives the real program through the desktop's accessibility interface (AT-SPI).
 
 A scenario sees the program as a screen-reader user does: windows and controls
-found by role and name, buttons pressed, fields typed into, texts read. It is a
-function of one `Desktop`; its file ends with `kzdrive.run(scenario)` and ctest
-starts it as `python3 scenario.py PROGRAM CLI`:
-
-    def scenario(desk):
-        path = desk.new_file("home.kv7")           # made by kervazyl-cli
-        app = desk.start("--open", path)           # skips the splash, opens the file
-        main = app.window("Brisklane Kerva Zyl - home.kv7")
-        main.find("list", "Состояния:").select("Личные деньги")
-        main.find("push button", "Отчет").press()
-        box = app.modal()                          # the message box it opened
-        box.over(main)                             # standing over the window that asked
-        assert box.message == "..."
-        box.press("ОК")                            # returns once the box is gone
-        desk.keys("shift+Tab", "Return")           # the keyboard, where the focus is
-        desk.dump(path)["sostkol"]                 # the saved file, as JSON
-
-Every wait has a timeout and fails with a listing of what is on the screen.
-A scenario may call `desk.shot("name")` where a window is worth looking at: with
-KZ_E2E_SHOTS=DIR in the environment the screen is saved as DIR/name.png (for
-people, never asserted on), otherwise nothing happens. KZ_E2E_SCREEN=800x600
-runs the virtual display at that size instead of 1024x768.
-Roles are AT-SPI role names as `Node.role` shows them: "push button", "text",
-"label", "list", "list item", "menu item", "radio button", "check box",
-"combo box", "table", "table cell", "panel" (a named group of controls),
-"dialog", "alert". A table is read and chosen from whole:
-
-    table = client.find("table", "Клиент должен Вам")
-    table.choose_row(0)                        # the first data row
-    assert table.table[0][1] == "1000"         # its cells, as shown
+found by AT-SPI role ("push button", "text", "list", "table"...) and name,
+pressed, typed into and read. It is a function of one `Desktop` (see the
+scenarios); its file ends with `kzdrive.run(scenario)` and ctest starts it as
+`python3 scenario.py PROGRAM CLI`. The saved file is read back through
+`desk.dump(path)` (kervazyl-cli dump). Every wait has a timeout and fails with
+a listing of what is on the screen.
 """
 
 import ctypes
@@ -49,16 +25,7 @@ SPLASH = 20.0  # a start without arguments shows the splash for 5.5 s first
 SCENARIO_LIMIT = 100  # seconds; ctest's own limit is a little longer
 BUS_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
 BOX_ROLES = ("dialog", "alert", "file chooser")
-
-# Controls that cannot be told apart by accessible name: no name at all, or the
-# same name as another control of the window. Each is found by role, name and
-# its place (0 = first) among such matches in its window, in the order of the
-# accessibility tree. Every control of the windows built so far has a name of
-# its own (a window test keeps it so); a control here is a fault to fix.
-BY_PLACE = {}
-
-pyatspi = None  # imported once the desktop's buses exist
-Atspi = None
+pyatspi = Atspi = None  # imported once the desktop's buses exist
 
 
 class ScenarioTooLong(BaseException):
@@ -81,13 +48,20 @@ def wait_for(probe, timeout, what, listing=lambda: ""):
 
 
 class Node:
-    """One accessible object: a window, a control, a list row."""
+    """One accessible object: a window, a control, a list row, a table cell."""
 
     def __init__(self, acc):
         self.acc = acc
 
     role = property(lambda self: self.acc.getRoleName())
     name = property(lambda self: self.acc.name or "")
+    description = property(lambda self: self.acc.description or "")
+    checked = property(lambda self: self.state(pyatspi.STATE_CHECKED))
+    enabled = property(lambda self: self.state(pyatspi.STATE_ENABLED))
+    focused = property(lambda self: self.state(pyatspi.STATE_FOCUSED))
+    # x, y, width, height on the screen
+    extents = property(lambda self: tuple(
+        self.acc.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)))
 
     def state(self, which):
         return self.acc.getState().contains(which)
@@ -99,22 +73,11 @@ class Node:
         except Exception:
             return False
 
-    description = property(lambda self: self.acc.description or "")
-    checked = property(lambda self: self.state(pyatspi.STATE_CHECKED))
-    enabled = property(lambda self: self.state(pyatspi.STATE_ENABLED))
-    focused = property(lambda self: self.state(pyatspi.STATE_FOCUSED))
-
-    @property
-    def extents(self):
-        """x, y, width, height on the screen."""
-        return tuple(self.acc.queryComponent().getExtents(pyatspi.DESKTOP_COORDS))
-
     def __repr__(self):
         return f"{self.role} {self.name!r}"
 
     def descendants(self):
-        # A table's cells (hundreds of them) are read through `table`, not
-        # walked at every search.
+        # A table's cells (hundreds) are read through `cell`, not walked.
         for child in self.acc:
             if child is not None:
                 node = Node(child)
@@ -124,10 +87,10 @@ class Node:
 
     def listing(self, limit=120):
         """What a user would find here, one control a line, for failure messages."""
-        lines = [f"in {self!r}:"]
-        for n in self.descendants():
-            if n.showing and (n.name or n.role not in ("filler", "panel", "scroll bar")):
-                lines.append(f"  {n!r}" + (f" = {n.text!r}" if n.role == "text" else ""))
+        lines = [f"in {self!r}:"] + [
+            f"  {n!r}" + (f" = {n.text!r}" if n.role == "text" else "")
+            for n in self.descendants()
+            if n.showing and (n.name or n.role not in ("filler", "panel", "scroll bar"))]
         return "\n".join(lines[:limit])
 
     def _matches(self, role, name):
@@ -135,18 +98,11 @@ class Node:
 
     def find(self, role, name=None, timeout=TIMEOUT):
         """The control of that role and name (any name when None), waiting for it.
-        A shown control wins over a hidden one; menu items count even while their
-        menu is closed."""
+        A shown control wins over a hidden one (a menu item of a closed menu)."""
         def probe():
             found = self._matches(role, name)
             return next((n for n in found if n.showing), found[0] if found else None)
         return wait_for(probe, timeout, f"{role} {name!r}", self.listing)
-
-    def control(self, key, timeout=TIMEOUT):
-        """A control of BY_PLACE, named by the program's object name."""
-        role, name, place = BY_PLACE[key]
-        probe = lambda: self._matches(role, name)[place]
-        return wait_for(probe, timeout, f"{key} ({role} {name!r} #{place})", self.listing)
 
     def _check_reachable(self):
         # The accessibility interface reaches a control behind a modal box,
@@ -160,16 +116,13 @@ class Node:
             f"{self!r} is behind the box {boxes[-1]!r}: {boxes[-1].message!r}"
         assert self.enabled, f"{self!r} is disabled"
 
-    def press(self):
-        """Presses a button or menu item (toggles a choice), as Enter or a click would.
-        Returns at once: the program may answer with a modal box (see App.modal)."""
-        self._check_reachable()
+    def _act(self, *wanted):
         action = self.acc.queryAction()
         names = [action.getName(i) for i in range(action.nActions)]
-        index = next((names.index(a) for a in ("Press", "Toggle") if a in names), None)
-        assert index is not None, f"{self!r} cannot be pressed (actions {names})"
-        # A menu item replies only after the modal box it opens has closed, so
-        # the reply is not awaited: the action itself is delivered at once.
+        index = next((names.index(a) for a in wanted if a in names), None)
+        assert index is not None, f"{self!r} has none of {wanted} (actions {names})"
+        # A menu item replies only after the modal box it opens has closed:
+        # the action is delivered at once, its reply is not awaited.
         Atspi.set_timeout(300, 300)
         try:
             action.doAction(index)
@@ -179,16 +132,20 @@ class Node:
         finally:
             Atspi.set_timeout(5000, 5000)
 
+    def press(self):
+        """Presses a button or menu item (toggles a choice), as Enter or a click
+        would. Returns at once: the program may answer with a modal box."""
+        self._check_reachable()
+        self._act("Press", "Toggle")
+
     def type(self, text):
-        """Replaces the text of a field, as the user's typing would (the program's
-        change handlers run)."""
+        """Replaces the text of a field as typing would (change handlers run)."""
         self.acc.queryEditableText().setTextContents(text)
         assert self.text == text, f"{self!r} shows {self.text!r} after typing {text!r}"
 
     @property
     def text(self):
-        """What the control shows: a field's or text box's text, a list's rows
-        joined by line feeds, otherwise the name (labels, buttons)."""
+        """A field's text, a list's rows joined by line feeds, or else the name."""
         if self.role == "list":
             return "\n".join(self.rows)
         try:
@@ -208,14 +165,13 @@ class Node:
     def click(self):
         """A left click in the middle of the control."""
         self._check_reachable()
-        x, y, w, h = self.acc.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        x, y, w, h = self.extents
         assert w > 0 and h > 0, f"{self!r} is not on the screen"
         pyatspi.Registry.generateMouseEvent(x + w // 2, y + h // 2, pyatspi.MOUSE_B1C)
 
     @property
     def table(self):
-        """A table's data rows, each a list of its cells' texts, up to the first
-        row whose cells are all empty."""
+        """A table's data rows as lists of cell texts, up to the first empty row."""
         t = self.acc.queryTable()
         rows = []
         for r in range(t.nRows):
@@ -226,31 +182,19 @@ class Node:
         return rows
 
     def choose_row(self, row):
-        """Makes data row `row` (0 = first) of a table the chosen one, as a click
-        on its second cell does (the first holds the row's number)."""
+        """Chooses data row `row` of a table with a click on its second cell."""
         cell = self.cell(row, 1)
         cell.click()
-        wait_for(lambda: cell.state(pyatspi.STATE_SELECTED), TIMEOUT, f"table row {row} chosen",
-                 self.listing)
-
-    def choose(self, row):
-        """Makes a row of this list the chosen one with a click on it, as a
-        mouse user does."""
-        item = self.find("list item", row)
-        item.click()
-        wait_for(lambda: item.state(pyatspi.STATE_SELECTED), TIMEOUT, f"row {row!r} chosen",
+        wait_for(lambda: cell.state(pyatspi.STATE_SELECTED), TIMEOUT, f"row {row} chosen",
                  self.listing)
 
     def select(self, row):
-        """Makes a row of this list the chosen one through its own accessible
-        action, as a screen reader does (no mouse, no keyboard focus)."""
+        """Chooses a row of this list through its own accessible action, as a
+        screen reader does (no mouse, no keyboard focus)."""
         item = self.find("list item", row)
         self._check_reachable()
         if not item.state(pyatspi.STATE_SELECTED):
-            action = item.acc.queryAction()
-            names = [action.getName(i) for i in range(action.nActions)]
-            assert "Toggle" in names, f"{item!r} cannot be selected (actions {names})"
-            action.doAction(names.index("Toggle"))
+            item._act("Toggle")
         wait_for(lambda: item.state(pyatspi.STATE_SELECTED), TIMEOUT, f"row {row!r} selected",
                  self.listing)
 
@@ -259,8 +203,7 @@ class Box(Node):
     """A modal window: message box, input box or file dialog."""
 
     def over(self, window, slack=40):
-        """Checks that the box stands centred over `window` (give or take `slack`
-        pixels), not centred on the screen or elsewhere."""
+        """Checks that the box stands centred over `window`, give or take `slack` pixels."""
         x, y, w, h = wait_for(lambda: self.extents if self.extents[2] > 0 else None, TIMEOUT,
                               f"{self!r} on the screen")
         wx, wy, ww, wh = window.extents
@@ -274,8 +217,7 @@ class Box(Node):
         return "\n".join(n.name for n in self.descendants() if n.role == "label" and n.name)
 
     def press(self, button):
-        """Presses the named button ("Да", "Нет", "ОК", "Отмена"...) and waits
-        until the box has closed."""
+        """Presses the named button and waits until the box has closed."""
         self.find("push button", button).press()
         wait_for(lambda: not self.showing, TIMEOUT, f"{self!r} closed after {button!r}",
                  self.listing)
@@ -286,8 +228,7 @@ class Box(Node):
         self.press(button)
 
     def choose_file(self, path):
-        """Answers a file dialog with a path: typed as the file name, then the
-        dialog's default button ("Открыть" or "Сохранить")."""
+        """Answers a file dialog: the path typed, then the default button."""
         self.find("text").type(path)
         default = wait_for(
             lambda: next(n for n in self._matches("push button", None)
@@ -314,37 +255,41 @@ class App:
         return f"exit code {self.process.poll()}; windows shown: {self.windows()}"
 
     def window(self, title, timeout=TIMEOUT, holding=None):
-        """The shown top-level window with that title. The large windows share
-        their title as they take turns on the screen: `holding`, a (role, name)
-        pair, names a control that only the wanted one shows."""
+        """The shown window with that title. The large windows share their title
+        as they take turns: `holding`, a (role, name) pair, names a control that
+        only the wanted one shows."""
         def probe():
             return next(w for w in self.windows() if w.name == title and (
                 holding is None or any(n.showing for n in w._matches(*holding))))
-        return wait_for(probe, timeout, f"window {title!r}" + (f" with {holding}" if holding else ""),
-                        self.listing)
+        return wait_for(probe, timeout, f"window {title!r} with {holding}", self.listing)
 
     def modal(self, timeout=TIMEOUT):
         """The newest shown message box, input box or dialog."""
         probe = lambda: [w for w in self.windows() if w.role in BOX_ROLES][-1]
         return wait_for(probe, timeout, "a modal box", self.listing)
 
+    def confirm(self, question, button="Да"):
+        """Answers the box that asks `question`, whichever window it stands over."""
+        wait_for(lambda: next(w for w in reversed(self.windows())
+                              if w.role in BOX_ROLES and w.message == question),
+                 TIMEOUT, f"the question {question!r}", self.listing).press(button)
+
     def wait_exit(self, timeout=TIMEOUT):
         """The program's exit code, once it has ended by itself."""
         try:
             return self.process.wait(timeout)
         except subprocess.TimeoutExpired:
-            raise AssertionError(f"the program still runs after {timeout:g} s; "
-                                 f"{self.listing()}") from None
+            raise AssertionError(f"still running after {timeout:g} s; {self.listing()}") from None
 
 
 class Desktop:
-    """A private desktop: virtual X display, session bus and accessibility bus,
+    """A private desktop: virtual X display, session and accessibility buses,
     home and XDG folders in a temporary folder, and a private copy of the
     program, so that its settings file and "Kerva Files" folder (kept beside the
     executable) start empty. Everything it started ends with the `with` block."""
 
-    def __init__(self, program, cli, name="e2e"):
-        self.program, self.cli, self.name = program, cli, name
+    def __init__(self, program, cli):
+        self.program, self.cli = program, cli
         self.children = []
 
     def __enter__(self):
@@ -361,15 +306,11 @@ class Desktop:
         os.environ.update(env)
         try:
             read, write = os.pipe()
-            # -noreset: the server resets when its last client leaves (the
-            # accessibility bus launcher, a program between two starts) and
-            # refuses connections meanwhile.
-            screen = os.environ.get("KZ_E2E_SCREEN", "1024x768")
-            self._spawn(["Xvfb", "-displayfd", str(write), "-screen", "0", f"{screen}x24",
+            # -noreset: the server resets when its last client leaves (the bus
+            # launcher, a program between two starts) and refuses connections meanwhile.
+            self._spawn(["Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24",
                          "-nolisten", "tcp", "-noreset"], pass_fds=[write])
             os.close(write)
-            # The server writes the number and the line end separately, and
-            # ends itself when the second write finds the pipe closed.
             with os.fdopen(read) as number:
                 self.display = ":" + number.readline().strip()
             assert self.display != ":", "Xvfb did not start"
@@ -391,8 +332,6 @@ class Desktop:
         return self
 
     def __exit__(self, kind, error, trace):
-        if kind is not None and getattr(self, "display", None):
-            self.screenshot(f"{self.name}-failure.png")
         for child in reversed(self.children):
             if child.poll() is None:
                 child.terminate()
@@ -401,7 +340,15 @@ class Desktop:
                 except subprocess.TimeoutExpired:
                     child.kill()
                     child.wait()
-        self._kill_strays()
+        # What the buses started (accessibility bus, registry) carries the mark too.
+        mark = f"KZ_E2E_RUN={self.tmp}".encode()
+        for pid in filter(str.isdigit, os.listdir("/proc")):
+            try:
+                with open(f"/proc/{pid}/environ", "rb") as f:
+                    if int(pid) != os.getpid() and mark in f.read().split(b"\0"):
+                        os.kill(int(pid), signal.SIGKILL)
+            except OSError:
+                pass
         shutil.rmtree(self.tmp, ignore_errors=True)
 
     def _spawn(self, argv, **kw):
@@ -413,60 +360,39 @@ class Desktop:
         self.children.append(child)
         return child
 
-    def _kill_strays(self):
-        """Ends what the buses started (accessibility bus, registry) and anything
-        else that still carries this desktop's mark."""
-        mark = f"KZ_E2E_RUN={self.tmp}".encode()
-        for pid in filter(str.isdigit, os.listdir("/proc")):
-            try:
-                with open(f"/proc/{pid}/environ", "rb") as f:
-                    if int(pid) != os.getpid() and mark in f.read().split(b"\0"):
-                        os.kill(int(pid), signal.SIGKILL)
-            except OSError:
-                pass
-
     def start(self, *args, lang=None):
-        """Starts the program with these arguments ("--open PATH" opens a file at
-        once; no arguments shows the splash and then the start window), under
-        the system language `lang` (LANG) when given."""
+        """Starts the program ("--open PATH" opens a file at once; no arguments
+        shows the splash, then the start window), under the language `lang`."""
         env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         if lang is not None:
             env.pop("LC_ALL", None)
             env["LANG"] = lang
         return App(self._spawn([self.bin, *args], env=env, stdout=subprocess.DEVNULL, stderr=None))
 
-    # Keys by name; X's keyboard map of the virtual display has them all.
-    KEYSYMS = {"Tab": 0xFF09, "Return": 0xFF0D, "Escape": 0xFF1B, "space": 0x20,
-               "Up": 0xFF52, "Down": 0xFF54}
+    KEYSYMS = {"Tab": 0xFF09, "Return": 0xFF0D, "Escape": 0xFF1B}
     SHIFT_KEYCODE = 50
 
     def keys(self, *names):
-        """Presses keys, one after the other, where the keyboard focus is, as the
-        user's keyboard does ("Tab", "shift+Tab", "Return", "Escape"...)."""
+        """Presses keys where the keyboard focus is ("Tab", "shift+Tab", "Return"...)."""
         for name in names:
             shift = name.startswith("shift+")
-            keysym = self.KEYSYMS[name.removeprefix("shift+")]
             if shift:
                 pyatspi.Registry.generateKeyboardEvent(self.SHIFT_KEYCODE, None, pyatspi.KEY_PRESS)
-            pyatspi.Registry.generateKeyboardEvent(keysym, None, pyatspi.KEY_SYM)
+            pyatspi.Registry.generateKeyboardEvent(self.KEYSYMS[name.removeprefix("shift+")],
+                                                   None, pyatspi.KEY_SYM)
             if shift:
                 pyatspi.Registry.generateKeyboardEvent(self.SHIFT_KEYCODE, None, pyatspi.KEY_RELEASE)
             time.sleep(0.1)  # the program takes each key before the next
 
-    def path(self, name):
-        """A path in the private home folder."""
-        return os.path.join(self.home, name)
-
     def new_file(self, name):
         """A new data file in the home folder, made by the command-line tool."""
-        path = self.path(name)
+        path = os.path.join(self.home, name)
         subprocess.run([self.cli, "new", path], check=True, capture_output=True)
         return path
 
     def dump(self, path, until=None):
-        """The document of a data file, as `kervazyl-cli dump` prints it. With
-        `until`, waits for a document that satisfies it (a save the program is
-        still writing)."""
+        """The document of a data file as `kervazyl-cli dump` prints it; with
+        `until`, waits for one that satisfies it (a save still being written)."""
         last = {}
 
         def probe():
@@ -475,23 +401,8 @@ class Desktop:
             doc = json.loads(done.stdout) if done.returncode == 0 else None
             return doc if doc is not None and (until is None or until(doc)) else None
 
-        return wait_for(probe, 0 if until is None else TIMEOUT,
-                        f"kervazyl-cli dump {path}" + (" with the expected content" if until else ""),
+        return wait_for(probe, 0 if until is None else TIMEOUT, f"kervazyl-cli dump {path}",
                         lambda: last.get("err", ""))
-
-    def shot(self, name):
-        """A screenshot into $KZ_E2E_SHOTS when that is set (see above)."""
-        folder = os.environ.get("KZ_E2E_SHOTS")
-        if folder:
-            self.screenshot(os.path.join(folder, f"{name}.png"))
-
-    def screenshot(self, png):
-        """Saves the whole screen as a PNG, for people to look at (never asserted on)."""
-        time.sleep(0.3)  # a window that just appeared is painted
-        command = f"xwd -root -silent -display {self.display} | xwdtopnm 2>/dev/null | pnmtopng"
-        with open(png, "wb") as out:
-            if subprocess.run(command, shell=True, stdout=out).returncode == 0:
-                print(f"screenshot: {os.path.abspath(png)}")
 
 
 def run(scenario):
@@ -508,7 +419,6 @@ def run(scenario):
 
     signal.signal(signal.SIGALRM, too_long)
     signal.alarm(SCENARIO_LIMIT)
-    name = os.path.splitext(os.path.basename(sys.argv[0]))[0]
-    with Desktop(sys.argv[1], sys.argv[2], name) as desk:
+    with Desktop(sys.argv[1], sys.argv[2]) as desk:
         scenario(desk)
-    print(f"{name}: passed")
+    print(f"{sys.argv[0]}: passed")

@@ -12,10 +12,6 @@ MAIN = "Brisklane Kerva Zyl - budget.kv7"
 FILE_FIELD = "Введите имя файла или укажите его явно, нажав на кнопку Обзор."
 
 
-def focused(node, what):
-    kzdrive.wait_for(lambda: node.focused, kzdrive.TIMEOUT, f"{what} has the keyboard focus")
-
-
 def scenario(desk):
     app = desk.start(lang="C")  # the splash first, then the start window
     login = app.window(WELCOME, kzdrive.SPLASH)
@@ -34,23 +30,21 @@ def scenario(desk):
 
     # The keyboard alone: the window opens on its list of states; the user's
     # name, a link, comes before it in the tab order, and Enter presses it.
-    focused(main.find("list", "Состояния:"), "the list of states")
-    desk.keys("shift+Tab", "shift+Tab", "shift+Tab")
-    focused(main.find("push button", "Пользователь"), "the user's name")
+    for node, keys in [(main.find("list", "Состояния:"), ()),
+                       (main.find("push button", "Пользователь"), ["shift+Tab"] * 3)]:
+        desk.keys(*keys)
+        kzdrive.wait_for(lambda: node.focused, kzdrive.TIMEOUT, f"{node!r} focused")
     desk.keys("Return")
     name = app.modal()
     assert name.message == "Введите новое имя пользователя:", name.message
     name.over(main)
     name.answer("Анна")
     main.find("menu item", "Выход").press()
-    save = app.modal()
-    assert save.message.startswith("Ваши данные изменились и не были сохранены."), save.message
-    save.over(main)
-    save.press("Да")
-    bye = app.modal()
-    assert bye.message == "Выйти из Kerva?", bye.message
-    bye.over(main)
-    bye.press("Да")
+    for question in ("Ваши данные изменились и не были сохранены.", "Выйти из Kerva?"):
+        box = app.modal()
+        assert box.message.startswith(question), box.message
+        box.over(main)
+        box.press("Да")
     assert app.wait_exit() == 0
     doc = desk.dump(path)
     assert doc["name"] == "Анна", doc["name"]
