@@ -13,22 +13,15 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
-#include <QElapsedTimer>
-#include <QKeyEvent>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QTableWidget>
-#include <QTimer>
 #include <functional>
 #include <map>
+#include <memory>
 #include <set>
 
 #include "GuiHelpers.h"
-#include "gui/App.h"
 #include "platform/qt/QtPlatform.h"
 #include "reports/frmGraph.h"
 #include "startup/frmAbout.h"
@@ -36,8 +29,6 @@
 #include "startup/frmOptions.h"
 #include "startup/frmPass.h"
 #include "startup/frmSplash.h"
-#include "support/ScriptedPlatform.h"
-#include "support/TempDir.h"
 #include "windows/client/frmClientInfo.h"
 #include "windows/client/frmOldGrid.h"
 #include "windows/client/frmPayment.h"
@@ -50,198 +41,134 @@ namespace kz {
 namespace {
 
 using test::Child;
+using test::Shown;
 
-// An open file in which every list has rows.
-struct Program {
-    test::TempDir dir;
-    test::ScriptedPlatform ui;
-    App app{ui, dir.Path(), dir.Path()};
+using Visit = std::function<void(QWidget*)>;
 
+// An open file in which every list has rows; it owns the window a case makes.
+struct Program : test::Program {
     Program() {
-        ui.SetToday(5, 10, 2002);
         BudgetFile& doc = app.doc;
-        FillNewDocumentDefaults(doc);
-        doc.FilePath = dir / "home.kv7";
-        doc.LastDate = ui.Today();
         doc.sostkol = 2;
         doc.Sost(2).sostname = "Карта";
         doc.clientkol = 1;
         doc.CurrentClient = 1;
         ClientRecord& client = doc.Client(1);
         client.clientname = "Иванов";
-        client.ienum = 1;
         client.clinfo = "Платит в срок";
         PushEntry(client.clondolkm, "1000\tежемесячно\t(за 10.2002)Аренда");
         PushEntry(client.clondolok, "400\t01.10.2002\t(за 10.2002)Аренда");
         PushEntry(client.clvydolkm, "300\t20.10.2002\tРемонт");
         doc.phones[0] = "Сидоров\t555-55-55";
         doc.phones[1] = "Аптека\t22-33-44";
-        doc.phones[2] = "Такси\t068";
-        app.settings.BackUp = false;
         app.Main()->Refresh();
+    }
+    ~Program() { qt.HideProgress(); }  // the busy cursor and the disabled caller go back
+    QtPlatform qt;
+    std::unique_ptr<QWidget> own;
+
+    // A dialog of its own, made ready by `init` as its opener does.
+    template <class W, class... A>
+    QWidget* Own(void (W::*init)(), A&&... args) {
+        auto* w = new W(std::forward<A>(args)...);
+        own.reset(w);
+        if (init) (w->*init)();
+        return w;
     }
 };
 
-using Visit = std::function<void(QWidget*)>;
-
-// A modeless window as its user finds it: shown, in front and active.
-void Front(QWidget* window, const Visit& visit) {
-    ASSERT_NE(window, nullptr);
-    window->show();
-    window->activateWindow();
-    QApplication::setActiveWindow(window);
-    visit(window);
-}
-
-// A box of the desktop platform: `ask` opens it, `visit` sees it while it
-// shows, then it is cancelled.
-void Modal(const Visit& visit, const std::function<void()>& ask) {
-    QObject guard;  // no look is left pending once this returns
-    bool seen = false;
-    std::function<void(int)> look = [&](int triesLeft) {
-        QTimer::singleShot(5, &guard, [&, triesLeft] {
-            QWidget* box = QApplication::activeModalWidget();
-            if (!box) {
-                if (triesLeft > 0) look(triesLeft - 1);
-                return;
-            }
-            seen = true;
-            QApplication::setActiveWindow(box);
-            visit(box);
-            if (auto* dialog = qobject_cast<QDialog*>(box); dialog && dialog->isVisible())
-                dialog->reject();
-        });
-    };
-    look(200);
-    ask();
-    EXPECT_TRUE(seen) << "no box showed";
-}
-
+// A window opened by `open` is shown, in front and active, and visited; a box
+// of the desktop platform opened by `ask` is visited while it shows, then
+// cancelled.
 struct WindowCase {
     const char* name;
-    std::function<void(Program&, const Visit&)> open;
+    std::function<QWidget*(Program&)> open;
+    std::function<void(Program&)> ask = {};
+
+    void Show(Program& p, const Visit& visit) const {
+        if (open) {
+            QWidget* window = open(p);
+            ASSERT_NE(window, nullptr);
+            window->show();
+            window->activateWindow();
+            QApplication::setActiveWindow(window);
+            visit(window);
+            return;
+        }
+        QObject guard;  // no look is left pending once this returns
+        bool seen = false;
+        std::function<void(int)> look = [&](int triesLeft) {
+            QTimer::singleShot(5, &guard, [&, triesLeft] {
+                QWidget* box = QApplication::activeModalWidget();
+                if (!box) {
+                    if (triesLeft > 0) look(triesLeft - 1);
+                    return;
+                }
+                seen = true;
+                QApplication::setActiveWindow(box);
+                visit(box);
+                if (auto* dialog = qobject_cast<QDialog*>(box); dialog && dialog->isVisible())
+                    dialog->reject();
+            });
+        };
+        look(200);
+        ask(p);
+        EXPECT_TRUE(seen) << "no box showed";
+    }
 };
 
-const char* const kDataFilter = "Kerva Zyl Files|*.kv7|Kerva 6 Files|*.kv6|Все файлы|*.*";
-
 const WindowCase kWindows[] = {
-    {"frmSplash",
-     [](Program&, const Visit& v) {
-         frmSplash w;
-         Front(&w, v);
-     }},
-    {"frmLogin", [](Program& p, const Visit& v) { Front(p.app.Login(), v); }},
-    {"frmMain", [](Program& p, const Visit& v) { Front(p.app.Main(), v); }},
-    {"frmPass",
-     [](Program& p, const Visit& v) {
-         frmPass w(p.app.doc, p.ui);
-         w.Update();
-         Front(&w, v);
-     }},
-    {"frmOptions",
-     [](Program& p, const Visit& v) {
-         frmOptions w(p.app.settings, p.ui);
-         w.LoadOpt();
-         Front(&w, v);
-     }},
-    {"frmAbout",
-     [](Program& p, const Visit& v) {
-         frmAbout w(p.dir.Path());
-         Front(&w, v);
-     }},
+    {"frmSplash", [](Program& p) { return p.Own<frmSplash>(nullptr); }},
+    {"frmLogin", [](Program& p) -> QWidget* { return p.app.Login(); }},
+    {"frmMain", [](Program& p) -> QWidget* { return p.app.Main(); }},
+    {"frmPass", [](Program& p) { return p.Own(&frmPass::Update, p.app.doc, p.ui); }},
+    {"frmOptions", [](Program& p) { return p.Own(&frmOptions::LoadOpt, p.app.settings, p.ui); }},
+    {"frmAbout", [](Program& p) { return p.Own<frmAbout>(nullptr, p.dir.Path()); }},
     {"frmReport",
-     [](Program& p, const Visit& v) {
+     [](Program& p) {
          QWidget* w = p.app.ShowReport("Отчет\r\n1500р.");
          Child<QCheckBox>(w, "Check1")->setChecked(true);  // editing: Tab still leaves the text
-         Front(w, v);
+         return w;
      }},
-    {"frmShtrih",
-     [](Program& p, const Visit& v) {
-         p.app.ShowBarcodeCheck(nullptr);
-         Front(test::Shown("frmShtrih"), v);
-     }},
-    {"frmPhone",
-     [](Program& p, const Visit& v) {
-         p.app.ShowPhoneBook(nullptr);
-         Front(test::Shown("frmPhone"), v);
-     }},
-    {"frmNote",
-     [](Program& p, const Visit& v) {
-         p.app.ShowNotepad(nullptr);
-         Front(test::Shown("frmNote"), v);
-     }},
+    {"frmShtrih", [](Program& p) { return (p.app.ShowBarcodeCheck(nullptr), Shown("frmShtrih")); }},
+    {"frmPhone", [](Program& p) { return (p.app.ShowPhoneBook(nullptr), Shown("frmPhone")); }},
+    {"frmNote", [](Program& p) { return (p.app.ShowNotepad(nullptr), Shown("frmNote")); }},
     {"frmErrorReport",
-     [](Program& p, const Visit& v) {
-         p.app.ShowErrorNotes(nullptr);
-         Front(test::Shown("frmErrorReport"), v);
-     }},
-    {"frmSost",
-     [](Program& p, const Visit& v) {
-         p.app.OpenState(p.app.Main());
-         Front(test::Shown("frmSost"), v);
-     }},
+     [](Program& p) { return (p.app.ShowErrorNotes(nullptr), Shown("frmErrorReport")); }},
+    {"frmSost", [](Program& p) { return (p.app.OpenState(p.app.Main()), Shown("frmSost")); }},
     {"frmOld",
-     [](Program& p, const Visit& v) {
+     [](Program& p) {
          p.app.OpenState(p.app.Main());
-         p.app.OpenList(test::Shown("frmSost"), 5);
-         Front(test::Shown("frmOld"), v);
+         p.app.OpenList(Shown("frmSost"), 5);
+         return Shown("frmOld");
      }},
     {"frmAddSell",
-     [](Program& p, const Visit& v) {
-         frmAddSell w(p.app.doc, p.ui, p.app.settings);
-         w.InitAdd();
-         Front(&w, v);
-     }},
-    {"frmZanOdol",
-     [](Program& p, const Visit& v) {
-         frmZanOdol w(p.app.doc, p.ui);
-         w.InitZan();
-         Front(&w, v);
-     }},
+     [](Program& p) { return p.Own(&frmAddSell::InitAdd, p.app.doc, p.ui, p.app.settings); }},
+    {"frmZanOdol", [](Program& p) { return p.Own(&frmZanOdol::InitZan, p.app.doc, p.ui); }},
     {"frmChangeIE",
-     [](Program& p, const Visit& v) {
-         frmChangeIE w(p.app.doc, UnitOwner::State);
-         w.Update();
-         Front(&w, v);
-     }},
+     [](Program& p) { return p.Own(&frmChangeIE::Update, p.app.doc, UnitOwner::State); }},
     {"frmClient",
-     [](Program& p, const Visit& v) {
-         p.app.OpenClientWindow(p.app.Main());
-         Front(test::Shown("frmClient"), v);
-     }},
+     [](Program& p) { return (p.app.OpenClientWindow(p.app.Main()), Shown("frmClient")); }},
     {"frmPayment",
-     [](Program& p, const Visit& v) {
-         frmPayment w(p.app.doc, p.ui, PaymentMode::Add, Side::OwedToYou, 0);
-         w.Init();
-         Front(&w, v);
+     [](Program& p) {
+         return p.Own(&frmPayment::Init, p.app.doc, p.ui, PaymentMode::Add, Side::OwedToYou, 0);
      }},
     {"frmPayment change",
-     [](Program& p, const Visit& v) {
-         frmPayment w(p.app.doc, p.ui, PaymentMode::Change, Side::OwedByYou, 1);
-         w.Init();
-         Front(&w, v);
+     [](Program& p) {
+         return p.Own(&frmPayment::Init, p.app.doc, p.ui, PaymentMode::Change, Side::OwedByYou, 1);
      }},
     {"frmOldGrid",
-     [](Program& p, const Visit& v) {
-         frmOldGrid w(p.app.doc, p.ui, Side::OwedToYou);
-         w.Fill();
-         Front(&w, v);
-     }},
+     [](Program& p) { return p.Own(&frmOldGrid::Fill, p.app.doc, p.ui, Side::OwedToYou); }},
     {"frmClientInfo",
-     [](Program& p, const Visit& v) {
-         frmClientInfo w(p.app.doc, p.ui, InfoOpener::ClientWindow);
-         w.LoadInfo();
-         Front(&w, v);
+     [](Program& p) {
+         return p.Own(&frmClientInfo::LoadInfo, p.app.doc, p.ui, InfoOpener::ClientWindow);
      }},
     {"frmChangeIE client",
-     [](Program& p, const Visit& v) {
-         frmChangeIE w(p.app.doc, UnitOwner::Client);
-         w.Update();
-         Front(&w, v);
-     }},
+     [](Program& p) { return p.Own(&frmChangeIE::Update, p.app.doc, UnitOwner::Client); }},
     {"frmGraph",
-     [](Program& p, const Visit& v) {
-         frmGraph w(p.ui);
+     [](Program& p) {
+         auto* w = new frmGraph(p.ui);
+         p.own.reset(w);
          GraphData data;
          data.Reset();
          data.title = "Карта: график доходов";
@@ -250,37 +177,28 @@ const WindowCase kWindows[] = {
          data.labels[1] = "31.03.2002";
          data.values[0] = 100;
          data.values[1] = 200;
-         w.Update(data);
-         Front(&w, v);
+         w->Update(data);
+         return w;
      }},
     {"frmProc",
-     [](Program&, const Visit& v) {
-         QtPlatform qt;
-         qt.ShowProgress("Открытие файла...");
-         v(qt.ProgressWindow());
-         qt.HideProgress();
-     }},
+     [](Program& p) { return (p.qt.ShowProgress("Открытие файла..."), p.qt.ProgressWindow()); }},
     {"message box",
-     [](Program&, const Visit& v) {
-         QtPlatform qt;
-         Modal(v, [&] {
-             qt.MessageBox("Сохранить изменения?", Icon::Question, Buttons::YesNoCancel,
-                           kDefaultTitle);
-         });
+     {},
+     [](Program& p) {
+         p.qt.MessageBox("Сохранить изменения?", Icon::Question, Buttons::YesNoCancel,
+                         kDefaultTitle);
      }},
     {"input box",
-     [](Program&, const Visit& v) {
-         QtPlatform qt;
-         Modal(v, [&] {
-             qt.InputBox("Введите имя нового клиента:", "Создание нового клиента", "Клиент1");
-         });
+     {},
+     [](Program& p) {
+         p.qt.InputBox("Введите имя нового клиента:", "Создание нового клиента", "Клиент1");
      }},
     {"file dialog",
-     [](Program& p, const Visit& v) {
-         QtPlatform qt;
-         Modal(v, [&] {
-             qt.OpenFileDialog("Открытие файла Kerva", kDataFilter, "*.kv7", p.dir.Path());
-         });
+     {},
+     [](Program& p) {
+         p.qt.OpenFileDialog("Открытие файла Kerva",
+                             "Kerva Zyl Files|*.kv7|Kerva 6 Files|*.kv6|Все файлы|*.*", "*.kv7",
+                             p.dir.Path());
      }},
 };
 
@@ -291,11 +209,11 @@ const WindowCase& Window(const char* name) {
 }
 
 // Opens each window of kWindows in a program of its own and runs `check` on it.
-void ForEachWindow(const std::function<void(QWidget*)>& check) {
+void ForEachWindow(const Visit& check) {
     for (const WindowCase& w : kWindows) {
         SCOPED_TRACE(w.name);
         Program p;
-        w.open(p, check);
+        w.Show(p, check);
     }
 }
 
@@ -321,13 +239,6 @@ std::vector<QWidget*> TabStops(QWidget* window) {
             !PartOfAnother(w, window))
             stops.push_back(w);
     return stops;
-}
-
-void SendKey(QWidget* to, int key) {
-    // With the text a real key carries: a text box would type a Tab.
-    const QString text = key == Qt::Key_Tab ? QStringLiteral("\t") : QString();
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-    QApplication::sendEvent(to, &press);
 }
 
 TEST(Accessibility, EveryControlHasANameOfItsOwnInItsWindow) {
@@ -380,7 +291,7 @@ TEST(Keyboard, TabReachesEveryControlInTheOrderOfTheLayout) {
     ForEachWindow([](QWidget* window) {
         // Round the window from wherever the focus starts, back to it.
         if (!QApplication::focusWidget() || QApplication::focusWidget()->window() != window)
-            SendKey(window, Qt::Key_Tab);
+            test::Key(window, Qt::Key_Tab);
         std::vector<QWidget*> cycle;
         for (int i = 0; i < 200; ++i) {
             QWidget* at = QApplication::focusWidget();
@@ -391,7 +302,7 @@ TEST(Keyboard, TabReachesEveryControlInTheOrderOfTheLayout) {
                 break;
             }
             cycle.push_back(at);
-            SendKey(at, Qt::Key_Tab);
+            test::Key(at, Qt::Key_Tab);
         }
         std::vector<std::string> missed;
         for (QWidget* w : TabStops(window)) {
@@ -425,20 +336,29 @@ TEST(Keyboard, EnterPressesTheFocusedButtonOrElseTheDefaultOne) {
         const char* pressed;  // the button that answers
     };
     const Case cases[] = {
-        {"frmLogin", "txtFile", "cmdEnter"},   {"frmLogin", "Option2", "cmdEnter"},
-        {"frmLogin", "cmdMD", "cmdMD"},        {"frmShtrih", "txt5", "cmdStart"},
-        {"frmShtrih", "cmdClear", "cmdClear"}, {"frmPass", "txtConfP", "cmdReady"},
-        {"frmOptions", "chkSound", "cmdOK"},   {"frmMain", "lblDelIE", "lblDelIE"},
-        {"frmMain", "imgExit", "imgExit"},     {"frmPhone", "cmdBuf", "cmdBuf"},
-        {"frmClient", "lblIE", "lblIE"},       {"frmClient", "imgExit", "imgExit"},
-        {"frmPayment", "txtSum", "cmdAdd"},    {"frmPayment", "chkKM", "cmdAdd"},
-        {"frmOldGrid", "Grid", "cmdOK"},       {"frmClientInfo", "cmdCancel", "cmdCancel"},
+        {"frmLogin", "txtFile", "cmdEnter"},
+        {"frmLogin", "Option2", "cmdEnter"},
+        {"frmLogin", "cmdMD", "cmdMD"},
+        {"frmShtrih", "txt5", "cmdStart"},
+        {"frmShtrih", "cmdClear", "cmdClear"},
+        {"frmPass", "txtConfP", "cmdReady"},
+        {"frmOptions", "chkSound", "cmdOK"},
+        {"frmMain", "lblDelIE", "lblDelIE"},
+        {"frmMain", "imgExit", "imgExit"},
+        {"frmPhone", "cmdBuf", "cmdBuf"},
+        {"frmClient", "lblIE", "lblIE"},
+        {"frmClient", "imgExit", "imgExit"},
+        {"frmPayment", "txtSum", "cmdAdd"},
+        {"frmPayment", "chkKM", "cmdAdd"},
+        {"frmOldGrid", "Grid", "cmdOK"},
+        {"frmAddSell", "txtSource", "cmdAdd"},
+        {"frmClientInfo", "cmdCancel", "cmdCancel"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.window) + " " + c.focus);
         Program p;
         p.ui.Answer(Answer::No);  // the close-file question of imgExit
-        Window(c.window).open(p, [&](QWidget* window) {
+        Window(c.window).Show(p, [&](QWidget* window) {
             std::vector<std::string> pressed;
             for (QAbstractButton* b : window->findChildren<QAbstractButton*>())
                 QObject::connect(b, &QAbstractButton::clicked, window,
@@ -461,14 +381,14 @@ TEST(Keyboard, EscapeClosesDialogsToolWindowsAndTheReportButNotTheLargeWindows) 
         {"frmErrorReport", true},     {"message box", true}, {"input box", true},
         {"file dialog", true},        {"frmClient", false},  {"frmPayment", true},
         {"frmPayment change", true},  {"frmOldGrid", true},  {"frmClientInfo", true},
-        {"frmChangeIE client", true},
+        {"frmChangeIE client", true}, {"frmAddSell", true},  {"frmZanOdol", true},
     };
     for (const auto& [name, closes] : cases) {
         SCOPED_TRACE(name);
         Program p;
-        Window(name).open(p, [closes = closes](QWidget* window) {
+        Window(name).Show(p, [closes = closes](QWidget* window) {
             QWidget* focus = window->focusWidget() ? window->focusWidget() : window;
-            SendKey(focus, Qt::Key_Escape);
+            test::Key(focus, Qt::Key_Escape);
             EXPECT_EQ(window->isVisible(), !closes);
         });
     }
@@ -484,72 +404,13 @@ TEST(Screen, LargeWindowsWithTheirFrameFitTheSmallestScreen) {
     for (const char* name : {"frmLogin", "frmMain", "frmSost", "frmOld", "frmClient"}) {
         SCOPED_TRACE(name);
         Program p;
-        Window(name).open(p, [&](QWidget* window) {
+        Window(name).Show(p, [&](QWidget* window) {
             EXPECT_TRUE(free.expandedTo(window->size()) == free)
                 << window->width() << "x" << window->height();
             EXPECT_TRUE(free.expandedTo(window->minimumSizeHint()) == free)
                 << window->minimumSizeHint().width() << "x" << window->minimumSizeHint().height();
         });
     }
-}
-
-// The accessibility interface's own action on a control, as a screen reader
-// runs it; a button so pressed answers a moment later.
-void DoAction(QWidget* control, const QString& action, const QString& child = {}) {
-    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(control);
-    ASSERT_NE(a, nullptr);
-    if (!child.isEmpty()) {
-        QAccessibleInterface* row = nullptr;
-        for (int i = 0; i < a->childCount() && !row; ++i)
-            if (a->child(i) && a->child(i)->text(QAccessible::Name) == child) row = a->child(i);
-        ASSERT_NE(row, nullptr) << child.toStdString();
-        a = row;
-    }
-    ASSERT_NE(a->actionInterface(), nullptr);
-    bool clicked = false;
-    QMetaObject::Connection c;
-    if (auto* button = qobject_cast<QAbstractButton*>(control); button && child.isEmpty())
-        c = QObject::connect(button, &QAbstractButton::clicked, [&clicked] { clicked = true; });
-    a->actionInterface()->doAction(action);
-    if (c) {
-        QElapsedTimer waited;
-        waited.start();
-        while (!clicked && waited.elapsed() < 2000)
-            QApplication::processEvents(QEventLoop::AllEvents, 20);
-        QObject::disconnect(c);
-        EXPECT_TRUE(clicked) << Who(control);
-    }
-}
-
-TEST(Accessibility, ARowChosenAndAButtonPressedThroughTheAccessibilityInterface) {
-    const QString press = QAccessibleActionInterface::pressAction();
-    const QString toggle = QAccessibleActionInterface::toggleAction();
-    Program p;
-    Window("frmMain").open(p, [&](QWidget* main) {
-        DoAction(Child<QListWidget>(main, "lstSost"), toggle, "Карта");
-        p.ui.Answer(Answer::No);
-        DoAction(Child<QPushButton>(main, "cmdDelSost"), press);
-        ASSERT_FALSE(p.ui.messages.empty());
-        EXPECT_NE(p.ui.messages.back().text.find("\r\nКарта\r\n"), std::string::npos);
-
-        // The links are buttons a screen reader presses.
-        DoAction(Child<QListWidget>(main, "lstIE"), toggle, "доллары($)");
-        p.ui.Answer(Answer::Yes);
-        DoAction(Child<QPushButton>(main, "lblDelIE"), press);
-        EXPECT_TRUE(p.app.doc.Unit(2).cap.empty());
-        p.ui.Input("Анна");
-        DoAction(Child<QPushButton>(main, "lblUserName"), press);
-        EXPECT_EQ(p.app.doc.name, "Анна");
-    });
-    Window("frmPhone").open(p, [&](QWidget* phone) {
-        DoAction(Child<QTableWidget>(phone, "Grid"), toggle, "Аптека");
-        p.ui.Answer(Answer::Yes);
-        DoAction(Child<QPushButton>(phone, "cmdDel"), press);
-        EXPECT_EQ(p.ui.messages.back().text,
-                  "Вы действительно хотите удалить запись:\r\n\r\nАптека?");
-        EXPECT_EQ(p.app.doc.phones[1], "Такси\t068");
-    });
-    p.ui.ExpectAllAnswered();
 }
 
 }  // namespace

@@ -10,6 +10,10 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "gui/App.h"
+#include "support/ScriptedPlatform.h"
+#include "support/TempDir.h"
+
 namespace kz::test {
 
 inline QString Q(const std::string& s) {
@@ -24,23 +28,15 @@ T* Shown(const char* name) {
     return nullptr;
 }
 
-inline int ShownCount(const char* name) {
-    int n = 0;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        n += w->objectName() == QLatin1String(name) && w->isVisible();
-    return n;
-}
-
 // Closes what a test left open, so the next test starts with no windows.
 inline void CloseShown(std::initializer_list<const char*> names) {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        for (const char* name : names)
-            if (w->objectName() == QLatin1String(name) && w->isVisible()) w->close();
+    for (const char* name : names)
+        while (QWidget* w = Shown(name)) w->close();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 // A child that must exist: a missing one fails the test instead of crashing it later.
-template <typename T>
+template <typename T = QWidget>
 T* Child(const QObject* in, const char* name) {
     T* w = in ? in->findChild<T*>(QString::fromLatin1(name)) : nullptr;
     EXPECT_NE(w, nullptr) << name;
@@ -83,10 +79,35 @@ void WhenModal(F act, int triesLeft = 200) {
     });
 }
 
-// A key pressed in `w`.
-inline void Key(QWidget* w, Qt::Key key) {
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+// A key pressed in `w`, with the text a real key carries (a text box types a Tab).
+inline void Key(QWidget* w, int key, const QString& text = {}) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier,
+                    key == Qt::Key_Tab && text.isEmpty() ? QStringLiteral("\t") : text);
     QApplication::sendEvent(w, &press);
 }
+
+// The program with an open file "home.kv7" of the given day, in a folder of
+// its own, backups off; `fill` adds what the test needs before the main
+// window shows the document.
+struct Program {
+    TempDir dir;
+    ScriptedPlatform ui;
+    App app{ui, dir.Path(), dir.Path()};
+
+    explicit Program(Date today = {2002, 10, 5}) {
+        ui.SetToday(today.day, today.month, today.year);
+        FillNewDocumentDefaults(app.doc);
+        app.doc.FilePath = dir / "home.kv7";
+        app.doc.LastDate = ui.Today();
+        app.settings.BackUp = false;
+    }
+    // The large windows a test leaves open are hidden (closing one ends the
+    // program), the tool windows and the report closed.
+    ~Program() {
+        for (const char* large : {"frmLogin", "frmMain", "frmSost", "frmOld", "frmClient"})
+            while (QWidget* w = Shown(large)) w->hide();
+        CloseShown({"frmReport", "frmGraph", "frmNote", "frmPhone", "frmShtrih", "frmErrorReport"});
+    }
+};
 
 }  // namespace kz::test
