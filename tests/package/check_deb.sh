@@ -22,8 +22,7 @@ bad=$(dpkg-deb -c "$deb" | awk '{print $6}' | grep -v '^\./usr/\|^\./$' || true)
 [ -z "$bad" ] || fail "files outside /usr: $bad"
 meta=$root/usr/share/metainfo/com.brisklane.KervaZyl.metainfo.xml
 for f in bin/kervazyl{,-cli} share/kervazyl/{start,blikup,coins}.wav share/kervazyl/Help/index.html \
-  share/applications/kervazyl.desktop share/mime/packages/kervazyl.xml \
-  share/icons/hicolor/scalable/apps/kervazyl.svg share/man/man1/kervazyl{,-cli}.1.gz; do
+  share/man/man1/kervazyl{,-cli}.1.gz; do
   [ -s "$root/usr/$f" ] || fail "missing /usr/$f"
 done
 # Every library the stripped programs load comes from a package in Depends.
@@ -37,9 +36,23 @@ for exe in "$root"/usr/bin/*; do
     grep -qxF "${owner%%:*}" <<<"$depends" || fail "$lib (${owner%%:*}) is not in Depends: $depends"
   done
 done
-desktop-file-validate "$root/usr/share/applications/kervazyl.desktop" || fail desktop-file-validate
+desktop=$root/usr/share/applications/kervazyl.desktop
+desktop-file-validate "$desktop" || fail desktop-file-validate
+# The menu entry names the icon and file type the package provides; the type claims *.kv7.
+icon=$(sed -n 's/^Icon=//p' "$desktop")
+[ -s "$root/usr/share/icons/hicolor/scalable/apps/$icon.svg" ] || fail "icon $icon"
+grep -q '^Exec=kervazyl ' "$desktop" || fail "Exec"
+type=$(sed -n 's/^MimeType=\([^;]*\);.*/\1/p' "$desktop")
+grep -q "<mime-type type=\"$type\">" "$root/usr/share/mime/packages/kervazyl.xml" || fail "type $type"
+grep -qF '<glob pattern="*.kv7"/>' "$root/usr/share/mime/packages/kervazyl.xml" || fail "glob"
+# Every link between the help pages leads to a file of the package.
+for page in "$root"/usr/share/kervazyl/Help/*.html; do
+  for link in $(grep -o '\(href\|src\)="[^"#:]*' "$page" | cut -d'"' -f2); do
+    [ -e "$(dirname "$page")/$link" ] || fail "$page links to a missing $link"
+  done
+done
 appstreamcli validate --no-net "$meta" || fail "appstreamcli validate"
-grep -q '<mediatype>application/x-kervazyl</mediatype>' "$meta" || fail "metainfo media type"
+grep -q "<mediatype>$type</mediatype>" "$meta" || fail "metainfo media type"
 for page in "$root"/usr/share/man/man1/*.gz; do
   warnings=$(zcat "$page" | LC_ALL=C.UTF-8 groff -man -ww -z 2>&1)
   [ -z "$warnings" ] || fail "$page: $warnings"
