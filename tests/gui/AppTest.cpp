@@ -16,25 +16,6 @@ namespace {
 
 using test::Child;
 
-// The converter's fields travel too; that is proved with the real converter
-// among the tool tests.
-TEST(App, SwitchWindowHandsOverSizePositionCaptionAndMaximisedState) {
-    test::Program p;
-    QWidget from, to, plain;
-    from.setWindowTitle("Brisklane Kerva Zyl - home.kv7");
-    from.setGeometry(40, 30, 900, 650);
-    from.show();
-    p.app.SwitchWindow(&from, &to);
-    EXPECT_TRUE(to.isVisible());
-    EXPECT_FALSE(from.isVisible());
-    EXPECT_EQ(to.geometry(), QRect(40, 30, 900, 650));
-    EXPECT_EQ(to.windowTitle(), "Brisklane Kerva Zyl - home.kv7");
-    to.showMaximized();
-    p.app.SwitchWindow(&to, &plain);
-    EXPECT_TRUE(plain.windowState() & Qt::WindowMaximized);
-    plain.hide();
-}
-
 TEST(App, SoundsFollowTheSettingAndLeavingWritesTheSettingsUnlessRefused) {
     test::Program p;
     p.app.settings.Sound = false;
