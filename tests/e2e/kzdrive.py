@@ -227,15 +227,6 @@ class Box(Node):
         self.find("text").type(text)
         self.press(button)
 
-    def choose_file(self, path):
-        """Answers a file dialog: the path typed, then the default button."""
-        self.find("text").type(path)
-        default = wait_for(
-            lambda: next(n for n in self._matches("push button", None)
-                         if n.state(pyatspi.STATE_IS_DEFAULT) and n.enabled),
-            TIMEOUT, "the file dialog's default button", self.listing)
-        self.press(default.name)
-
 
 class App:
     """The running program: its process and its accessible application."""
