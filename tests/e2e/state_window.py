@@ -1,8 +1,7 @@
 """State window: two incomes, a spending and two loans entered through the
 dialogs, the red "Вам должны..." button, a debt repaid in part in the list
 window, the income graph drawn and closed, and the way back to the main
-window, whose reminder boxes then show the new figures; the saved file is
-checked."""
+window; the saved file is checked."""
 import datetime
 
 import kzdrive
@@ -90,10 +89,6 @@ def scenario(desk):
     incomes.find("push button", "<<< Назад").press()
     large("Добавить зарплату").find("push button", "<<< Назад").press()
     main = large("Открыть >>> состояние")
-    reminders = [main.find("text", k).text for k in ("Напоминания:", "Состояния: напоминания")]
-    assert reminders == [
-        f"Вам надо вернуть долг:0\nВам должны вернуть долг:\n{day(30)}: Иван, 1030р.",
-        "Общая сумма 1 состояний: \n2500р.\n\nВы должны:0\nВам должны:1330р."], reminders
 
     main.find("push button", "Сохранить").press()
     sost = desk.dump(path, until=lambda doc: doc["sosts"][0]["bal"] == 2500)["sosts"][0]
