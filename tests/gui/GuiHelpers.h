@@ -86,9 +86,9 @@ inline void Key(QWidget* w, int key, const QString& text = {}) {
     QApplication::sendEvent(w, &press);
 }
 
-// The program with an open file "home.kv7" of the given day, in a folder of
-// its own, backups off; `fill` adds what the test needs before the main
-// window shows the document.
+// The program with a new open file "home.kv7" of the given day, in a folder
+// of its own, backups off; a test fills in the rest and refreshes the main
+// window.
 struct Program {
     TempDir dir;
     ScriptedPlatform ui;
