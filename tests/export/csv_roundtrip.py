@@ -1,24 +1,49 @@
 #!/usr/bin/env python3
-"""Reads the expected CSV export of tests/data/export (which the export test
-holds equal to what the program writes) with Python's csv module, as a
-spreadsheet would: every file is a table of one width, and each text that
-needs quoting (commas, quotes, a line break, a tab) comes back as one cell."""
+"""Reads the CSV export with Python's csv module, as a spreadsheet would.
+
+Usage: csv_roundtrip.py KERVAZYL_CLI
+
+The expected files of tests/data/export (which the export test holds equal
+to what the program writes) must each be a table of one width, and each text
+that needs quoting (commas, quotes, a line break, a tab) must come back as one
+cell. Then a document written by the CLI from JSON and exported by it must
+show each client list in its own file: the two sides' returns not swapped.
+"""
 import csv
 import glob
+import json
 import os
+import subprocess
+import sys
+import tempfile
 
 FOLDER = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "data", "export")
 TRICKY = ["Зарплата, аванс", 'Премия "лучший"', "ООО «Ромашка», филиал",
           "Телефон 123\r\nГлавный офис", "Кофе\tс собой", "Пётр [сосед]/друг", "31.02.2002"]
 
-cells = set()
-files = glob.glob(os.path.join(FOLDER, "*.csv"))
-assert len(files) == 13, files
-for name in files:
+
+def read(name):
     with open(name, encoding="utf-8", newline="") as f:
         rows = list(csv.reader(f, strict=True))
     assert rows and all(len(row) == len(rows[0]) for row in rows), (name, rows)
-    cells.update(cell for row in rows[1:] for cell in row)
+    return rows[1:]
+
+
+files = glob.glob(os.path.join(FOLDER, "*.csv"))
+assert len(files) == 13, files
+cells = {cell for name in files for row in read(name) for cell in row}
 missing = [text for text in TRICKY if text not in cells]
 assert not missing, missing
+
+lists = {"clondolkm": "Клиент должен вам", "clvydolkm": "Вы должны клиенту",
+         "clondolok": "Возвращено вам", "clvydolok": "Возвращено клиенту"}
+with tempfile.TemporaryDirectory() as tmp:
+    with open(os.path.join(tmp, "doc.json"), "w", encoding="utf-8") as f:
+        json.dump({"clients": [{"clientname": "Иванов", **{key: [f"1\t01.11.2002\t{key}"]
+                                                          for key in lists}}]}, f)
+    for args in (["write", "doc.json", "doc.kv7"], ["export", "csv", "doc.kv7", "out"]):
+        subprocess.run([os.path.abspath(sys.argv[1]), *args], cwd=tmp, check=True, capture_output=True)
+    for key, title in lists.items():
+        rows = read(os.path.join(tmp, "out", f"Клиент 01 - {title}.csv"))
+        assert [row[5] for row in rows] == [key], (title, rows)
 print("CSV export read back whole")
