@@ -94,6 +94,7 @@ TEST_F(ClientGui, ButtonsActOnTheChosenSideAndTheMainWindowFollowsOnReturn) {
 }
 
 TEST_F(ClientGui, PaymentChangedIntoADatedOneReturnDeletedAndEscapeCancels) {
+    PushEntry(client.clondolok, "600\t10.03.2002\t(за 3.2002)Работа");  // paid in full
     owing->SetCurrent(1, 1);
     test::WhenModal<frmPayment>([this](frmPayment* d) {
         auto* source = Child<QLineEdit>(d, "txtSource");
@@ -108,17 +109,20 @@ TEST_F(ClientGui, PaymentChangedIntoADatedOneReturnDeletedAndEscapeCancels) {
     });
     Press("cmdChange2");
     EXPECT_EQ(client.clvydolkm[0], "300\t10.04.2002\tАренда");
+    EXPECT_TRUE(Rows(owed).front().startsWith("ok\t"));
 
     test::WhenModal<frmOldGrid>([this](frmOldGrid* d) {
         auto* grid = Child<ListGrid>(d, "Grid");
         grid->SetCurrent(1, 1);
         ui.Answer(Answer::Yes);
         Child<QPushButton>(d, "cmdClear")->click();
-        EXPECT_TRUE(Rows(grid).isEmpty());
+        EXPECT_EQ(Rows(grid),
+                  QStringList{"2\t400\t05.03.2002\t(за 3.2002)Работа"});  // numbers kept
         test::Key(d, Qt::Key_Escape);
     });
     Press("cmdOldReturn");
-    EXPECT_EQ(CountEntries(client.clondolok), 0);
+    EXPECT_EQ(CountEntries(client.clondolok), 1);
+    EXPECT_TRUE(Rows(owed).front().startsWith("1\t"));  // due again, as the window shows
 
     test::WhenModal<frmPayment>([](frmPayment* d) {
         Child<QLineEdit>(d, "txtSum")->setText("1");
