@@ -59,17 +59,23 @@ std::string NextResult(std::deque<std::string>& results, const char* dialog) {
 
 }  // namespace
 
-std::string ScriptedPlatform::OpenFileDialog(const std::string&, const std::string&,
-                                             const std::string&, const std::string&) {
+std::string ScriptedPlatform::OpenFileDialog(const std::string& title, const std::string& filter,
+                                             const std::string& proposedName,
+                                             const std::string& initialFolder) {
+    fileDialogs.push_back({title, filter, proposedName, initialFolder});
     return NextResult(openDialogResults, "open dialog");
 }
 
-std::string ScriptedPlatform::SaveFileDialog(const std::string&, const std::string&,
-                                             const std::string&, const std::string&) {
+std::string ScriptedPlatform::SaveFileDialog(const std::string& title, const std::string& filter,
+                                             const std::string& proposedName,
+                                             const std::string& initialFolder) {
+    fileDialogs.push_back({title, filter, proposedName, initialFolder});
     return NextResult(saveDialogResults, "save dialog");
 }
 
-std::string ScriptedPlatform::FolderDialog(const std::string&, const std::string&) {
+std::string ScriptedPlatform::FolderDialog(const std::string& title,
+                                           const std::string& initialFolder) {
+    fileDialogs.push_back({title, {}, {}, initialFolder});
     return NextResult(folderDialogResults, "folder dialog");
 }
 
