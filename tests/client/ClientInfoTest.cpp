@@ -8,7 +8,7 @@ namespace kz {
 namespace {
 
 TEST(ClientDetails, ReputationFromMinusThreeToThreeRoundedHalfToEven) {
-    test::InputRecordingPlatform ui;
+    test::ScriptedPlatform ui;
     // The stored reputation after the answer, starting from 1; -99 when refused.
     const std::pair<const char*, int> cases[] = {
         {"3", 3},    {"-3", -3},  {"2,5", 2},   {"3,4", 3},     {"2.5", 2}, {"1.5", 2},
@@ -32,7 +32,7 @@ TEST(ClientDetails, NameAndNote) {
     doc.clientkol = 2;
     doc.Client(2).clientname = "Петров";
     doc.CurrentClient = 2;
-    test::InputRecordingPlatform ui;
+    test::ScriptedPlatform ui;
     ui.Input("");
     EXPECT_FALSE(RenameClient(doc, ui));
     EXPECT_FALSE(doc.Dirty);

@@ -33,8 +33,9 @@ kz::Answer ScriptedPlatform::MessageBox(const std::string& text, Icon icon, Butt
 }
 
 std::string ScriptedPlatform::InputBox(const std::string& prompt, const std::string&,
-                                       const std::string&) {
+                                       const std::string& proposed) {
     prompts.push_back(prompt);
+    proposals.push_back(proposed);
     if (inputs.empty()) {
         ADD_FAILURE() << "Unscripted input box: " << prompt;
         return {};

@@ -32,7 +32,7 @@ public:
 
     // What happened
     std::vector<Message> messages;
-    std::vector<std::string> prompts;
+    std::vector<std::string> prompts, proposals;  // of input boxes
     std::vector<std::string> sounds;
     std::vector<std::string> printed;
     std::vector<Picture> printedPictures;

