@@ -90,11 +90,6 @@ TEST(DrawGraph, LineEndsAtTheFirstPairThatIsNotLaterAndLabelsReadLikeTypedDates)
     EXPECT_EQ(d.Lines()[2][2], 50 + 4 * 100);
     EXPECT_EQ(d.Circles(), 2u);
 
-    // 721 days is still a step; 722 ends the line: D = 722, X = 1.
-    d = Drawing({{"01.01.2000", 1}, {"22.12.2001", 2}, {"14.12.2003", 3}}, 723, 300);
-    ASSERT_EQ(d.Lines().size(), 3u);
-    EXPECT_EQ(d.Lines()[2][2], 50 + 721);
-
     // "1.3.02" is 01.03.2002; "15.3" takes the year of today: D = 15, X = 10.
     d = Drawing({{"1.3.02", 10}, {"15.3", 20}}, 160, 300, Date{2002, 6, 1});
     ASSERT_EQ(d.Lines().size(), 3u);
@@ -127,18 +122,6 @@ TEST(DrawGraph, UnusableDataDrawsWhatItCan) {
     EXPECT_FALSE(Drawing({{"01.03.2002", 1e308}, {"02.03.2002", -1e308}}, 600, 300).all.empty());
     EXPECT_TRUE(Drawing({}, 600, 300).all.empty());
     EXPECT_TRUE(Drawing({{"01.03.2002", 1}, {"02.03.2002", 2}}, -40, 300).all.empty());
-}
-
-TEST(PrintGraph, PrintsTheWindowsPictureOrTellsWhyNot) {
-    test::ScriptedPlatform ui;
-    const Picture window{2, 1, {0xffffffffu, 0xff000080u}};
-    EXPECT_TRUE(PrintGraph(ui, window));
-    ASSERT_EQ(ui.printedPictures.size(), 1u);
-    EXPECT_EQ(ui.printedPictures[0].pixels, window.pixels);
-    ui.printResults.push_back(false);
-    EXPECT_FALSE(PrintGraph(ui, window));
-    EXPECT_EQ(ui.Texts(), std::vector<std::string>{"Ошибка печати: Ошибка принтера."});
-    EXPECT_EQ(ui.printedPictures.size(), 1u);
 }
 
 // The points of one list of the first state, entries given oldest first.

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "core/Cp1251.h"
-#include "core/DataFile.h"
 #include "core/Files.h"
 #include "reports/Refresh.h"
 #include "reports/ReportsFixture.h"
@@ -152,24 +150,6 @@ TEST(Refresh, CarriesMonthlyPaymentsIntoTheNewMonth) {
     EXPECT_EQ(list[0], "70\tежемесячно\t(за 1.2003)старое");
     EXPECT_EQ(list[1], "70\tежемесячно\tстарое");
     EXPECT_EQ(list[99], "99\t01.01.2002\tx");
-}
-
-TEST(Refresh, DecemberFileOpenedInJanuaryGivesReportsWithoutMonthEnd) {
-    OpenDocument f(10, 1, 2003);
-    f.doc.Sost(1).bal = 500;
-    std::string bytes;
-    ASSERT_TRUE(Utf8ToCp1251(DataFileText(f.doc, false), bytes));
-    int err = 0;
-    ASSERT_TRUE(AtomicWriteFile(f.doc.FilePath, bytes, err));
-    f.ui.SetModificationDate(f.doc.FilePath, {2002, 12, 28});
-
-    BudgetFile opened;
-    ASSERT_TRUE(ReadDataFile(opened, f.ui, f.doc.FilePath, "", TurnOfMonth));
-    EXPECT_TRUE(opened.ReportsReady && opened.Dirty);
-    EXPECT_FALSE(opened.MonthEndDue);
-    EXPECT_TRUE(opened.Sost(1).oldbal[0].empty());
-    EXPECT_TRUE(f.ui.messages.empty());
-    EXPECT_TRUE(FileExists(f.ReportPath("10.01.2003")));
 }
 
 }  // namespace

@@ -6,18 +6,6 @@ namespace {
 
 using StateWindowTest = test::StateTest;
 
-TEST_F(StateWindowTest, ViewShowsTheUnitAndColoursTheDebtButtonsBySlotOne) {
-    sost().bal = 1234.5;
-    sost().ienum = 2;
-    // A later slot alone does not count: the lists are packed from slot 1.
-    sost().vydol[1] = "100\t01.03.2002\tПетр\t\t100\t\t";
-    sost().ondol[0] = "100\t01.03.2002\tИван\t\t100\t\t";
-    const StateView v = StateWindowView(doc);
-    EXPECT_EQ(v.balance + " " + v.unit, "1234,5 доллары($)");
-    EXPECT_TRUE(v.owedToUser);
-    EXPECT_FALSE(v.userOwes);
-}
-
 TEST_F(StateWindowTest, ManualBalanceTakesPointOrCommaAndRefusesOtherTexts) {
     for (const char* typed : {"1234.5", " 1234,5 "}) {
         sost().bal = 10;

@@ -27,19 +27,5 @@ TEST(Notepad, OpeningKeepsTheDirtyFlagAndTypedBracketsAreStoredAsBraces) {
     EXPECT_EQ(AppendDateTime("", {{2002, 10, 5}, 9, 7, 3}), "\r\n05.10.2002 09:07:03");
 }
 
-TEST(Notepad, ClearAndPrintAskFirstAndPrintTheTextAsTyped) {
-    test::ScriptedPlatform ui;
-    ui.Answer(Answer::No);
-    EXPECT_FALSE(ConfirmClearNotes(ui));
-    EXPECT_FALSE(PrintNotes(ui, ""));  // nothing asked, nothing printed
-    ui.Answer(Answer::No);
-    EXPECT_FALSE(PrintNotes(ui, "[1]\nдва"));
-    EXPECT_TRUE(ui.printed.empty());
-    ui.Answer(Answer::Yes);
-    EXPECT_TRUE(PrintNotes(ui, "[1]\nдва"));
-    EXPECT_EQ(ui.messages.size(), 3u);
-    EXPECT_EQ(ui.printed, std::vector<std::string>{"[1]\r\nдва"});
-}
-
 }  // namespace
 }  // namespace kz
