@@ -33,8 +33,9 @@ kz::Answer ScriptedPlatform::MessageBox(const std::string& text, Icon icon, Butt
 }
 
 std::string ScriptedPlatform::InputBox(const std::string& prompt, const std::string&,
-                                       const std::string&) {
+                                       const std::string& proposed) {
     prompts.push_back(prompt);
+    proposals.push_back(proposed);
     if (inputs.empty()) {
         ADD_FAILURE() << "Unscripted input box: " << prompt;
         return {};
@@ -59,17 +60,23 @@ std::string NextResult(std::deque<std::string>& results, const char* dialog) {
 
 }  // namespace
 
-std::string ScriptedPlatform::OpenFileDialog(const std::string&, const std::string&,
-                                             const std::string&, const std::string&) {
+std::string ScriptedPlatform::OpenFileDialog(const std::string& title, const std::string& filter,
+                                             const std::string& proposedName,
+                                             const std::string& initialFolder) {
+    fileDialogs.push_back({title, filter, proposedName, initialFolder});
     return NextResult(openDialogResults, "open dialog");
 }
 
-std::string ScriptedPlatform::SaveFileDialog(const std::string&, const std::string&,
-                                             const std::string&, const std::string&) {
+std::string ScriptedPlatform::SaveFileDialog(const std::string& title, const std::string& filter,
+                                             const std::string& proposedName,
+                                             const std::string& initialFolder) {
+    fileDialogs.push_back({title, filter, proposedName, initialFolder});
     return NextResult(saveDialogResults, "save dialog");
 }
 
-std::string ScriptedPlatform::FolderDialog(const std::string&, const std::string&) {
+std::string ScriptedPlatform::FolderDialog(const std::string& title,
+                                           const std::string& initialFolder) {
+    fileDialogs.push_back({title, {}, {}, initialFolder});
     return NextResult(folderDialogResults, "folder dialog");
 }
 

@@ -19,6 +19,10 @@ public:
         Buttons buttons;
         std::string title;
     };
+    // What an open, save or folder dialog was given.
+    struct FileDialog {
+        std::string title, filter, proposedName, folder;
+    };
 
     // Scripting
     void Answer(kz::Answer a) { answers.push_back(a); }
@@ -28,10 +32,11 @@ public:
 
     // What happened
     std::vector<Message> messages;
-    std::vector<std::string> prompts;
+    std::vector<std::string> prompts, proposals;  // of input boxes
     std::vector<std::string> sounds;
     std::vector<std::string> printed;
     std::vector<Picture> printedPictures;
+    std::vector<FileDialog> fileDialogs;
     std::string clipboard;
     std::vector<std::pair<long long, long long>> progress;
     int progressShown = 0;
