@@ -1,6 +1,7 @@
 #include "core/Cipher.h"
 
 #include <array>
+#include <cerrno>
 #include <vector>
 
 #include "core/Cp1251.h"
@@ -114,7 +115,14 @@ bool PasswordBytes(const std::string& password, std::string& bytes) {
 bool DecryptFile(Platform& ui, const std::string& dataPath, const std::string& password,
                  std::string& plain) {
     std::string key, enciphered;
-    int err = 0;
+    // What is there but cannot be read is named; anything else (a missing
+    // file too) is a failed deciphering.
+    int err = FileReadProblem(dataPath);
+    if (err == EISDIR || err == ENODEV || err == EFBIG) {
+        plain.clear();
+        ui.MessageBox(UnreadableFileText(dataPath, err), Icon::Exclamation);
+        return false;
+    }
     if (!PasswordBytes(password, key) || !ReadWholeFile(dataPath, enciphered, err) ||
         !DecipherBytes(enciphered, key, plain)) {
         plain.clear();

@@ -123,8 +123,19 @@ std::string ReadNotes(Platform& ui, const IniFile& ini) {
     return notes;
 }
 
-void ShowFileNotFound(Platform& ui, const std::string& path) {
-    ui.MessageBox("Указанный файл\r\n\r\n" + path + "\r\n\r\nне найден.", Icon::Exclamation);
+bool CheckDataPath(Platform& ui, const std::string& path) {
+    const int problem = FileReadProblem(path);
+    if (problem == 0) return true;
+    ShowUnreadable(ui, path, problem);
+    return false;
+}
+
+void ShowUnreadable(Platform& ui, const std::string& path, int err) {
+    const std::string text = UnreadableFileText(path, err);
+    if (!text.empty())
+        ui.MessageBox(text, Icon::Exclamation);
+    else
+        ui.MessageBox("Ошибка при открытии служебного файла.", Icon::Information);
 }
 
 void ShowDamagedFile(Platform& ui) {
@@ -177,6 +188,23 @@ std::string DataFileText(const BudgetFile& doc, bool enciphered) {
 }
 
 bool WriteDataFile(BudgetFile& doc, Platform& ui, const AppSettings& settings) {
+    const auto writeFailed = [&](int err) {
+        if (doc.IsProtected) {
+            ui.MessageBox(JoinParagraphs("Ошибка при шифровании файла!", SystemErrorText(err)),
+                          Icon::Critical);
+            ui.MessageBox("Возникла ошибка при шифровании файла. Файл не сохранен!",
+                          Icon::Critical);
+        } else {
+            ui.MessageBox(JoinParagraphs("Ошибка при сохранении файла!", SystemErrorText(err)),
+                          Icon::Critical);
+        }
+        return false;
+    };
+    // A file the user may not write is not replaced, and its backup copy is
+    // left as it is too.
+    int err = 0;
+    if (!MayReplace(doc.FilePath, err)) return writeFailed(err);
+
     MakeBackup(doc, ui, settings);
 
     std::string bytes, bad;
@@ -185,25 +213,12 @@ bool WriteDataFile(BudgetFile& doc, Platform& ui, const AppSettings& settings) {
                       Icon::Critical);
         return false;
     }
-    int err = 0;
     if (doc.IsProtected) {
         std::string key;
-        bool ok = PasswordBytes(doc.pass, key);
-        if (!ok)
-            err = EILSEQ;
-        else
-            ok = AtomicWriteFile(doc.FilePath, EncipherBytes(bytes, key), err);
-        if (!ok) {
-            ui.MessageBox(JoinParagraphs("Ошибка при шифровании файла!", SystemErrorText(err)),
-                          Icon::Critical);
-            ui.MessageBox("Возникла ошибка при шифровании файла. Файл не сохранен!",
-                          Icon::Critical);
-            return false;
-        }
+        if (!PasswordBytes(doc.pass, key)) return writeFailed(EILSEQ);
+        if (!AtomicWriteFile(doc.FilePath, EncipherBytes(bytes, key), err)) return writeFailed(err);
     } else if (!AtomicWriteFile(doc.FilePath, bytes, err)) {
-        ui.MessageBox(JoinParagraphs("Ошибка при сохранении файла!", SystemErrorText(err)),
-                      Icon::Critical);
-        return false;
+        return writeFailed(err);
     }
 
     if (doc.PendingBackupDelete.size() >= 3) {
@@ -238,15 +253,15 @@ void SetMonthFlags(BudgetFile& doc, Platform& ui, const std::string& dataPath) {
 bool OpenDataText(Platform& ui, const std::string& path, const std::string& password,
                   const std::string* plain, const char* plainType, const char* cipherType,
                   IniFile& ini) {
-    if (!FileExists(path)) {
-        ShowFileNotFound(ui, path);
-        return false;
-    }
+    if (!CheckDataPath(ui, path)) return false;
+    // A save of this file that was killed half-way may have left its hidden
+    // file behind.
+    RemoveSaveLeftovers(path);
     std::string bytes;
     if (!plain) {
         int err = 0;
         if (!ReadWholeFile(path, bytes, err)) {
-            ui.MessageBox("Ошибка при открытии служебного файла.", Icon::Information);
+            ShowUnreadable(ui, path, err);
             return false;
         }
     }
@@ -299,10 +314,7 @@ bool ReadDataFile(BudgetFile& doc, Platform& ui, const std::string& path,
 
 bool OpenDocument(BudgetFile& doc, Platform& ui, const std::string& path,
                   const std::string& password, const RefreshRoutine& refresh) {
-    if (!FileExists(path)) {
-        ShowFileNotFound(ui, path);
-        return false;
-    }
+    if (!CheckDataPath(ui, path)) return false;
     const bool older = EndsWithNoCase(path, ".kv6");
     if (password.empty())
         return older ? ReadOlderFile(doc, ui, path, password, refresh)
