@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QTranslator>
+#include <csignal>
 
 #include "gui/App.h"
 #include "platform/qt/QtPlatform.h"
@@ -22,6 +23,9 @@
 #include "windows/main/frmMain.h"
 
 int main(int argc, char** argv) {
+    // A write beyond the file size limit (ulimit -f) must fail with its
+    // error, reported by the save, instead of ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kervazyl"));
     QApplication::setOrganizationName(QStringLiteral("Brisklane"));

@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <csignal>
 #include <ctime>
 #include <filesystem>
 #include <nlohmann/json.hpp>
@@ -126,6 +130,42 @@ TEST(Cli, RefusalsAndUsage) {
     r = Cli({"--help"});
     EXPECT_EQ(r.code, 0);
     EXPECT_NE(r.out.find("convert"), std::string::npos);
+}
+
+TEST(Cli, AFileSizeLimitFailsTheSaveInsteadOfKillingTheTool) {
+    TempDir dir;
+    const std::string out = dir / "out.kv7";
+    ASSERT_EQ(Cli({"new", out}).code, 0);
+    const std::string before = ReadBytes(out);
+    WriteBytes(dir / "doc.json", R"({"notes": ")" + std::string(20000, 'x') + R"("})");
+    int err[2];
+    ASSERT_EQ(::pipe(err), 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::dup2(err[1], 2);
+        // As a shell's "ulimit -f" leaves it: the limit, and the signal that
+        // ends a process beyond it.
+        std::signal(SIGXFSZ, SIG_DFL);
+        const rlimit limit{4096, 4096};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        ::execl(KZ_CLI_PATH, KZ_CLI_PATH, "write", (dir / "doc.json").c_str(), out.c_str(),
+                static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    ::close(err[1]);
+    std::string messages;
+    char buf[512];
+    for (ssize_t n; (n = ::read(err[0], buf, sizeof buf)) > 0;) messages.append(buf, n);
+    ::close(err[0]);
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    EXPECT_NE(messages.find("Ошибка при сохранении файла!\n\nФайл слишком большой."),
+              std::string::npos)
+        << messages;
+    EXPECT_EQ(ReadBytes(out), before);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 3);
 }
 
 TEST(Cli, ConvertsAnOlderFile) {
