@@ -359,5 +359,42 @@ TEST(SavePermissions, AFileTheUserMayNotWriteIsNotReplaced) {
     }
 }
 
+TEST(InstanceLock, OnlyAHolderThatLivesBlocks) {
+    TempDir dir;
+    const std::string lock = dir / "kervazyl.lock";
+    // Whatever a crashed holder left in the file does not count: nothing,
+    // garbage, or the number of a process that runs.
+    for (const std::string& left :
+         {std::string(), std::string("\x01\xff garbage"), std::to_string(::getppid()) + "\n"}) {
+        WriteBytes(lock, left);
+        FileLock l;
+        EXPECT_EQ(l.Take(lock), FileLock::Result::Taken);
+    }
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const pid_t holder = ::fork();
+    if (holder == 0) {
+        FileLock l;
+        const char ok = l.Take(lock) == FileLock::Result::Taken ? 'y' : 'n';
+        if (::write(ready[1], &ok, 1) != 1) ::_exit(1);
+        for (;;) ::pause();
+    }
+    char ok = 0;
+    ASSERT_EQ(::read(ready[0], &ok, 1), 1);
+    ASSERT_EQ(ok, 'y');
+    FileLock second;
+    EXPECT_EQ(second.Take(lock), FileLock::Result::HeldElsewhere);
+    ::kill(holder, SIGKILL);  // dies without letting go itself
+    ::waitpid(holder, nullptr, 0);
+    EXPECT_EQ(second.Take(lock), FileLock::Result::Taken);
+    FileLock third;  // in the same process, too, one holder at a time
+    EXPECT_EQ(third.Take(lock), FileLock::Result::HeldElsewhere);
+    ::close(ready[0]);
+    ::close(ready[1]);
+
+    FileLock nowhere;
+    EXPECT_EQ(nowhere.Take(dir / "missing/kervazyl.lock"), FileLock::Result::Unavailable);
+}
+
 }  // namespace
 }  // namespace kz

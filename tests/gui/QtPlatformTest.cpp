@@ -1,16 +1,11 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
-#include <QFile>
-#include <QLockFile>
 #include <QMessageBox>
 #include <QTimer>
 #include <QtPrintSupport/QPrinterInfo>
-#include <csignal>
 
 #include "platform/qt/QtPlatform.h"
 #include "support/TempDir.h"
@@ -158,10 +153,12 @@ TEST(QtPlatformDesktop, ClipboardCalculatorAndFolders) {
     EXPECT_TRUE(assets.ends_with("/share/kervazyl/")) << assets;
 }
 
-TEST(QtPlatformInstance, SecondInstanceIsSeenAndACrashedOneDoesNotBlock) {
+TEST(QtPlatformInstance, SecondInstanceIsSeenAndAStaleLockFileDoesNotBlock) {
     test::TempDir runtime;
     const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
     qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(runtime.Path()));
+    // What a crashed instance (or an older version) may leave: a damaged file.
+    test::WriteBytes(runtime / "kervazyl.lock", "12345\nanother-boot\n\x01");
     {
         QtPlatform first;
         EXPECT_FALSE(first.AnotherInstanceRunning());
@@ -172,21 +169,6 @@ TEST(QtPlatformInstance, SecondInstanceIsSeenAndACrashedOneDoesNotBlock) {
     {
         QtPlatform after;  // the first one ended and let go
         EXPECT_FALSE(after.AnotherInstanceRunning());
-    }
-    // A lock left by a process that died names a process that no longer runs.
-    {
-        const pid_t child = fork();
-        if (child == 0) {
-            QLockFile lock(QString::fromStdString(runtime / "kervazyl.lock"));
-            lock.setStaleLockTime(0);
-            lock.tryLock(0);
-            _exit(0);  // no destructors: the lock file stays behind
-        }
-        int status = 0;
-        waitpid(child, &status, 0);
-        ASSERT_TRUE(QFile::exists(QString::fromStdString(runtime / "kervazyl.lock")));
-        QtPlatform next;
-        EXPECT_FALSE(next.AnotherInstanceRunning());
     }
     if (saved.isNull())
         qunsetenv("XDG_RUNTIME_DIR");

@@ -1,5 +1,7 @@
 #include "platform/qt/QtPlatform.h"
 
+#include <unistd.h>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QCoreApplication>
@@ -9,7 +11,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
-#include <QLockFile>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -86,7 +87,6 @@ QtPlatform::QtPlatform() = default;
 
 QtPlatform::~QtPlatform() {
     if (proc_) delete proc_.data();
-    if (lock_) lock_->unlock();
 }
 
 Answer QtPlatform::MessageBox(const std::string& text, Icon icon, Buttons buttons,
@@ -326,15 +326,25 @@ bool QtPlatform::OpenHelpPage(const std::string& path, std::string& errorText) {
 bool QtPlatform::AnotherInstanceRunning() {
     if (lock_) return false;  // this instance holds the lock already
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty()) folder = QDir::tempPath();
-    auto lock = std::make_unique<QLockFile>(QDir(folder).filePath(QStringLiteral("kervazyl.lock")));
-    // A running instance holds the lock however long it runs; the lock of an
-    // instance that crashed names a dead process and is taken over.
-    lock->setStaleLockTime(0);
-    if (!lock->tryLock(0)) {
-        return lock->error() == QLockFile::LockFailedError;
+    QString name = QStringLiteral("kervazyl.lock");
+    if (folder.isEmpty()) {
+        // The shared temporary folder: one lock per user.
+        folder = QDir::tempPath();
+        name = QStringLiteral("kervazyl-%1.lock").arg(::getuid());
     }
-    lock_ = std::move(lock);
+    // Only a running instance holds the lock: the system lets go of it when
+    // an instance ends, however it ends, and whatever the file holds does not
+    // count. A lock that cannot be taken at all blocks nobody.
+    auto lock = std::make_unique<FileLock>();
+    switch (lock->Take(FromQ(QDir(folder).filePath(name)))) {
+        case FileLock::Result::HeldElsewhere:
+            return true;
+        case FileLock::Result::Taken:
+            lock_ = std::move(lock);
+            return false;
+        case FileLock::Result::Unavailable:
+            return false;
+    }
     return false;
 }
 

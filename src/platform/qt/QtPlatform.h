@@ -6,10 +6,10 @@
 #include <memory>
 #include <string>
 
+#include "core/Files.h"
 #include "platform/Platform.h"
 #include "platform/qt/frmProc.h"
 
-class QLockFile;
 class QSoundEffect;
 class QWidget;
 
@@ -72,7 +72,7 @@ private:
     MessageHook messageHook_;
     QPointer<frmProc> proc_;
     QPointer<QWidget> disabledWindow_;
-    std::unique_ptr<QLockFile> lock_;
+    std::unique_ptr<FileLock> lock_;
     std::unique_ptr<QSoundEffect> sound_;
     int busyDepth_ = 0;
     bool progressShown_ = false;
