@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 #include "core/Cp1251.h"
 #include "core/Date.h"
@@ -48,8 +49,22 @@ TEST(AmountText, ReadsBackWhatItWrites) {
     EXPECT_TRUE(ParseAmountText("-,5", v));
     EXPECT_EQ(v, -0.5);
     for (const char* bad : {"", "abc", "-", "1,2,3", "1 2", "--1", "1E", "1E+", "12a", " 1",
-                            "1e999", "+1"})
+                            "1e999", "+1", "1,79769313486233E+308"})
         EXPECT_FALSE(ParseAmountText(bad, v)) << bad;
+}
+
+TEST(AmountText, TheLargestAmountsStayWithinTheDoubleRange) {
+    const double max = std::numeric_limits<double>::max();
+    // Rounded up, 15 digits of the largest double read back beyond it.
+    EXPECT_EQ(AmountText(max), "1,79769313486231E+308");
+    EXPECT_EQ(AmountText(-max), "-1,79769313486231E+308");
+    EXPECT_EQ(AmountText(1.7976931348623e308), "1,7976931348623E+308");
+    double v = 0;
+    ASSERT_TRUE(ParseAmountText(AmountText(max), v));
+    EXPECT_EQ(AmountText(v), AmountText(max));
+    // What earlier versions wrote for it is that double.
+    ASSERT_TRUE(ParseAmountText("-1,79769313486232E+308", v));
+    EXPECT_EQ(v, -max);
 }
 
 TEST(LeadingNumber, ReadsAsFarAsTheTextAllows) {
