@@ -1,7 +1,11 @@
 #include "core/Cp1251.h"
 
 #include <array>
+#include <bit>
 #include <cstdint>
+#include <cstring>
+
+#include "core/Text.h"
 
 namespace kz {
 
@@ -73,19 +77,55 @@ int EncodeCodePoint(std::uint32_t cp) {
     return -1;
 }
 
+// The UTF-8 bytes of every code and how many there are.
+struct Utf8Table {
+    struct Entry {
+        char bytes[3];
+        std::uint8_t length;
+    };
+    std::array<Entry, 256> entry{};
+    Utf8Table() {
+        for (unsigned b = 0; b < 0x100; ++b) {
+            std::string s;
+            AppendUtf8(s, CodePoint(static_cast<unsigned char>(b)));
+            Entry& e = entry[b];
+            std::memcpy(e.bytes, s.data(), s.size());
+            e.length = static_cast<std::uint8_t>(s.size());
+        }
+    }
+};
+const Utf8Table kUtf8;
+
 }  // namespace
 
 std::string Cp1251ToUtf8(std::string_view bytes) {
-    std::string out;
-    out.reserve(bytes.size() + bytes.size() / 2);
-    for (char ch : bytes) {
-        const unsigned char b = static_cast<unsigned char>(ch);
-        if (b < 0x80)
-            out += ch;
-        else
-            AppendUtf8(out, CodePoint(b));
+    // At most three bytes for one, written into room made beforehand (a
+    // fourth may be written past them); runs of ASCII eight bytes at a time.
+    // Short texts, the values of a file, share one room.
+    thread_local std::string shared;
+    std::string own;
+    std::string& room = bytes.size() <= 4096 ? shared : own;
+    if (room.size() < bytes.size() * 3 + 8) room.resize(bytes.size() * 3 + 8);
+    char* const first = room.data();
+    char* o = first;
+    const auto one = [&o](unsigned char b) {
+        std::memcpy(o, &kUtf8.entry[b], 4);
+        o += kUtf8.entry[b].length;
+    };
+    const unsigned char* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const unsigned char* const end = p + bytes.size();
+    for (; end - p >= 8; p += 8) {
+        std::uint64_t w;
+        std::memcpy(&w, p, sizeof w);
+        if ((w & 0x8080808080808080ull) == 0) {
+            std::memcpy(o, p, 8);
+            o += 8;
+        } else {
+            for (int k = 0; k < 8; ++k) one(p[k]);
+        }
     }
-    return out;
+    while (p < end) one(*p++);
+    return std::string(first, static_cast<std::size_t>(o - first));
 }
 
 bool Utf8ToCp1251(std::string_view utf8, std::string& out, std::string* bad) {
@@ -116,16 +156,49 @@ bool IsCp1251Representable(std::string_view utf8, std::string* bad) {
     return Utf8ToCp1251(utf8, scratch, bad);
 }
 
+bool IsValidUtf8(std::string_view bytes) {
+    const unsigned char* const u = reinterpret_cast<const unsigned char*>(bytes.data());
+    const std::size_t n = bytes.size();
+    std::size_t i = 0;
+    while (i < n) {
+        if (n - i >= 8 && std::endian::native == std::endian::little) {
+            // Eight bytes at once: every lead byte is followed by a
+            // continuation byte, and every continuation byte follows a lead.
+            std::uint64_t w, lead, cont;
+            std::memcpy(&w, u + i, sizeof w);
+            if ((w & (kEveryByte * 0x80)) == 0) {
+                i += 8;
+                continue;
+            }
+            if (TwoByteCharacters(w, lead, cont)) {
+                if (cont != (lead << 8)) return false;
+                // A lead in the last byte is checked with the next eight.
+                i += (lead >> 63) != 0 ? 7 : 8;
+                continue;
+            }
+        }
+        const unsigned char c = u[i];
+        if (c < 0x80) {
+            ++i;
+        } else {
+            std::uint32_t cp;
+            const std::size_t len = DecodeUtf8(bytes, i, cp);
+            if (len == 0) return false;
+            i += len;
+        }
+    }
+    return true;
+}
+
 bool LooksLikeUtf8(std::string_view bytes) {
-    bool multi = false;
     for (std::size_t i = 0; i < bytes.size();) {
         std::uint32_t cp;
         const std::size_t len = DecodeUtf8(bytes, i, cp);
         if (len == 0) return false;
-        if (len > 1) multi = true;
+        if (len > 1) return IsValidUtf8(bytes.substr(i + len));
         i += len;
     }
-    return multi;
+    return false;
 }
 
 }  // namespace kz

@@ -17,6 +17,9 @@ bool Utf8ToCp1251(std::string_view utf8, std::string& out, std::string* bad = nu
 // True when every character of the text can be written to a file.
 bool IsCp1251Representable(std::string_view utf8, std::string* bad = nullptr);
 
+// True when the bytes are valid UTF-8 (plain ASCII is).
+bool IsValidUtf8(std::string_view bytes);
+
 // True when the bytes hold at least one multi-byte sequence and are valid
 // UTF-8 as a whole: real Windows-1251 text is practically never both.
 bool LooksLikeUtf8(std::string_view bytes);

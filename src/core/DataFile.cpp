@@ -1,5 +1,6 @@
 #include "core/DataFile.h"
 
+#include <array>
 #include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
@@ -49,31 +50,45 @@ bool NumberValue(const std::string& text, int& out) { return ToInteger16(Leading
 const char* const kUtf8Message =
     "Файл записан в кодировке UTF-8, а не Windows-1251, и не может быть открыт.";
 
-// Everything of step "load" that can fail on a damaged file fails here.
-bool LoadDocument(BudgetFile& d, Platform& ui, const IniFile& ini, const std::string& password) {
-    d.pass = password;
-    d.name = ini.Value("user", "name");
-    if (d.name.empty()) d.name = kDefaultUserName;
+// What of a data file can be damaged, read and checked before anything of
+// the open document changes.
+struct CheckedParts {
+    std::string name;
+    std::array<CurrencyUnit, kUnitCount> units;
+    int sostkol = 0, clientkol = 0;
+    std::string notes;
+    struct Sost {
+        double bal = 0;
+        int ienum = 1;
+        std::string sostname;
+    };
+    std::array<Sost, kMaxSosts> sosts;
+    struct Client {
+        int ienum = 1, reput = 0;
+        std::string clientname, clinfo;
+    };
+    std::array<Client, kMaxClients> clients;
+};
+
+// Everything of step "load" that can fail on a damaged file fails here, in
+// the order of the file's parts.
+bool CheckDocument(Platform& ui, const IniFile& ini, CheckedParts& c) {
+    c.name = ini.Value("user", "name");
+    if (c.name.empty()) c.name = kDefaultUserName;
     for (int k = 1; k <= kUnitCount; ++k) {
         const std::string n = std::to_string(k);
-        d.Unit(k).cap = ini.Value("user", "ie" + n + "cap");
-        d.Unit(k).short_ = ini.Value("user", "ie" + n + "short");
+        c.units[static_cast<std::size_t>(k - 1)] = {ini.Value("user", "ie" + n + "cap"),
+                                                    ini.Value("user", "ie" + n + "short")};
     }
-    int sostkol = 0, clientkol = 0;
-    if (!NumberValue(ini.Value("user", "sostkol"), sostkol) ||
-        !NumberValue(ini.Value("user", "clientkol"), clientkol))
+    if (!NumberValue(ini.Value("user", "sostkol"), c.sostkol) ||
+        !NumberValue(ini.Value("user", "clientkol"), c.clientkol))
         return false;
     // No states at all is legal: the main window lets the user delete the last one.
-    if (sostkol < 0 || sostkol > kMaxSosts || clientkol < 0 || clientkol > kMaxClients)
+    if (c.sostkol < 0 || c.sostkol > kMaxSosts || c.clientkol < 0 || c.clientkol > kMaxClients)
         return false;
-    d.sostkol = sostkol;
-    d.clientkol = clientkol;
-    d.notes = ReadNotes(ui, ini);
-    for (int k = 1; k <= kPhoneSlots; ++k)
-        d.phones[static_cast<std::size_t>(k - 1)] = ini.Value("phones", "p" + std::to_string(k));
-
-    for (int i = 1; i <= sostkol; ++i) {
-        SostRecord& s = d.Sost(i);
+    c.notes = ReadNotes(ui, ini);
+    for (int i = 1; i <= c.sostkol; ++i) {
+        CheckedParts::Sost& s = c.sosts[static_cast<std::size_t>(i - 1)];
         const std::string sec = "sost" + std::to_string(i);
         if (!ParseAmountText(ini.Value(sec, "bal"), s.bal)) return false;
         if (!NumberValue(ini.Value(sec, "ienum"), s.ienum)) return false;
@@ -81,35 +96,54 @@ bool LoadDocument(BudgetFile& d, Platform& ui, const IniFile& ini, const std::st
         if (s.ienum < 1 || s.ienum > kUnitCount) return false;
         s.sostname = ini.Value(sec, "sostname");
         if (s.sostname.empty()) s.sostname = kFirstSostName;
-        const std::string n = std::to_string(i);
-        for (int j = 1; j <= kListSize; ++j) {
-            const std::string slot = std::to_string(j);
-            for (const auto& info : kSostLists)
-                (s.*(info.list))[static_cast<std::size_t>(j - 1)] =
-                    ini.Value(info.section + n, info.key + slot);
-            ui.SetProgress((i - 1) * 100LL + j, sostkol * 100LL);
-        }
     }
-    for (int i = 1; i <= clientkol; ++i) {
-        ClientRecord& c = d.Client(i);
+    for (int i = 1; i <= c.clientkol; ++i) {
+        CheckedParts::Client& cl = c.clients[static_cast<std::size_t>(i - 1)];
         const std::string sec = "client" + std::to_string(i);
-        if (!NumberValue(ini.Value(sec, "ienum"), c.ienum)) return false;
-        if (c.ienum == 0) c.ienum = 1;
-        if (c.ienum < 1 || c.ienum > kUnitCount) return false;
-        c.clientname = ini.Value(sec, "clientname");
-        if (c.clientname.empty()) c.clientname = kDefaultClientName;
-        if (!NumberValue(ini.Value(sec, "reput"), c.reput)) return false;
-        const std::string n = std::to_string(i);
-        c.clinfo = ini.Section(ui, "clinfo" + n);
-        for (int j = 1; j <= kListSize; ++j) {
-            const std::string slot = std::to_string(j);
-            for (const auto& info : kClientLists)
-                (c.*(info.list))[static_cast<std::size_t>(j - 1)] =
-                    ini.Value(info.section + n, info.key + slot);
-            ui.SetProgress((i - 1) * 100LL + j, clientkol * 100LL);
-        }
+        if (!NumberValue(ini.Value(sec, "ienum"), cl.ienum)) return false;
+        if (cl.ienum == 0) cl.ienum = 1;
+        if (cl.ienum < 1 || cl.ienum > kUnitCount) return false;
+        cl.clientname = ini.Value(sec, "clientname");
+        if (cl.clientname.empty()) cl.clientname = kDefaultClientName;
+        if (!NumberValue(ini.Value(sec, "reput"), cl.reput)) return false;
+        cl.clinfo = ini.Section(ui, "clinfo" + std::to_string(i));
     }
     return true;
+}
+
+// The checked parts and the lists (which cannot be damaged) go into the
+// document; slots beyond the counts keep what they held.
+void FillDocument(BudgetFile& d, Platform& ui, const IniFile& ini, CheckedParts& c) {
+    d.name = std::move(c.name);
+    d.Units = std::move(c.units);
+    d.sostkol = c.sostkol;
+    d.clientkol = c.clientkol;
+    d.notes = std::move(c.notes);
+    ini.NumberedValues("phones", "p", d.phones.data(), d.phones.size());
+    const long long records = c.sostkol + c.clientkol;
+    for (int i = 1; i <= c.sostkol; ++i) {
+        SostRecord& s = d.Sost(i);
+        CheckedParts::Sost& from = c.sosts[static_cast<std::size_t>(i - 1)];
+        s.bal = from.bal;
+        s.ienum = from.ienum;
+        s.sostname = std::move(from.sostname);
+        const std::string n = std::to_string(i);
+        for (const auto& info : kSostLists)
+            ini.NumberedValues(info.section + n, info.key, (s.*(info.list)).data(), kListSize);
+        ui.SetProgress(i, records);
+    }
+    for (int i = 1; i <= c.clientkol; ++i) {
+        ClientRecord& cl = d.Client(i);
+        CheckedParts::Client& from = c.clients[static_cast<std::size_t>(i - 1)];
+        cl.ienum = from.ienum;
+        cl.clientname = std::move(from.clientname);
+        cl.reput = from.reput;
+        cl.clinfo = std::move(from.clinfo);
+        const std::string n = std::to_string(i);
+        for (const auto& info : kClientLists)
+            ini.NumberedValues(info.section + n, info.key, (cl.*(info.list)).data(), kListSize);
+        ui.SetProgress(c.sostkol + i, records);
+    }
 }
 
 }  // namespace
@@ -265,12 +299,12 @@ bool OpenDataText(Platform& ui, const std::string& path, const std::string& pass
             return false;
         }
     }
-    const std::string& text = plain ? *plain : bytes;
-    if (LooksLikeUtf8(text)) {
+    if (plain) bytes = *plain;
+    if (LooksLikeUtf8(bytes)) {
         ui.MessageBox(kUtf8Message, Icon::Information);
         return false;
     }
-    ini.Load(Cp1251ToUtf8(text));
+    ini.LoadCp1251(std::move(bytes));
 
     const std::string type = ini.Value("", "type");
     if (plain && type != cipherType) {
@@ -296,18 +330,20 @@ bool ReadDataFile(BudgetFile& doc, Platform& ui, const std::string& path,
     if (!OpenDataText(ui, path, password, plain, "Kerva70st", "Kerva70cr", ini)) return false;
     const bool isProtected = plain != nullptr;
 
-    BudgetFile loaded = doc;
-    loaded.Dirty = false;
-    loaded.IsProtected = isProtected;
-    if (!LoadDocument(loaded, ui, ini, password)) {
+    // Nothing of the open document changes unless the file is sound.
+    CheckedParts parts;
+    if (!CheckDocument(ui, ini, parts)) {
         ShowDamagedFile(ui);
         return false;
     }
-    loaded.FilePath = path;
-    loaded.PendingBackupDelete.clear();
-    SetMonthFlags(loaded, ui, path);
+    doc.Dirty = false;
+    doc.IsProtected = isProtected;
+    doc.pass = password;
+    FillDocument(doc, ui, ini, parts);
+    doc.FilePath = path;
+    doc.PendingBackupDelete.clear();
+    SetMonthFlags(doc, ui, path);
     ini.Close();
-    doc = std::move(loaded);
     if (refresh) refresh(doc, ui);
     return true;
 }
