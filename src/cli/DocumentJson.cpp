@@ -1,6 +1,17 @@
 #include "cli/DocumentJson.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <ostream>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "core/Cp1251.h"
+#include "core/Text.h"
 
 namespace kz::cli {
 
@@ -108,6 +119,292 @@ nlohmann::ordered_json DocumentToJson(const BudgetFile& doc) {
     j["MonthEndDue"] = doc.MonthEndDue;
     return j;
 }
+
+namespace {
+
+// Writes JSON as the library prints it with an indent of two blanks, into a
+// buffer that is handed to the sink (when there is one) as it fills.
+class PrettyJson {
+public:
+    explicit PrettyJson(std::ostream* sink, std::size_t room) : sink_(sink) { buf_.resize(room); }
+
+    // What was written, when there is no sink; what is left for it when there is.
+    std::string Take() {
+        buf_.resize(used_);
+        used_ = 0;
+        return std::move(buf_);
+    }
+
+    void Open(char bracket) {
+        Put(&bracket, 1);
+        first_.push_back(true);
+    }
+    void Close(char bracket) {
+        const bool empty = first_.back();
+        first_.pop_back();
+        if (!empty) NewLine();
+        Put(&bracket, 1);
+    }
+    // The next element of the array or object open now.
+    void Next() {
+        if (!first_.back()) Put(",", 1);
+        first_.back() = false;
+        NewLine();
+    }
+    void Key(std::string_view key) {
+        Next();
+        String(key);
+        Put(": ", 2);
+    }
+    void String(std::string_view s) {
+        const unsigned char* p = reinterpret_cast<const unsigned char*>(s.data());
+        const unsigned char* const end = p + s.size();
+        // An escape is at most six characters for one.
+        char* const start = Room(6 * s.size() + 2);
+        char* o = start;
+        *o++ = '"';
+        while (p < end) {
+#if defined(__SSE2__)
+            if (end - p >= 16) {
+                const Run run = Sixteen(p, o);
+                if (run == Run::Invalid) return Replaced(s);
+                if (run == Run::Copied) continue;
+            }
+#endif
+            if (*p < 0x80) {
+                Char(*p++, o);
+                continue;
+            }
+            std::uint32_t length = 0;
+            const std::size_t at =
+                static_cast<std::size_t>(p - reinterpret_cast<const unsigned char*>(s.data()));
+            for (std::size_t len = 2; len <= 4 && length == 0; ++len)
+                if (at + len <= s.size() && IsValidUtf8(s.substr(at, len)))
+                    length = static_cast<std::uint32_t>(len);
+            if (length == 0) return Replaced(s);
+            std::memcpy(o, p, length);
+            o += length;
+            p += length;
+        }
+        *o++ = '"';
+        used_ += static_cast<std::size_t>(o - start);
+    }
+    template <class T>
+    void Number(T value) {
+        const std::string text = nlohmann::ordered_json(value).dump();
+        Put(text.data(), text.size());
+    }
+    void Bool(bool value) {
+        value ? Put("true", 4) : Put("false", 5);
+    }
+
+private:
+#if defined(__SSE2__)
+    enum class Run { Copied, Longer, Invalid };
+    // Sixteen bytes at once: ASCII and two-byte characters (as Cyrillic
+    // letters are) are copied up to the first character that needs an escape
+    // (below a blank, a quote, a backslash), which is written too. Longer:
+    // a character of three or four bytes comes first and nothing was done.
+    static Run Sixteen(const unsigned char*& p, char*& o) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+        const auto bits = [](__m128i m) { return static_cast<unsigned>(_mm_movemask_epi8(m)); };
+        const auto bytes = [](int b) { return _mm_set1_epi8(static_cast<char>(b)); };
+        const unsigned high = bits(v);
+        const unsigned escapes = (bits(_mm_cmplt_epi8(v, bytes(0x20))) & ~high) |
+                                 bits(_mm_cmpeq_epi8(v, bytes('"'))) |
+                                 bits(_mm_cmpeq_epi8(v, bytes('\\')));
+        unsigned lead = 0;
+        if (high != 0) {
+            const unsigned cont = bits(_mm_cmpeq_epi8(_mm_and_si128(v, bytes(0xC0)), bytes(0x80)));
+            lead = bits(_mm_cmpeq_epi8(_mm_and_si128(v, bytes(0xE0)), bytes(0xC0))) &
+                   ~bits(_mm_cmpeq_epi8(_mm_and_si128(v, bytes(0x1E)), _mm_setzero_si128()));
+            if ((high & ~cont & ~lead) != 0) return Run::Longer;
+            // Each lead byte followed by a continuation byte, and each of
+            // those after a lead.
+            if (cont != ((lead << 1) & 0xFFFFu)) return Run::Invalid;
+        }
+        // A lead in the last byte goes with the next sixteen.
+        const unsigned take = escapes != 0 ? static_cast<unsigned>(__builtin_ctz(escapes))
+                              : (lead & 0x8000u) != 0 ? 15u
+                                                      : 16u;
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(o), v);
+        o += take;
+        p += take;
+        if (escapes != 0) Char(*p++, o);
+        return Run::Copied;
+    }
+#endif
+    // Invalid UTF-8: what to replace and how is the library's business.
+    void Replaced(std::string_view s) {
+        const std::string replaced =
+            nlohmann::ordered_json(std::string(s))
+                .dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+        Put(replaced.data(), replaced.size());
+    }
+    static void Char(unsigned char c, char*& o) {
+        if (c >= 0x20 && c != '"' && c != '\\') {
+            *o++ = static_cast<char>(c);
+            return;
+        }
+        *o++ = '\\';
+        switch (c) {
+            case '"':
+                *o++ = '"';
+                break;
+            case '\\':
+                *o++ = '\\';
+                break;
+            case '\b':
+                *o++ = 'b';
+                break;
+            case '\f':
+                *o++ = 'f';
+                break;
+            case '\n':
+                *o++ = 'n';
+                break;
+            case '\r':
+                *o++ = 'r';
+                break;
+            case '\t':
+                *o++ = 't';
+                break;
+            default: {
+                static const char hex[] = "0123456789abcdef";
+                *o++ = 'u';
+                *o++ = '0';
+                *o++ = '0';
+                *o++ = hex[c >> 4];
+                *o++ = hex[c & 15];
+            }
+        }
+    }
+    // Room for n more characters at the end of what is written.
+    char* Room(std::size_t n) {
+        if (used_ + n > buf_.size()) {
+            if (sink_) {
+                sink_->write(buf_.data(), static_cast<std::streamsize>(used_));
+                used_ = 0;
+            }
+            if (used_ + n > buf_.size()) buf_.resize(std::max(used_ + n, 2 * buf_.size()));
+        }
+        return buf_.data() + used_;
+    }
+    void Put(const char* s, std::size_t n) {
+        std::memcpy(Room(n), s, n);
+        used_ += n;
+    }
+    void NewLine() {
+        const std::size_t n = 1 + 2 * first_.size();
+        char* o = Room(n);
+        *o = '\n';
+        std::memset(o + 1, ' ', n - 1);
+        used_ += n;
+    }
+
+    std::ostream* sink_;
+    std::string buf_;
+    std::size_t used_ = 0;
+    std::vector<bool> first_;
+};
+
+template <std::size_t N>
+void ListText(PrettyJson& j, const char* key, const std::array<std::string, N>& list) {
+    j.Key(key);
+    j.Open('[');
+    for (const auto& e : list) {
+        j.Next();
+        j.String(e);
+    }
+    j.Close(']');
+}
+
+void WriteJson(PrettyJson& j, const BudgetFile& doc);
+
+}  // namespace
+
+std::string DocumentJsonText(const BudgetFile& doc) {
+    PrettyJson j(nullptr, std::size_t{1} << 21);
+    WriteJson(j, doc);
+    return j.Take();
+}
+
+void WriteDocumentJson(const BudgetFile& doc, std::ostream& sink) {
+    PrettyJson j(&sink, std::size_t{1} << 16);
+    WriteJson(j, doc);
+    const std::string rest = j.Take();
+    sink.write(rest.data(), static_cast<std::streamsize>(rest.size()));
+}
+
+namespace {
+
+void WriteJson(PrettyJson& j, const BudgetFile& doc) {
+    j.Open('{');
+    j.Key("name");
+    j.String(doc.name);
+    j.Key("pass");
+    j.String(doc.pass);
+    j.Key("units");
+    j.Open('[');
+    for (const auto& u : doc.Units) {
+        j.Next();
+        j.Open('{');
+        j.Key("cap");
+        j.String(u.cap);
+        j.Key("short");
+        j.String(u.short_);
+        j.Close('}');
+    }
+    j.Close(']');
+    j.Key("sostkol");
+    j.Number(doc.sostkol);
+    j.Key("clientkol");
+    j.Number(doc.clientkol);
+    j.Key("sosts");
+    j.Open('[');
+    for (int i = 1; i <= doc.sostkol; ++i) {
+        const SostRecord& s = doc.Sost(i);
+        j.Next();
+        j.Open('{');
+        j.Key("sostname");
+        j.String(s.sostname);
+        j.Key("bal");
+        j.Number(s.bal);
+        j.Key("ienum");
+        j.Number(s.ienum);
+        for (const auto& info : kSostLists) ListText(j, info.section, s.*(info.list));
+        j.Close('}');
+    }
+    j.Close(']');
+    j.Key("clients");
+    j.Open('[');
+    for (int i = 1; i <= doc.clientkol; ++i) {
+        const ClientRecord& c = doc.Client(i);
+        j.Next();
+        j.Open('{');
+        j.Key("clientname");
+        j.String(c.clientname);
+        j.Key("ienum");
+        j.Number(c.ienum);
+        j.Key("reput");
+        j.Number(c.reput);
+        j.Key("clinfo");
+        j.String(c.clinfo);
+        for (const auto& info : kClientLists) ListText(j, info.section, c.*(info.list));
+        j.Close('}');
+    }
+    j.Close(']');
+    ListText(j, "phones", doc.phones);
+    j.Key("notes");
+    j.String(doc.notes);
+    j.Key("ReportsReady");
+    j.Bool(doc.ReportsReady);
+    j.Key("MonthEndDue");
+    j.Bool(doc.MonthEndDue);
+    j.Close('}');
+}
+
+}  // namespace
 
 bool DocumentFromJson(const std::string& text, const Date& today, BudgetFile& doc,
                       std::string& problem) {

@@ -9,10 +9,13 @@
 #include <csignal>
 #include <ctime>
 #include <filesystem>
+#include <limits>
 #include <nlohmann/json.hpp>
+#include <random>
 #include <sstream>
 
 #include "cli/CliMain.h"
+#include "cli/DocumentJson.h"
 #include "core/Cp1251.h"
 #include "core/DataFile.h"
 #include "support/SampleDocuments.h"
@@ -58,6 +61,32 @@ TEST(Cli, NewThenDump) {
     EXPECT_EQ(j["phones"].size(), 100u);
     EXPECT_EQ(j["clients"].size(), 0u);
     EXPECT_EQ(j["ReportsReady"], false);
+}
+
+TEST(Cli, DumpPrintsExactlyWhatTheJsonLibraryPrints) {
+    // Texts of every kind, at every place of the blocks the writer reads at
+    // once: control characters, quotes and backslashes, Cyrillic, longer
+    // characters, and invalid UTF-8 (which the library replaces).
+    const std::string pieces[] = {"a",    "\t",       "\"",       "\\",        "\x01", "\x1f",
+                                  "\x7f", "Я",        "ё",        "€",         "😀",    "\x80",
+                                  "\xD0", "\xC0\x80", "\xE2\x82", "0123456789"};
+    std::mt19937 rng(2);
+    BudgetFile doc = test::RichDocument();
+    doc.Sost(1).bal = std::numeric_limits<double>::max();
+    doc.Sost(2).bal = -0.0;
+    for (auto& entry : doc.Sost(1).rashod) {
+        for (std::size_t n = rng() % 14; n > 0; --n) entry += pieces[rng() % std::size(pieces)];
+    }
+    doc.Sost(2).dohod[0] = std::string(15, 'x') + "Я" + std::string(15, 'y') + "\t";
+    const auto library = [](const BudgetFile& d) {
+        return cli::DocumentToJson(d).dump(2, ' ', false, json::error_handler_t::replace);
+    };
+    EXPECT_EQ(cli::DocumentJsonText(doc), library(doc));
+    for (const BudgetFile& d : {test::FullDocument(), BudgetFile{}})
+        EXPECT_EQ(cli::DocumentJsonText(d), library(d));
+    std::ostringstream streamed;
+    cli::WriteDocumentJson(test::FullDocument(), streamed);
+    EXPECT_EQ(streamed.str(), library(test::FullDocument()));
 }
 
 TEST(Cli, TodaySetsTheMonthFlags) {
