@@ -10,12 +10,11 @@
 #include <emmintrin.h>
 #endif
 
+#include "cli/JsonValue.h"
 #include "core/Cp1251.h"
 #include "core/Text.h"
 
 namespace kz::cli {
-
-using json = nlohmann::json;
 
 namespace {
 
@@ -34,16 +33,19 @@ struct Reader {
     }
 
     // A text that must fit on one line of the file.
-    bool Text(const json& obj, const char* key, std::string& out, bool multiLine = false) {
-        if (!obj.contains(key)) return true;
-        const json& v = obj[key];
-        if (!v.is_string()) return Fail(std::string("поле ") + key + " должно быть строкой");
-        std::string s = v.get<std::string>();
+    // Texts are taken out of the values, which are not needed afterwards.
+    bool Text(JsonValue& obj, const char* key, std::string& out, bool multiLine = false) {
+        JsonValue* v = obj.Find(key);
+        return !v || TextValue(*v, key, out, multiLine);
+    }
+    bool TextValue(JsonValue& v, const char* key, std::string& out, bool multiLine = false) {
+        if (!v.IsString()) return Fail(std::string("поле ") + key + " должно быть строкой");
+        const std::string& s = v.Text();
         std::string bad;
         if (!IsCp1251Representable(s, &bad))
             return Fail(std::string("поле ") + key + " содержит символ «" + bad +
                         "», которого нет в кодировке Windows-1251");
-        if (!multiLine && s.find_first_of("\r\n") != std::string::npos)
+        if (!multiLine && LineBreakAt(s, 0) != s.size())
             return Fail(std::string("поле ") + key + " не может содержать переводы строк");
         if (multiLine) {
             // A line starting with "[" would end the text when the file is read.
@@ -51,31 +53,31 @@ struct Reader {
                 if (s[p] == '[' && (p == 0 || s[p - 1] == '\n' || s[p - 1] == '\r'))
                     return Fail(std::string("строка поля ") + key + " не может начинаться с \"[\"");
         }
-        out = std::move(s);
+        out = std::move(v.TextToTake());
         return true;
     }
 
-    bool Int(const json& obj, const char* key, int& out, int lo, int hi) {
-        if (!obj.contains(key)) return true;
-        const json& v = obj[key];
-        if (!v.is_number_integer() || v.get<long long>() < lo || v.get<long long>() > hi)
+    bool Int(const JsonValue& obj, const char* key, int& out, int lo, int hi) {
+        const JsonValue* v = obj.Find(key);
+        if (!v) return true;
+        const bool huge = v->kind() == JsonValue::Kind::Unsigned &&
+                          v->Unsigned() > static_cast<unsigned long long>(hi);
+        if (!v->IsInteger() || huge || v->Integer() < lo || v->Integer() > hi)
             return Fail(std::string("поле ") + key + " должно быть целым числом от " +
                         std::to_string(lo) + " до " + std::to_string(hi));
-        out = v.get<int>();
+        out = static_cast<int>(v->Integer());
         return true;
     }
 
     template <std::size_t N>
-    bool List(const json& obj, const char* key, std::array<std::string, N>& out) {
-        if (!obj.contains(key)) return true;
-        const json& v = obj[key];
-        if (!v.is_array() || v.size() > N)
+    bool List(JsonValue& obj, const char* key, std::array<std::string, N>& out) {
+        JsonValue* v = obj.Find(key);
+        if (!v) return true;
+        if (!v->IsArray() || v->Size() > N)
             return Fail(std::string("поле ") + key + " должно быть списком не длиннее " +
                         std::to_string(N));
-        for (std::size_t i = 0; i < v.size(); ++i) {
-            json item = json::object({{key, v[i]}});
-            if (!Text(item, key, out[i])) return false;
-        }
+        for (std::size_t i = 0; i < v->Size(); ++i)
+            if (!TextValue((*v)[i], key, out[i])) return false;
         return true;
     }
 };
@@ -408,8 +410,8 @@ void WriteJson(PrettyJson& j, const BudgetFile& doc) {
 
 bool DocumentFromJson(const std::string& text, const Date& today, BudgetFile& doc,
                       std::string& problem) {
-    json j = json::parse(text, nullptr, false);
-    if (j.is_discarded() || !j.is_object()) {
+    JsonValue j;
+    if (!JsonValue::Parse(text, j) || !j.IsObject()) {
         problem = "это не объект JSON";
         return false;
     }
@@ -420,51 +422,56 @@ bool DocumentFromJson(const std::string& text, const Date& today, BudgetFile& do
     bool ok = r.Text(j, "name", d.name) && r.Int(j, "sostkol", d.sostkol, 1, kMaxSosts) &&
               r.Int(j, "clientkol", d.clientkol, 0, kMaxClients) && r.List(j, "phones", d.phones) &&
               r.Text(j, "notes", d.notes, true);
-    if (ok && j.contains("units")) {
-        const json& units = j["units"];
-        if (!units.is_array() || units.size() > kUnitCount) {
+    if (JsonValue* units = j.Find("units"); ok && units) {
+        if (!units->IsArray() || units->Size() > kUnitCount) {
             ok = r.Fail("поле units должно быть списком из не более чем 3 элементов");
         } else {
-            for (std::size_t k = 0; ok && k < units.size(); ++k)
-                ok = units[k].is_object() ? r.Text(units[k], "cap", d.Units[k].cap) &&
-                                                r.Text(units[k], "short", d.Units[k].short_)
-                                          : r.Fail("элемент units должен быть объектом");
+            for (std::size_t k = 0; ok && k < units->Size(); ++k) {
+                JsonValue& unit = (*units)[k];
+                ok = unit.IsObject() ? r.Text(unit, "cap", d.Units[k].cap) &&
+                                           r.Text(unit, "short", d.Units[k].short_)
+                                     : r.Fail("элемент units должен быть объектом");
+            }
         }
     }
     auto records = [&](const char* key, std::size_t max, auto&& one) {
-        if (!ok || !j.contains(key)) return;
-        const json& a = j[key];
-        if (!a.is_array() || a.size() > max) {
+        JsonValue* a = j.Find(key);
+        if (!ok || !a) return;
+        if (!a->IsArray() || a->Size() > max) {
             ok = r.Fail(std::string("поле ") + key + " должно быть списком не длиннее " +
                         std::to_string(max));
             return;
         }
-        for (std::size_t i = 0; ok && i < a.size(); ++i)
-            ok = a[i].is_object() ? one(a[i], i) : r.Fail(std::string("элемент ") + key +
-                                                          " должен быть объектом");
+        for (std::size_t i = 0; ok && i < a->Size(); ++i)
+            ok = (*a)[i].IsObject()
+                     ? one((*a)[i], i)
+                     : r.Fail(std::string("элемент ") + key + " должен быть объектом");
     };
-    records("sosts", kMaxSosts, [&](const json& o, std::size_t i) {
+    records("sosts", kMaxSosts, [&](JsonValue& o, std::size_t i) {
         SostRecord& s = d.Sosts[i];
-        if (o.contains("bal")) {
-            if (!o["bal"].is_number()) return r.Fail("поле bal должно быть числом");
-            s.bal = o["bal"].get<double>();
+        if (const JsonValue* bal = o.Find("bal")) {
+            if (!bal->IsNumber()) return r.Fail("поле bal должно быть числом");
+            s.bal = bal->Number();
         }
         bool good = r.Text(o, "sostname", s.sostname) && r.Int(o, "ienum", s.ienum, 1, kUnitCount);
         for (const auto& info : kSostLists) good = good && r.List(o, info.section, s.*(info.list));
         return good;
     });
-    records("clients", kMaxClients, [&](const json& o, std::size_t i) {
+    records("clients", kMaxClients, [&](JsonValue& o, std::size_t i) {
         ClientRecord& c = d.Clients[i];
         bool good = r.Text(o, "clientname", c.clientname) &&
                     r.Int(o, "ienum", c.ienum, 1, kUnitCount) &&
                     r.Int(o, "reput", c.reput, -32768, 32767) && r.Text(o, "clinfo", c.clinfo, true);
-        for (const auto& info : kClientLists) good = good && r.List(o, info.section, c.*(info.list));
+        for (const auto& info : kClientLists)
+            good = good && r.List(o, info.section, c.*(info.list));
         return good;
     });
-    if (ok && !j.contains("sostkol") && j.contains("sosts") && j["sosts"].is_array())
-        d.sostkol = std::max<int>(1, static_cast<int>(j["sosts"].size()));
-    if (ok && !j.contains("clientkol") && j.contains("clients") && j["clients"].is_array())
-        d.clientkol = static_cast<int>(j["clients"].size());
+    const JsonValue* sosts = j.Find("sosts");
+    const JsonValue* clients = j.Find("clients");
+    if (ok && !j.Find("sostkol") && sosts && sosts->IsArray())
+        d.sostkol = std::max<int>(1, static_cast<int>(sosts->Size()));
+    if (ok && !j.Find("clientkol") && clients && clients->IsArray())
+        d.clientkol = static_cast<int>(clients->Size());
     if (!ok) {
         problem = r.problem;
         return false;

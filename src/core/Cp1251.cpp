@@ -128,32 +128,79 @@ std::string Cp1251ToUtf8(std::string_view bytes) {
     return std::string(first, static_cast<std::size_t>(o - first));
 }
 
-bool Utf8ToCp1251(std::string_view utf8, std::string& out, std::string* bad) {
-    out.clear();
-    out.reserve(utf8.size());
-    for (std::size_t i = 0; i < utf8.size();) {
-        const unsigned char c = static_cast<unsigned char>(utf8[i]);
+namespace {
+
+// Encodes UTF-8 into `out` (room for as many bytes as the text has; nullptr
+// to only check), `written` bytes; false with the first character the code
+// page lacks in `bad`.
+bool EncodeCp1251(std::string_view utf8, char* out, std::size_t& written, std::string* bad) {
+    char* const first = out;
+    const unsigned char* const u = reinterpret_cast<const unsigned char*>(utf8.data());
+    const std::size_t n = utf8.size();
+    std::size_t i = 0;
+    while (i < n) {
+        // Runs of ASCII eight bytes at a time.
+        while (n - i >= 8) {
+            std::uint64_t w;
+            std::memcpy(&w, u + i, sizeof w);
+            if ((w & (kEveryByte * 0x80)) != 0) break;
+            if (out) {
+                std::memcpy(out, u + i, 8);
+                out += 8;
+            }
+            i += 8;
+        }
+        if (i == n) break;
+        const unsigned char c = u[i];
+        int code;
+        std::size_t len = 2;
         if (c < 0x80) {
-            out += static_cast<char>(c);
-            ++i;
-            continue;
+            code = c;
+            len = 1;
+        } else if (c == 0xD0 && i + 1 < n && u[i + 1] >= 0x90 && u[i + 1] <= 0xBF) {
+            code = u[i + 1] + 0x30;  // А..п
+        } else if (c == 0xD1 && i + 1 < n && u[i + 1] >= 0x80 && u[i + 1] <= 0x8F) {
+            code = u[i + 1] + 0x70;  // р..я
+        } else {
+            std::uint32_t cp = 0;
+            len = DecodeUtf8(utf8, i, cp);
+            code = len ? EncodeCodePoint(cp) : -1;
+            if (code < 0) {
+                if (bad)
+                    *bad = len ? std::string(utf8.substr(i, len)) : std::string("\xEF\xBF\xBD");
+                return false;
+            }
         }
-        std::uint32_t cp = 0;
-        const std::size_t len = DecodeUtf8(utf8, i, cp);
-        const int code = len ? EncodeCodePoint(cp) : -1;
-        if (code < 0) {
-            if (bad) *bad = len ? std::string(utf8.substr(i, len)) : std::string("\xEF\xBF\xBD");
-            return false;
-        }
-        out += static_cast<char>(code);
+        if (out) *out++ = static_cast<char>(code);
         i += len;
     }
+    written = static_cast<std::size_t>(out - first);
     return true;
 }
 
+}  // namespace
+
+bool Utf8ToCp1251(std::string_view utf8, std::string& out, std::string* bad) {
+    // Never longer than the UTF-8 text.
+    out.resize(utf8.size());
+    std::size_t written = 0;
+    const bool ok = EncodeCp1251(utf8, out.data(), written, bad);
+    out.resize(written);
+    return ok;
+}
+
+bool AppendCp1251(std::string_view utf8, std::string& out, std::string* bad) {
+    const std::size_t before = out.size();
+    out.resize(before + utf8.size());
+    std::size_t written = 0;
+    const bool ok = EncodeCp1251(utf8, out.data() + before, written, bad);
+    out.resize(before + written);
+    return ok;
+}
+
 bool IsCp1251Representable(std::string_view utf8, std::string* bad) {
-    std::string scratch;
-    return Utf8ToCp1251(utf8, scratch, bad);
+    std::size_t written = 0;
+    return EncodeCp1251(utf8, nullptr, written, bad);
 }
 
 bool IsValidUtf8(std::string_view bytes) {

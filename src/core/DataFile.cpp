@@ -18,14 +18,38 @@ namespace kz {
 
 namespace {
 
-void Line(std::string& out, std::string_view a, std::string_view b = {}) {
-    out += a;
-    out += b;
-    out += "\r\n";
-}
+// Where the text of a data file goes: kept as it is (UTF-8), or encoded into
+// Windows-1251 on the way, up to the first character the code page lacks.
+class FileText {
+public:
+    FileText(bool cp1251, std::size_t room) : cp1251_(cp1251) { out_.reserve(room); }
+
+    FileText& operator+=(std::string_view s) {
+        if (!cp1251_)
+            out_ += s;
+        else if (ok_)
+            ok_ = AppendCp1251(s, out_, &bad_);
+        return *this;
+    }
+    FileText& operator+=(char c) { return *this += std::string_view(&c, 1); }
+    void Line(std::string_view a, std::string_view b = {}) {
+        *this += a;
+        *this += b;
+        *this += "\r\n";
+    }
+
+    bool ok() const { return ok_; }
+    const std::string& bad() const { return bad_; }
+    std::string Take() { return std::move(out_); }
+
+private:
+    bool cp1251_;
+    bool ok_ = true;
+    std::string out_, bad_;
+};
 
 template <class Record, class Info>
-void WriteLists(std::string& out, const Record& rec, const Info& lists, int i) {
+void WriteLists(FileText& out, const Record& rec, const Info& lists, int i) {
     const std::string n = std::to_string(i);
     for (const auto& info : lists) {
         out += '[';
@@ -43,6 +67,71 @@ void WriteLists(std::string& out, const Record& rec, const Info& lists, int i) {
             out += "\r\n";
         }
     }
+}
+
+// The whole data file text of a document.
+void WriteFileText(FileText& out, const BudgetFile& doc, bool enciphered) {
+    out.Line(enciphered ? "type=Kerva70cr" : "type=Kerva70st");
+    out.Line("[user]");
+    out.Line("name=", doc.name);
+    out.Line("pass=", doc.pass);
+    for (int k = 1; k <= kUnitCount; ++k) {
+        const std::string n = std::to_string(k);
+        out.Line("ie" + n + "cap=", doc.Unit(k).cap);
+        out.Line("ie" + n + "short=", doc.Unit(k).short_);
+    }
+    out.Line("sostkol=", std::to_string(doc.sostkol));
+    out.Line("clientkol=", std::to_string(doc.clientkol));
+    for (int i = 1; i <= doc.sostkol && i <= kMaxSosts; ++i) {
+        const SostRecord& s = doc.Sost(i);
+        out.Line("[Sost" + std::to_string(i) + "]");
+        out.Line("bal=", AmountText(s.bal));
+        out.Line("sostname=", s.sostname);
+        out.Line("ienum=", std::to_string(s.ienum));
+        WriteLists(out, s, kSostLists, i);
+    }
+    for (int i = 1; i <= doc.clientkol && i <= kMaxClients; ++i) {
+        const ClientRecord& c = doc.Client(i);
+        out.Line("[Client" + std::to_string(i) + "]");
+        out.Line("clientname=", c.clientname);
+        out.Line("ienum=", std::to_string(c.ienum));
+        out.Line("reput=", std::to_string(c.reput));
+        WriteLists(out, c, kClientLists, i);
+        out.Line("[clinfo" + std::to_string(i) + "]");
+        out.Line(CrLfLineBreaks(c.clinfo));
+    }
+    out.Line("[phones]");
+    for (int k = 1; k <= kSavedPhones; ++k) {
+        const std::string& p = doc.phones[static_cast<std::size_t>(k - 1)];
+        if (!p.empty()) out.Line("p" + std::to_string(k) + "=", p);
+    }
+    out.Line("[notes]");
+    out.Line(CrLfLineBreaks(doc.notes));
+    out.Line("");
+}
+
+// Room for the text of a document: its entries and a key in front of each.
+std::size_t FileTextRoom(const BudgetFile& doc) {
+    std::size_t room = 64 * 1024 + doc.notes.size();
+    for (int i = 1; i <= doc.sostkol && i <= kMaxSosts; ++i)
+        for (const auto& info : kSostLists)
+            for (const std::string& e : doc.Sost(i).*(info.list)) room += e.size() + 16;
+    for (int i = 1; i <= doc.clientkol && i <= kMaxClients; ++i) {
+        room += doc.Client(i).clinfo.size();
+        for (const auto& info : kClientLists)
+            for (const std::string& e : doc.Client(i).*(info.list)) room += e.size() + 16;
+    }
+    return room;
+}
+
+// The bytes of the data file (Windows-1251); false with the first character
+// the code page lacks in `bad`.
+bool DataFileBytes(const BudgetFile& doc, bool enciphered, std::string& bytes, std::string& bad) {
+    FileText out(true, FileTextRoom(doc));
+    WriteFileText(out, doc, enciphered);
+    bad = out.bad();
+    bytes = out.Take();
+    return out.ok();
 }
 
 bool NumberValue(const std::string& text, int& out) { return ToInteger16(LeadingNumber(text), out); }
@@ -179,46 +268,9 @@ void ShowDamagedFile(Platform& ui) {
 }
 
 std::string DataFileText(const BudgetFile& doc, bool enciphered) {
-    std::string out;
-    out.reserve(64 * 1024);
-    Line(out, enciphered ? "type=Kerva70cr" : "type=Kerva70st");
-    Line(out, "[user]");
-    Line(out, "name=", doc.name);
-    Line(out, "pass=", doc.pass);
-    for (int k = 1; k <= kUnitCount; ++k) {
-        const std::string n = std::to_string(k);
-        Line(out, "ie" + n + "cap=", doc.Unit(k).cap);
-        Line(out, "ie" + n + "short=", doc.Unit(k).short_);
-    }
-    Line(out, "sostkol=", std::to_string(doc.sostkol));
-    Line(out, "clientkol=", std::to_string(doc.clientkol));
-    for (int i = 1; i <= doc.sostkol && i <= kMaxSosts; ++i) {
-        const SostRecord& s = doc.Sost(i);
-        Line(out, "[Sost" + std::to_string(i) + "]");
-        Line(out, "bal=", AmountText(s.bal));
-        Line(out, "sostname=", s.sostname);
-        Line(out, "ienum=", std::to_string(s.ienum));
-        WriteLists(out, s, kSostLists, i);
-    }
-    for (int i = 1; i <= doc.clientkol && i <= kMaxClients; ++i) {
-        const ClientRecord& c = doc.Client(i);
-        Line(out, "[Client" + std::to_string(i) + "]");
-        Line(out, "clientname=", c.clientname);
-        Line(out, "ienum=", std::to_string(c.ienum));
-        Line(out, "reput=", std::to_string(c.reput));
-        WriteLists(out, c, kClientLists, i);
-        Line(out, "[clinfo" + std::to_string(i) + "]");
-        Line(out, CrLfLineBreaks(c.clinfo));
-    }
-    Line(out, "[phones]");
-    for (int k = 1; k <= kSavedPhones; ++k) {
-        const std::string& p = doc.phones[static_cast<std::size_t>(k - 1)];
-        if (!p.empty()) Line(out, "p" + std::to_string(k) + "=", p);
-    }
-    Line(out, "[notes]");
-    Line(out, CrLfLineBreaks(doc.notes));
-    Line(out, "");
-    return out;
+    FileText out(false, FileTextRoom(doc));
+    WriteFileText(out, doc, enciphered);
+    return out.Take();
 }
 
 bool WriteDataFile(BudgetFile& doc, Platform& ui, const AppSettings& settings) {
@@ -242,7 +294,7 @@ bool WriteDataFile(BudgetFile& doc, Platform& ui, const AppSettings& settings) {
     MakeBackup(doc, ui, settings);
 
     std::string bytes, bad;
-    if (!Utf8ToCp1251(DataFileText(doc, doc.IsProtected), bytes, &bad)) {
+    if (!DataFileBytes(doc, doc.IsProtected, bytes, bad)) {
         ui.MessageBox(JoinParagraphs("Ошибка при сохранении файла!", UnwritableCharText(bad)),
                       Icon::Critical);
         return false;

@@ -6,16 +6,20 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cmath>
 #include <csignal>
 #include <ctime>
 #include <filesystem>
+#include <functional>
 #include <limits>
 #include <nlohmann/json.hpp>
 #include <random>
+#include <set>
 #include <sstream>
 
 #include "cli/CliMain.h"
 #include "cli/DocumentJson.h"
+#include "cli/JsonValue.h"
 #include "core/Cp1251.h"
 #include "core/DataFile.h"
 #include "support/SampleDocuments.h"
@@ -87,6 +91,125 @@ TEST(Cli, DumpPrintsExactlyWhatTheJsonLibraryPrints) {
     std::ostringstream streamed;
     cli::WriteDocumentJson(test::FullDocument(), streamed);
     EXPECT_EQ(streamed.str(), library(test::FullDocument()));
+}
+
+// Whether the JSON library reads `text`, and the same values (kinds of
+// number included) as JsonValue.
+void ExpectSameJson(const std::string& text) {
+    const json lib = json::parse(text, nullptr, false);
+    cli::JsonValue ours;
+    const bool read = cli::JsonValue::Parse(text, ours);
+    ASSERT_EQ(read, !lib.is_discarded()) << ::testing::PrintToString(text);
+    if (!read) return;
+    std::function<void(const json&, const cli::JsonValue&)> same = [&](const json& a,
+                                                                       const cli::JsonValue& b) {
+        using Kind = cli::JsonValue::Kind;
+        switch (b.kind()) {
+            case Kind::Null:
+                ASSERT_TRUE(a.is_null());
+                break;
+            case Kind::Bool:
+                ASSERT_EQ(a, json(b.Boolean()));
+                break;
+            case Kind::Integer:
+                ASSERT_TRUE(a.is_number_integer() && !a.is_number_unsigned());
+                ASSERT_EQ(a.get<long long>(), b.Integer());
+                break;
+            case Kind::Unsigned:
+                ASSERT_TRUE(a.is_number_unsigned());
+                ASSERT_EQ(a.get<unsigned long long>(), b.Unsigned());
+                break;
+            case Kind::Float:
+                ASSERT_TRUE(a.is_number_float());
+                ASSERT_EQ(a.get<double>(), b.Number());
+                ASSERT_EQ(std::signbit(a.get<double>()), std::signbit(b.Number()));
+                break;
+            case Kind::String:
+                ASSERT_EQ(a, json(b.Text()));
+                break;
+            case Kind::Array:
+                ASSERT_TRUE(a.is_array());
+                ASSERT_EQ(a.size(), b.Size());
+                for (std::size_t i = 0; i < b.Size(); ++i) same(a[i], b[i]);
+                break;
+            case Kind::Object: {
+                ASSERT_TRUE(a.is_object());
+                std::set<std::string> keys;
+                for (std::size_t i = 0; i < b.Size(); ++i) keys.insert(b.KeyAt(i));
+                ASSERT_EQ(keys.size(), a.size());
+                for (const auto& [key, value] : a.items()) {
+                    ASSERT_NE(b.Find(key), nullptr) << key;
+                    same(value, *b.Find(key));
+                }
+                break;
+            }
+        }
+    };
+    same(lib, ours);
+}
+
+TEST(Cli, TheWriteCommandReadsJsonAsTheJsonLibraryDoes) {
+    for (const char* text : {R"({"a":1,"a":[2]})",
+                             "[1e-400, -0, 0, 18446744073709551615, 18446744073709551616, "
+                             "-9223372036854775808, -9223372036854775809, 1.0, 1E2, -0.0, 1e308]",
+                             "\xEF\xBB\xBF{}",
+                             "\xEF\xBB{}",
+                             " {} ",
+                             R"({"a":"\ud800"})",
+                             R"({"a":"\udc00"})",
+                             R"(["\u0000"])",
+                             "[01]",
+                             "[1.]",
+                             "[.5]",
+                             "[-]",
+                             "[1e]",
+                             "[\"\x7f\"]",
+                             "[\"\x1f\"]",
+                             "[\"\xc0\x80\"]",
+                             "[\"\xed\xa0\x80\"]",
+                             "[1,]",
+                             R"({"a":1,})",
+                             "[]  x",
+                             "",
+                             "  ",
+                             R"(["\/\b\f\n\r\t\"\\"])",
+                             R"(["\x"])",
+                             R"(["\uD83D\uDE00", "\u00e9\u0416"])",
+                             R"(["\uD83Dx"])",
+                             "[true,false,null]",
+                             "[tru]",
+                             "\xEF\xBB\xBF",
+                             "[2e308]",
+                             "[-1.7976931348623159e308]",
+                             "{\"a\" : [ {\"b\":{}} , [] ]\t\r\n}",
+                             "[1 2]",
+                             "{\"a\" 1}",
+                             "{1:2}"})
+        ExpectSameJson(text);
+    // A document as the dump command prints it, changed at random places.
+    const std::string doc = cli::DocumentJsonText(test::RichDocument());
+    std::mt19937 rng(3);
+    const char odd[] = {'"', '\\', '{', '}', '[',    ']',    ',',    ':', '0',
+                        '-', 'e',  '.', ' ', '\x01', '\xD0', '\x80', 'u'};
+    for (int round = 0; round < 1000; ++round) {
+        std::string text = doc;
+        for (int changes = 1 + static_cast<int>(rng() % 3); changes > 0; --changes) {
+            const std::size_t at = rng() % text.size();
+            switch (rng() % 3) {
+                case 0:
+                    text[at] = odd[rng() % sizeof odd];
+                    break;
+                case 1:
+                    text.insert(at, 1, odd[rng() % sizeof odd]);
+                    break;
+                default:
+                    text.erase(at, 1);
+                    break;
+            }
+        }
+        ExpectSameJson(text);
+        if (::testing::Test::HasFailure()) return;
+    }
 }
 
 TEST(Cli, TodaySetsTheMonthFlags) {
