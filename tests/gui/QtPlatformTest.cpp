@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMessageBox>
+#include <QProgressBar>
 #include <QTimer>
 #include <QtPrintSupport/QPrinterInfo>
 
@@ -98,18 +99,43 @@ TEST(QtPlatformProgress, WindowShowsMessageAndFractionAndDisablesTheCaller) {
     EXPECT_FALSE(caller.isEnabled());
     EXPECT_NE(QApplication::overrideCursor(), nullptr);
 
+    ui.SetRepaintInterval(0);  // every value shows
     EXPECT_EQ(ui.SetProgress(1, 3), 33);
     EXPECT_EQ(proc->Percent(), 33);
     EXPECT_EQ(ui.SetProgress(2 * 50, 100), 100);
     EXPECT_EQ(ui.SetProgress(5, 0), 0);  // an empty text has nothing to scan
 
-    // A reader's message during the operation is answered as usual.
+    // A reader's message during the operation is answered as usual, without
+    // the progress window behind it; the window comes back if the work goes on.
     BoxReader reader;
     reader.PressSoon("ОК");
     EXPECT_EQ(ui.MessageBox("Неверный пароль.", Icon::Exclamation, Buttons::OK, kDefaultTitle),
               Answer::OK);
     EXPECT_EQ(reader.text, "Неверный пароль.");
+    EXPECT_FALSE(proc->isVisible());
     EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);  // busy again after
+    ui.SetProgress(1, 2);
+    EXPECT_TRUE(proc->isVisible());
+
+    // Painting the bar costs more than the work between two values: it moves
+    // only now and then.
+    struct PaintCounter : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* e) override {
+            paints += e->type() == QEvent::Paint;
+            return false;
+        }
+    } counter;
+    proc->findChild<QProgressBar*>()->installEventFilter(&counter);
+    QApplication::processEvents();
+    counter.paints = 0;
+    ui.SetRepaintInterval(3600 * 1000);
+    for (int i = 1; i <= 100; ++i) EXPECT_EQ(ui.SetProgress(i, 200), i / 2);
+    EXPECT_EQ(counter.paints, 0);
+    ui.SetRepaintInterval(0);
+    ui.SetProgress(150, 200);
+    EXPECT_EQ(proc->Percent(), 75);
+    EXPECT_EQ(counter.paints, 1);
 
     // Deciphering hands over to reading under the same window.
     ui.ShowProgress("Декодирование файла...");

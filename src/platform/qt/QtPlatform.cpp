@@ -8,6 +8,7 @@
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
@@ -91,6 +92,9 @@ QtPlatform::~QtPlatform() {
 
 Answer QtPlatform::MessageBox(const std::string& text, Icon icon, Buttons buttons,
                               const std::string& title) {
+    // A message is not read behind the progress window: the window goes
+    // (and comes back if the work goes on).
+    if (proc_ && proc_->isVisible()) proc_->hide();
     if (messageHook_) return messageHook_(text, icon, buttons, title);
 
     QMessageBox box(DialogParent());
@@ -217,12 +221,21 @@ void QtPlatform::ShowProgress(const std::string& message) {
     proc_->show();
     proc_->raise();
     QCoreApplication::processEvents();
+    lastRepaint_.start();
 }
 
 int QtPlatform::SetProgress(long long value, long long max) {
     const int percent = max > 0 ? int(value * 100 / max) : 0;
-    if (proc_) proc_->SetPercent(percent);
-    QCoreApplication::processEvents();
+    // A message hid the window; the work goes on.
+    if (proc_ && progressShown_ && !proc_->isVisible()) proc_->show();
+    // Painting the bar (which a new value does at once) costs more than the
+    // work between two calls: it is moved a few times a second, enough to
+    // show progress when the work is slow.
+    if (!lastRepaint_.isValid() || lastRepaint_.elapsed() >= repaintInterval_) {
+        if (proc_) proc_->SetPercent(percent);
+        QCoreApplication::processEvents();
+        lastRepaint_.start();
+    }
     return percent;
 }
 
@@ -233,8 +246,9 @@ void QtPlatform::HideProgress() {
         disabledWindow_ = nullptr;
         SetBusy(false);
     }
-    QCoreApplication::processEvents();
     if (proc_) proc_->hide();
+    QCoreApplication::processEvents();
+    lastRepaint_.invalidate();
 }
 
 void QtPlatform::SetBusy(bool busy) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QString>
 #include <functional>
@@ -67,6 +68,9 @@ public:
 
     // The progress window while it shows (for tests); null otherwise.
     frmProc* ProgressWindow() const { return proc_.data(); }
+    // The least time between two paintings of the progress window by
+    // SetProgress (tests make it long).
+    void SetRepaintInterval(qint64 ms) { repaintInterval_ = ms; }
 
 private:
     MessageHook messageHook_;
@@ -76,6 +80,8 @@ private:
     std::unique_ptr<QSoundEffect> sound_;
     int busyDepth_ = 0;
     bool progressShown_ = false;
+    QElapsedTimer lastRepaint_;
+    qint64 repaintInterval_ = 250;
 };
 
 }  // namespace kz
