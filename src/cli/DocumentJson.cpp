@@ -199,6 +199,20 @@ public:
     void Bool(bool value) {
         value ? Put("true", 4) : Put("false", 5);
     }
+    // A member of the object open now.
+    void Member(std::string_view key, const std::string& value) {
+        Key(key);
+        String(value);
+    }
+    void Member(std::string_view key, bool value) {
+        Key(key);
+        Bool(value);
+    }
+    template <class T>
+    void Member(std::string_view key, T number) {
+        Key(key);
+        Number(number);
+    }
 
 private:
 #if defined(__SSE2__)
@@ -342,38 +356,29 @@ namespace {
 
 void WriteJson(PrettyJson& j, const BudgetFile& doc) {
     j.Open('{');
-    j.Key("name");
-    j.String(doc.name);
-    j.Key("pass");
-    j.String(doc.pass);
+    j.Member("name", doc.name);
+    j.Member("pass", doc.pass);
     j.Key("units");
     j.Open('[');
     for (const auto& u : doc.Units) {
         j.Next();
         j.Open('{');
-        j.Key("cap");
-        j.String(u.cap);
-        j.Key("short");
-        j.String(u.short_);
+        j.Member("cap", u.cap);
+        j.Member("short", u.short_);
         j.Close('}');
     }
     j.Close(']');
-    j.Key("sostkol");
-    j.Number(doc.sostkol);
-    j.Key("clientkol");
-    j.Number(doc.clientkol);
+    j.Member("sostkol", doc.sostkol);
+    j.Member("clientkol", doc.clientkol);
     j.Key("sosts");
     j.Open('[');
     for (int i = 1; i <= doc.sostkol; ++i) {
         const SostRecord& s = doc.Sost(i);
         j.Next();
         j.Open('{');
-        j.Key("sostname");
-        j.String(s.sostname);
-        j.Key("bal");
-        j.Number(s.bal);
-        j.Key("ienum");
-        j.Number(s.ienum);
+        j.Member("sostname", s.sostname);
+        j.Member("bal", s.bal);
+        j.Member("ienum", s.ienum);
         for (const auto& info : kSostLists) ListText(j, info.section, s.*(info.list));
         j.Close('}');
     }
@@ -384,25 +389,18 @@ void WriteJson(PrettyJson& j, const BudgetFile& doc) {
         const ClientRecord& c = doc.Client(i);
         j.Next();
         j.Open('{');
-        j.Key("clientname");
-        j.String(c.clientname);
-        j.Key("ienum");
-        j.Number(c.ienum);
-        j.Key("reput");
-        j.Number(c.reput);
-        j.Key("clinfo");
-        j.String(c.clinfo);
+        j.Member("clientname", c.clientname);
+        j.Member("ienum", c.ienum);
+        j.Member("reput", c.reput);
+        j.Member("clinfo", c.clinfo);
         for (const auto& info : kClientLists) ListText(j, info.section, c.*(info.list));
         j.Close('}');
     }
     j.Close(']');
     ListText(j, "phones", doc.phones);
-    j.Key("notes");
-    j.String(doc.notes);
-    j.Key("ReportsReady");
-    j.Bool(doc.ReportsReady);
-    j.Key("MonthEndDue");
-    j.Bool(doc.MonthEndDue);
+    j.Member("notes", doc.notes);
+    j.Member("ReportsReady", doc.ReportsReady);
+    j.Member("MonthEndDue", doc.MonthEndDue);
     j.Close('}');
 }
 

@@ -290,16 +290,13 @@ std::string UnreadableFileText(const std::string& path, int err) {
     }
 }
 
-bool ReadFileInPieces(const std::string& path, std::size_t chunk, long long& total,
-                      const std::function<bool(std::string_view)>& piece, int& err) {
-    total = 0;
-    Fd f{::open(path.c_str(), O_RDONLY | O_CLOEXEC)};
-    if (f.fd < 0) {
-        err = errno;
-        return false;
-    }
-    struct stat st {};
-    if (::fstat(f.fd, &st) != 0) {
+namespace {
+
+// Opens a file for reading whole: not a folder, not larger than the program
+// reads.
+bool OpenToRead(const std::string& path, Fd& f, struct stat& st, int& err) {
+    f.fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (f.fd < 0 || ::fstat(f.fd, &st) != 0) {
         err = errno;
         return false;
     }
@@ -311,6 +308,17 @@ bool ReadFileInPieces(const std::string& path, std::size_t chunk, long long& tot
         err = EFBIG;
         return false;
     }
+    return true;
+}
+
+}  // namespace
+
+bool ReadFileInPieces(const std::string& path, std::size_t chunk, long long& total,
+                      const std::function<bool(std::string_view)>& piece, int& err) {
+    total = 0;
+    Fd f;
+    struct stat st {};
+    if (!OpenToRead(path, f, st, err)) return false;
     if (S_ISREG(st.st_mode)) total = st.st_size;
     std::unique_ptr<char[]> buf(new char[chunk]);
     long long read = 0;
@@ -336,24 +344,9 @@ bool ReadFileInPieces(const std::string& path, std::size_t chunk, long long& tot
 
 bool ReadWholeFile(const std::string& path, std::string& bytes, int& err) {
     bytes.clear();
-    Fd f{::open(path.c_str(), O_RDONLY | O_CLOEXEC)};
-    if (f.fd < 0) {
-        err = errno;
-        return false;
-    }
+    Fd f;
     struct stat st {};
-    if (::fstat(f.fd, &st) != 0) {
-        err = errno;
-        return false;
-    }
-    if (S_ISDIR(st.st_mode)) {
-        err = EISDIR;
-        return false;
-    }
-    if (st.st_size > kMaxReadSize) {
-        err = EFBIG;
-        return false;
-    }
+    if (!OpenToRead(path, f, st, err)) return false;
     // Straight into the result: a file that grows meanwhile is read on.
     std::size_t used = 0;
     bytes.resize(S_ISREG(st.st_mode) && st.st_size > 0 ? static_cast<std::size_t>(st.st_size) + 1
