@@ -155,17 +155,17 @@ private:
         room_.clear();
         for (;;) {
             const char* const run = PlainRun(p_);
-            const std::string_view plain(p_, static_cast<std::size_t>(run - p_));
-            if (!IsValidUtf8(plain)) return false;
-            room_ += plain;
+            room_.append(p_, run);
             p_ = run;
             if (p_ == end_ || static_cast<unsigned char>(*p_) < 0x20) return false;
-            if (*p_++ == '"') {
-                out = room_;
-                return true;
-            }
+            if (*p_++ == '"') break;
             if (!Escape(room_)) return false;
         }
+        // An escape gives whole characters: the text is valid UTF-8 exactly
+        // when what stood between them was.
+        if (!IsValidUtf8(room_)) return false;
+        out = room_;
+        return true;
     }
 
     bool Hex4(unsigned& value) {

@@ -1,5 +1,9 @@
 #include "core/Cp1251.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include <array>
 #include <bit>
 #include <cstdint>
@@ -139,6 +143,52 @@ bool EncodeCp1251(std::string_view utf8, char* out, std::size_t& written, std::s
     const std::size_t n = utf8.size();
     std::size_t i = 0;
     while (i < n) {
+#if defined(__SSE2__)
+        // Sixteen bytes of ASCII and the letters А..я at a time: a letter
+        // (D0 90..BF or D1 80..8F) becomes its second byte plus 0x30 or
+        // 0x70, and the second bytes are then left out.
+        if (n - i >= 16) {
+            const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(u + i));
+            const unsigned high = static_cast<unsigned>(_mm_movemask_epi8(v));
+            if (high == 0) {
+                if (out) {
+                    _mm_storeu_si128(reinterpret_cast<__m128i*>(out), v);
+                    out += 16;
+                }
+                i += 16;
+                continue;
+            }
+            const __m128i d0 = _mm_cmpeq_epi8(v, _mm_set1_epi8(static_cast<char>(0xD0)));
+            const __m128i d1 = _mm_cmpeq_epi8(v, _mm_set1_epi8(static_cast<char>(0xD1)));
+            const __m128i leads = _mm_or_si128(d0, d1);
+            const unsigned lead = static_cast<unsigned>(_mm_movemask_epi8(leads));
+            const __m128i next = _mm_srli_si128(v, 1);
+            // The second bytes as signed numbers from 0 (0x80) to 0x3F (0xBF).
+            const __m128i x = _mm_xor_si128(next, _mm_set1_epi8(static_cast<char>(0x80)));
+            const __m128i inD0 = _mm_and_si128(_mm_cmpgt_epi8(x, _mm_set1_epi8(0x0F)),
+                                               _mm_cmplt_epi8(x, _mm_set1_epi8(0x40)));
+            const __m128i inD1 = _mm_and_si128(_mm_cmpgt_epi8(x, _mm_set1_epi8(-1)),
+                                               _mm_cmplt_epi8(x, _mm_set1_epi8(0x10)));
+            const unsigned good = static_cast<unsigned>(
+                _mm_movemask_epi8(_mm_or_si128(_mm_and_si128(d0, inD0), _mm_and_si128(d1, inD1))));
+            // Every byte beyond ASCII a good letter's first or second byte (a
+            // first byte at the end has no good second one).
+            if (good == lead && high == (lead | (lead << 1))) {
+                if (out) {
+                    const __m128i codes = _mm_add_epi8(_mm_add_epi8(next, _mm_set1_epi8(0x30)),
+                                                       _mm_and_si128(d1, _mm_set1_epi8(0x40)));
+                    alignas(16) unsigned char merged[16];
+                    _mm_store_si128(
+                        reinterpret_cast<__m128i*>(merged),
+                        _mm_or_si128(_mm_and_si128(leads, codes), _mm_andnot_si128(leads, v)));
+                    for (unsigned keep = ~(lead << 1) & 0xFFFFu; keep != 0; keep &= keep - 1)
+                        *out++ = static_cast<char>(merged[__builtin_ctz(keep)]);
+                }
+                i += 16;
+                continue;
+            }
+        }
+#endif
         // Runs of ASCII eight bytes at a time.
         while (n - i >= 8) {
             std::uint64_t w;

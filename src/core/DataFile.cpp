@@ -19,16 +19,19 @@ namespace kz {
 namespace {
 
 // Where the text of a data file goes: kept as it is (UTF-8), or encoded into
-// Windows-1251 on the way, up to the first character the code page lacks.
+// Windows-1251 on the way (in pieces of some size, which is faster), up to
+// the first character the code page lacks.
 class FileText {
 public:
-    FileText(bool cp1251, std::size_t room) : cp1251_(cp1251) { out_.reserve(room); }
+    FileText(bool cp1251, std::size_t room) : cp1251_(cp1251) {
+        out_.reserve(room);
+        if (cp1251_) pending_.reserve(kPiece + 4096);
+    }
 
     FileText& operator+=(std::string_view s) {
-        if (!cp1251_)
-            out_ += s;
-        else if (ok_)
-            ok_ = AppendCp1251(s, out_, &bad_);
+        std::string& to = cp1251_ ? pending_ : out_;
+        to += s;
+        if (cp1251_ && pending_.size() >= kPiece) Encode();
         return *this;
     }
     FileText& operator+=(char c) { return *this += std::string_view(&c, 1); }
@@ -38,14 +41,26 @@ public:
         *this += "\r\n";
     }
 
-    bool ok() const { return ok_; }
+    bool ok() {
+        Encode();
+        return ok_;
+    }
     const std::string& bad() const { return bad_; }
-    std::string Take() { return std::move(out_); }
+    std::string Take() {
+        Encode();
+        return std::move(out_);
+    }
 
 private:
+    static constexpr std::size_t kPiece = 1 << 16;
+    void Encode() {
+        if (ok_ && !pending_.empty()) ok_ = AppendCp1251(pending_, out_, &bad_);
+        pending_.clear();
+    }
+
     bool cp1251_;
     bool ok_ = true;
-    std::string out_, bad_;
+    std::string out_, pending_, bad_;
 };
 
 template <class Record, class Info>
@@ -129,9 +144,10 @@ std::size_t FileTextRoom(const BudgetFile& doc) {
 bool DataFileBytes(const BudgetFile& doc, bool enciphered, std::string& bytes, std::string& bad) {
     FileText out(true, FileTextRoom(doc));
     WriteFileText(out, doc, enciphered);
+    const bool ok = out.ok();
     bad = out.bad();
     bytes = out.Take();
-    return out.ok();
+    return ok;
 }
 
 bool NumberValue(const std::string& text, int& out) { return ToInteger16(LeadingNumber(text), out); }

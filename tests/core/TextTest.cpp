@@ -178,6 +178,16 @@ TEST(Cp1251, WordAtATimeDecodingAndCheckingAgreeWithByteAtATime) {
         for (char c : bytes) oneByOne += Cp1251ToUtf8(std::string_view(&c, 1));
         ASSERT_EQ(Cp1251ToUtf8(bytes), oneByOne);
         ASSERT_TRUE(IsValidUtf8(oneByOne));
+        // And back, many characters at once; with a character the code page
+        // lacks somewhere, that one is named.
+        std::string back, bad;
+        ASSERT_TRUE(Utf8ToCp1251(oneByOne, back));
+        ASSERT_EQ(back, bytes);
+        const std::size_t at = rng() % (bytes.size() + 1);
+        const std::string text =
+            Cp1251ToUtf8(bytes.substr(0, at)) + "¥Я" + Cp1251ToUtf8(bytes.substr(at));
+        ASSERT_FALSE(Utf8ToCp1251(text, back, &bad));
+        ASSERT_EQ(bad, "¥");
     }
     // Pieces of valid and invalid UTF-8 in every order: checked against a
     // plain decoder.
