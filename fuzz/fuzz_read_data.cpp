@@ -36,13 +36,15 @@ double Amount(FuzzedDataProvider& in) {
 
 // A text of any Windows-1251 characters. One-line fields cannot hold a line
 // break; the editors of the two free texts turn "[" into "{", which would
-// end the text in the file.
+// end the text in the file, and the line reader leaves out empty lines at
+// the start of such a text.
 std::string Text(FuzzedDataProvider& in, bool multiLine = false) {
     std::string text = kz::Cp1251ToUtf8(in.ConsumeRandomLengthString(48));
     for (char& c : text) {
         if (!multiLine && (c == '\r' || c == '\n')) c = ' ';
         if (multiLine && c == '[') c = '{';
     }
+    if (multiLine) text.erase(0, text.find_first_not_of("\r\n"));
     return text;
 }
 

@@ -144,7 +144,6 @@ public:
     }
 
     bool Create(const std::string& folder, const std::string& name, mode_t mode, int& err) {
-        folder_ = folder;
         prefix_ = folder + WritePrefix(name);
         // An unnamed file needs /proc to be named later.
         static const bool procFs = ::access("/proc/self/fd", X_OK) == 0;
@@ -158,6 +157,8 @@ public:
                 return false;
             }
         }
+        // The lock follows at once; a clean-up that came in between would
+        // only make this save fail, never touch the target.
         for (int attempt = 0; attempt < 100; ++attempt) {
             const std::string candidate = prefix_ + RandomSuffix();
             fd_.fd = SaveCalls().Open(candidate.c_str(),
@@ -210,7 +211,7 @@ private:
     }
 
     Fd fd_;
-    std::string folder_, prefix_, name_;
+    std::string prefix_, name_;
     bool renamed_ = false;
 };
 
