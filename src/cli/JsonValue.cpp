@@ -44,7 +44,8 @@ public:
         if (end_ - p_ >= 3 && std::memcmp(p_, "\xEF\xBB\xBF", 3) == 0) p_ += 3;
         if (!Value(out, 0)) return false;
         Space();
-        return p_ == end_;
+        // A NUL byte ends the text, as it did for the JSON library.
+        return p_ == end_ || *p_ == '\0';
     }
 
 private:

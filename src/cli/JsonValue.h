@@ -8,8 +8,8 @@
 namespace kz::cli {
 
 // A JSON text read into values, as the write command needs it: strict JSON
-// (RFC 8259, UTF-8, an optional byte order mark), with the last of two equal
-// keys winning.
+// (RFC 8259, UTF-8, an optional byte order mark, a NUL byte ending the text),
+// with the last of two equal keys winning.
 class JsonValue {
 public:
     enum class Kind { Null, Bool, Integer, Unsigned, Float, String, Array, Object };

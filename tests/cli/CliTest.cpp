@@ -186,6 +186,9 @@ TEST(Cli, TheWriteCommandReadsJsonAsTheJsonLibraryDoes) {
                              "{\"a\" 1}",
                              "{1:2}"})
         ExpectSameJson(text);
+    for (const std::string& text : {std::string("6\0x", 3), std::string("{}\0{", 4),
+                                    std::string("[1,\0", 4), std::string("\0{}", 3)})
+        ExpectSameJson(text);
     // A document as the dump command prints it, changed at random places.
     const std::string doc = cli::DocumentJsonText(test::RichDocument());
     std::mt19937 rng(3);
