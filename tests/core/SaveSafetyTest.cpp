@@ -157,6 +157,22 @@ struct Scenario {
     }
 };
 
+// Whether step `at` is tried: all of them in the normal build; under the
+// address sanitizer, where each save is many times slower, every seventh byte
+// and every step near the start and the end of each file.
+bool Tried(const Scenario& s, long long at) {
+#if defined(__SANITIZE_ADDRESS__)
+    if (at % 7 == 0 || at >= s.steps - 8) return true;
+    for (const long long c : s.creations)
+        if (at >= c - 8 && at < c + 8) return true;
+    return false;
+#else
+    (void)s;
+    (void)at;
+    return true;
+#endif
+}
+
 std::string Mode(bool isProtected, bool unnamed) {
     return std::string(isProtected ? "protected" : "plain") + (unnamed ? "" : ", named files");
 }
@@ -168,6 +184,7 @@ TEST(InterruptedSave, AFailureAtEveryStepKeepsTheOldFileAndLeavesNothing) {
             Scenario s(isProtected, unnamed);
             const long long dataStart = s.creations[1];
             for (long long at = 0; at < s.steps && !::testing::Test::HasFailure(); ++at) {
+                if (!Tried(s, at)) continue;
                 SCOPED_TRACE(Mode(isProtected, unnamed) + ", step " + std::to_string(at) + " of " +
                              std::to_string(s.steps));
                 s.Reset();
@@ -222,6 +239,7 @@ TEST(InterruptedSave, AKillAtEveryStepLeavesTheOldOrTheNewFileAndTheNextRunClean
         const std::string backupBefore = run.backups ? s.oldBytes : s.oldBackup;
         int leftovers = 0;
         for (long long at = 0; at < s.steps && !::testing::Test::HasFailure(); ++at) {
+            if (!Tried(s, at)) continue;
             SCOPED_TRACE(Mode(run.isProtected, run.unnamed) + ", step " + std::to_string(at) +
                          " of " + std::to_string(s.steps));
             s.Reset();
@@ -267,8 +285,10 @@ TEST(InterruptedSave, AKillAtEveryStepLeavesTheOldOrTheNewFileAndTheNextRunClean
         // A named file lives from its first byte; an unnamed one only from
         // the moment it is complete until it is renamed.
         const long long files = run.backups ? 2 : 1;
+#if !defined(__SANITIZE_ADDRESS__)
         EXPECT_EQ(leftovers, run.unnamed ? files : s.steps - 2 * files)
             << Mode(run.isProtected, run.unnamed);
+#endif
     }
 }
 
