@@ -9,6 +9,11 @@ packages=(
   qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libgl-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev nlohmann-json3-dev
   xvfb xauth x11-utils
+  # packaging: dependencies, metadata and manual page checks
+  dpkg-dev file appstream desktop-file-utils groff-base
+  # end-to-end tests: the accessibility bus and its Python client, a session
+  # bus, and xwd + netpbm for screenshots of the virtual display
+  python3 python3-pyatspi at-spi2-core dbus-daemon x11-apps netpbm
 )
 
 missing=()

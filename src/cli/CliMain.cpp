@@ -1,5 +1,6 @@
 #include "cli/CliMain.h"
 
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <map>
@@ -18,6 +19,7 @@
 #include "reports/ReportFiles.h"
 #include "reports/StateReport.h"
 #include "tools/Barcode.h"
+#include "tools/Export.h"
 
 namespace kz::cli {
 
@@ -40,6 +42,8 @@ const char* const kUsage =
     "  reminders FILE [--save]                открыть файл, как это делает программа, и\n"
     "                                         вывести списки и напоминания главного окна\n"
     "  barcode ЦИФРЫ                          проверить штрих-код\n"
+    "  export csv FILE OUTDIR [--password P]  выгрузить документ в файлы CSV в папке OUTDIR\n"
+    "  export qif FILE OUT.qif [--password P] выгрузить историю состояний в файл QIF\n"
     "\n"
     "Все команды, читающие файл, принимают --password P и --today ДД.ММ.ГГГГ.\n"
     "Отчеты строятся по файлу как он есть, без обработки конца месяца.\n"
@@ -256,6 +260,33 @@ int CmdBarcode(const std::vector<std::string>& words, std::ostream& out, Console
     return 0;
 }
 
+int CmdExport(const std::vector<std::string>& words, std::ostream& out, ConsolePlatform& ui) {
+    Args a = Parse(words, {"--password", "--today"});
+    const std::string kind = a.positional.empty() ? "" : a.positional[0];
+    if (kind != "csv" && kind != "qif") throw UsageError("нужно указать csv или qif");
+    Expect(a, 3);
+    ApplyToday(a, ui);
+    BudgetFile doc;
+    if (!OpenDocument(doc, ui, a.positional[1], Option(a, "--password"), nullptr)) return 1;
+    const std::string& target = a.positional[2];
+    if (kind == "csv") {
+        const auto files = CsvExport(doc, ui.Today());
+        if (!WriteExportFiles(ui, target, files)) return 1;
+        for (const auto& f : files) out << f.name << "\n";
+        return 0;
+    }
+    const QifExport qif = ExportQif(doc, ui.Today());
+    const std::filesystem::path path(target);
+    if (!WriteExportFiles(ui, path.parent_path().empty() ? "." : path.parent_path().string(),
+                          {{path.filename().string(), qif.text}}))
+        return 1;
+    if (qif.skipped > 0)
+        ui.MessageBox("Записи без правильной даты или суммы не попали в QIF: " +
+                          std::to_string(qif.skipped) + ".",
+                      Icon::Exclamation);
+    return 0;
+}
+
 }  // namespace
 
 int Run(int argc, char** argv) {
@@ -282,6 +313,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         if (args[0] == "report") return CmdReport(rest, out, ui);
         if (args[0] == "reminders") return CmdReminders(rest, out, ui);
         if (args[0] == "barcode") return CmdBarcode(rest, out, ui);
+        if (args[0] == "export") return CmdExport(rest, out, ui);
         throw UsageError("неизвестная команда " + args[0]);
     } catch (const UsageError& e) {
         err << "kervazyl-cli: " << e.what() << "\n\n" << kUsage;

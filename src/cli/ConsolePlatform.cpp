@@ -1,8 +1,9 @@
 #include "cli/ConsolePlatform.h"
 
+#include <unistd.h>
+
 #include <ctime>
 #include <ostream>
-#include <unistd.h>
 
 #include "core/Files.h"
 
@@ -18,17 +19,20 @@ Answer ConsolePlatform::MessageBox(const std::string& text, Icon, Buttons button
     err_ << plain << "\n\n";
     err_.flush();
     switch (buttons) {
-        case Buttons::OK: return Answer::OK;
-        case Buttons::YesNo: return Answer::No;
+        case Buttons::OK:
+            return Answer::OK;
+        case Buttons::YesNo:
+            return Answer::No;
         case Buttons::YesNoCancel:
-        case Buttons::RetryCancel: return Answer::Cancel;
+        case Buttons::RetryCancel:
+            return Answer::Cancel;
     }
     return Answer::OK;
 }
 
 DateTime ConsolePlatform::Now() {
     std::time_t t = std::time(nullptr);
-    std::tm tm {};
+    std::tm tm{};
     ::localtime_r(&t, &tm);
     DateTime now{{tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday}, tm.tm_hour, tm.tm_min, tm.tm_sec};
     if (today_) now.date = *today_;
@@ -44,6 +48,10 @@ bool ConsolePlatform::PrintPlainText(const std::string&, int, int& errorNumber,
     errorNumber = 482;
     errorText = "Принтер недоступен в командной строке.";
     return false;
+}
+
+bool ConsolePlatform::PrintPicture(const Picture&, int& errorNumber, std::string& errorText) {
+    return PrintPlainText({}, 0, errorNumber, errorText);
 }
 
 bool ConsolePlatform::StartCalculator(std::string& program, std::string& errorText) {
@@ -64,6 +72,8 @@ std::string ConsolePlatform::ProgramFolder() {
     return FolderOf(std::string(buf, static_cast<std::size_t>(n)));
 }
 
-std::string ConsolePlatform::AssetFolder() { return ProgramFolder(); }
+std::string ConsolePlatform::AssetFolder() {
+    return ProgramFolder();
+}
 
 }  // namespace kz::cli

@@ -22,7 +22,7 @@ public:
     std::vector<std::string> messages;
 
     Answer MessageBox(const std::string& text, Icon icon = Icon::None,
-                          Buttons buttons = Buttons::OK,
+                      Buttons buttons = Buttons::OK,
                       const std::string& title = kDefaultTitle) override;
     std::string InputBox(const std::string&, const std::string&, const std::string&) override {
         return {};
@@ -45,6 +45,7 @@ public:
     std::optional<Date> FileModificationDate(const std::string& path) override;
     void PlaySound(const std::string&) override {}
     bool PrintPlainText(const std::string&, int, int& errorNumber, std::string& errorText) override;
+    bool PrintPicture(const Picture&, int& errorNumber, std::string& errorText) override;
     void SetClipboardText(const std::string&) override {}
     bool StartCalculator(std::string& program, std::string& errorText) override;
     bool OpenHelpPage(const std::string&, std::string& errorText) override;
@@ -52,6 +53,7 @@ public:
     ScreenSize Screen() override { return {}; }
     std::string ProgramFolder() override;
     std::string AssetFolder() override;
+    std::string FolderDialog(const std::string&, const std::string&) override { return {}; }
 
 private:
     std::ostream& err_;

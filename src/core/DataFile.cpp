@@ -1,9 +1,10 @@
 #include "core/DataFile.h"
 
-#include <array>
-#include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
+
+#include <array>
+#include <cerrno>
 
 #include "core/Cipher.h"
 #include "core/Cp1251.h"
@@ -117,7 +118,7 @@ void WriteFileText(FileText& out, const BudgetFile& doc, bool enciphered) {
     }
     out.Line("[phones]");
     for (int k = 1; k <= kSavedPhones; ++k) {
-        const std::string& p = doc.phones[static_cast<std::size_t>(k - 1)];
+        const std::string& p = Slot(doc.phones, k);
         if (!p.empty()) out.Line("p" + std::to_string(k) + "=", p);
     }
     out.Line("[notes]");
@@ -150,7 +151,9 @@ bool DataFileBytes(const BudgetFile& doc, bool enciphered, std::string& bytes, s
     return ok;
 }
 
-bool NumberValue(const std::string& text, int& out) { return ToInteger16(LeadingNumber(text), out); }
+bool NumberValue(const std::string& text, int& out) {
+    return ToInteger16(LeadingNumber(text), out);
+}
 
 const char* const kUtf8Message =
     "Файл записан в кодировке UTF-8, а не Windows-1251, и не может быть открыт.";
@@ -278,9 +281,8 @@ void ShowUnreadable(Platform& ui, const std::string& path, int err) {
 }
 
 void ShowDamagedFile(Platform& ui) {
-    ui.MessageBox(
-        "Указанный файл поврежден, записан предыдущей версией Kerva или защищен паролем.",
-        Icon::Information);
+    ui.MessageBox("Указанный файл поврежден, записан предыдущей версией Kerva или защищен паролем.",
+                  Icon::Information);
 }
 
 std::string DataFileText(const BudgetFile& doc, bool enciphered) {
@@ -326,9 +328,9 @@ bool WriteDataFile(BudgetFile& doc, Platform& ui, const AppSettings& settings) {
     if (doc.PendingBackupDelete.size() >= 3) {
         // A backup that is already gone needs no deleting.
         if (!RemoveFile(doc.PendingBackupDelete, err) && err != ENOENT) {
-            ui.MessageBox(JoinParagraphs("Ошибка при удалении резервной копии файла:",
-                                         SystemErrorText(err)),
-                          Icon::Critical, Buttons::OK, "Служба безопасности");
+            ui.MessageBox(
+                JoinParagraphs("Ошибка при удалении резервной копии файла:", SystemErrorText(err)),
+                Icon::Critical, Buttons::OK, "Служба безопасности");
             return false;
         }
         doc.PendingBackupDelete.clear();

@@ -41,13 +41,12 @@ bool ReadOlderFile(BudgetFile& doc, Platform& ui, const std::string& path,
     for (auto& p : d.phones) p.clear();
     for (int j = 1; j <= 50; ++j) {
         const std::string n = std::to_string(j);
-        const auto at = static_cast<std::size_t>(j - 1);
-        s.oldbal[at] = ini.Value("oldbal", "bal" + n);
-        s.oldodol[at] = ini.Value("oldodol", "oldodol" + n);
-        s.oldzan[at] = ini.Value("oldzan", "zan" + n);
-        s.dohod[at] = ini.Value("dohod", "d" + n);
-        s.rashod[at] = ini.Value("rashod", "ras" + n);
-        d.phones[at] = ini.Value("phones", "p" + n);
+        Slot(s.oldbal, j) = ini.Value("oldbal", "bal" + n);
+        Slot(s.oldodol, j) = ini.Value("oldodol", "oldodol" + n);
+        Slot(s.oldzan, j) = ini.Value("oldzan", "zan" + n);
+        Slot(s.dohod, j) = ini.Value("dohod", "d" + n);
+        Slot(s.rashod, j) = ini.Value("rashod", "ras" + n);
+        Slot(d.phones, j) = ini.Value("phones", "p" + n);
         ui.SetProgress(2LL * j, 100);
     }
     d.FilePath = path;

@@ -1,5 +1,6 @@
 #include "core/Text.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -169,6 +170,62 @@ std::string CommaToPoint(std::string_view text) {
     for (char& c : s)
         if (c == ',') c = '.';
     return s;
+}
+
+double LeadingAmount(std::string_view text) {
+    return LeadingNumber(CommaToPoint(text));
+}
+
+namespace {
+
+// The value of the fixed-point text with `decimals` decimals, which
+// strtod reads to the nearest double.
+double RoundedTo(double value, int decimals) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.*f", decimals, value);
+    return std::strtod(buf, nullptr);
+}
+
+// Decimals of an amount as AmountText writes it; an exponent form below the
+// limit counts as the most a kept amount has.
+int AmountDecimals(double value) {
+    const std::string text = AmountText(value);
+    if (text.find('E') != std::string::npos) return std::fabs(value) < kPlainAmountLimit ? 15 : 0;
+    const std::size_t comma = text.find(',');
+    return comma == std::string::npos ? 0 : static_cast<int>(text.size() - comma - 1);
+}
+
+}  // namespace
+
+double KeptAmount(double value) {
+    if (!std::isfinite(value)) return value;
+    double kept = value;
+    ParseAmountText(AmountText(value), kept);
+    if (std::fabs(kept) < kPlainAmountLimit && AmountText(kept).find('E') != std::string::npos)
+        kept = RoundedTo(kept, 15);
+    return kept;
+}
+
+double TypedAmount(std::string_view text) {
+    const double value = LeadingAmount(text);
+    return std::isfinite(value) ? KeptAmount(value) : 0;
+}
+
+double AddAmounts(double a, double b) {
+    const double sum = a + b;
+    if (!std::isfinite(sum) || std::fabs(sum) >= kPlainAmountLimit) return KeptAmount(sum);
+    return KeptAmount(RoundedTo(sum, std::max(AmountDecimals(a), AmountDecimals(b))));
+}
+
+bool SameAmount(double a, double b) {
+    if (a == b) return true;
+    // Only a difference far below a cent can be noise; the texts decide.
+    if (!(std::fabs(a - b) <= 1e-9 * std::max(1.0, std::fabs(b)))) return false;
+    return AmountText(a) == AmountText(b);
+}
+
+double EntryAmount(std::string_view entry) {
+    return LeadingAmount(FirstField(entry, '\t'));
 }
 
 bool ToInteger16(double value, int& out) {

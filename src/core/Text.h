@@ -29,6 +29,37 @@ double LeadingNumber(std::string_view text);
 // Every "," becomes "." (typed amounts go through this before LeadingNumber).
 std::string CommaToPoint(std::string_view text);
 
+// An amount as the user types it or an entry stores it: every "," read as
+// "." and the number the text begins with (0 when none).
+double LeadingAmount(std::string_view text);
+
+// Amounts below this are always written without an exponent in what the
+// user sees (KeptAmount, AddAmounts).
+inline constexpr double kPlainAmountLimit = 1e15;
+
+// The amount as the program keeps it: the value its AmountText form reads
+// back, and below kPlainAmountLimit at most 15 decimals, so that its text
+// never takes the exponent form. A value that is not finite stays as it is.
+double KeptAmount(double value);
+
+// An amount the user typed: LeadingAmount kept as KeptAmount. A number that
+// is not finite ("1e400") reads as 0, so it is refused like a missing one.
+double TypedAmount(std::string_view text);
+
+// a + b with no more decimals than a and b have, as KeptAmount: float noise
+// never reaches a balance or a debt (0,3 - 0,1 is 0,2; 100,1 - 100,01 is
+// 0,09).
+double AddAmounts(double a, double b);
+
+// True when a and b are the same amount to the user: equal, or apart only by
+// the float noise of a sum (100,1 + 200,2 against 300,3), so that their
+// AmountText forms agree.
+bool SameAmount(double a, double b);
+
+// The amount an entry begins with: the text before its first tab, read as
+// LeadingAmount.
+double EntryAmount(std::string_view entry);
+
 // Rounds to the nearest integer, halves to the even neighbour; false when
 // the result is outside the signed 16-bit range.
 bool ToInteger16(double value, int& out);

@@ -3,6 +3,7 @@
 #include <cerrno>
 
 #include "core/Cp1251.h"
+#include "core/Document.h"
 #include "core/Files.h"
 #include "core/Text.h"
 
@@ -17,7 +18,6 @@ struct BusyPointer {
     ~BusyPointer() { ui.SetBusy(false); }
 };
 
-
 }  // namespace
 
 std::string UnwritableCharText(const std::string& ch) {
@@ -25,10 +25,17 @@ std::string UnwritableCharText(const std::string& ch) {
            "», который нельзя записать в файл (кодировка Windows-1251).";
 }
 
+bool AcceptTypedText(Platform& ui, const std::string& text) {
+    std::string bad;
+    if (IsCp1251Representable(text, &bad)) return true;
+    ui.MessageBox(UnwritableCharText(bad), Icon::Exclamation, Buttons::OK, kAppTitle);
+    return false;
+}
+
 std::string WriteErrorMessage(const std::string& path, const std::string& description) {
-    return JoinParagraphs("Ошибка при записи файла:" + path +
-                              ". Возможно, имя неверное или текст слишком большой.",
-                          description);
+    return JoinParagraphs(
+        "Ошибка при записи файла:" + path + ". Возможно, имя неверное или текст слишком большой.",
+        description);
 }
 
 std::string ReadTextFile(Platform& ui, const std::string& path) {
@@ -88,9 +95,10 @@ void PrintText(Platform& ui, const std::string& text) {
             ok = ui.PrintPlainText(text, 8, errNo, errText);
         }
         if (ok) return;
-        const std::string msg = "Ошибка при попытке печати текста. \r\n"
-                                "Устраните неполадку и нажмите 'Повтор'.\r\n\r\n" +
-                                std::to_string(errNo) + ".  " + errText;
+        const std::string msg =
+            "Ошибка при попытке печати текста. \r\n"
+            "Устраните неполадку и нажмите 'Повтор'.\r\n\r\n" +
+            std::to_string(errNo) + ".  " + errText;
         if (ui.MessageBox(msg, Icon::Exclamation, Buttons::RetryCancel) != Answer::Retry) return;
     }
 }

@@ -30,4 +30,9 @@ std::string WriteErrorMessage(const std::string& path, const std::string& descri
 // The description of a character the code page cannot hold.
 std::string UnwritableCharText(const std::string& ch);
 
+// A text the user typed for the document: true when the data file can hold
+// every character of it. Otherwise the user is told which character it
+// cannot hold, here rather than at every later save, and false is returned.
+bool AcceptTypedText(Platform& ui, const std::string& text);
+
 }  // namespace kz

@@ -1,43 +1,44 @@
 #include "gui/App.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QLineEdit>
-#include <QApplication>
 #include <QThread>
 #include <QWidget>
-#include <cassert>
 
+#include "core/SaveCommands.h"
+#include "platform/qt/Widgets.h"
+#include "reports/frmReport.h"
 #include "startup/Startup.h"
 #include "startup/frmAbout.h"
 #include "startup/frmLogin.h"
-#include "windows/main/SaveCommands.h"
+#include "tools/frmErrorReport.h"
+#include "tools/frmNote.h"
+#include "tools/frmPhone.h"
+#include "tools/frmShtrih.h"
+#include "windows/client/frmClient.h"
+#include "windows/client/frmClientInfo.h"
 #include "windows/main/frmMain.h"
+#include "windows/state/frmChangeIE.h"
+#include "windows/state/frmOld.h"
+#include "windows/state/frmSost.h"
 
 namespace kz {
 
-namespace {
-App* g_instance = nullptr;
-
-QString Q(const std::string& s) {
-    return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
-}  // namespace
-
 App::App(Platform& ui, std::string programFolder, std::string assetFolder)
-    : ui_(ui), programFolder_(std::move(programFolder)), assetFolder_(std::move(assetFolder)) {
-    g_instance = this;
-}
+    : ui_(ui), programFolder_(std::move(programFolder)), assetFolder_(std::move(assetFolder)) {}
 
 App::~App() {
-    // The windows refer to the application while they are destroyed.
+    // The windows refer to the document and the settings while they are
+    // destroyed; tool windows still open go without asking.
+    for (QWidget* tool :
+         std::initializer_list<QWidget*>{notepad_, phoneBook_, barcodeCheck_, errorNotes_, report_})
+        delete tool;
+    client_.reset();
+    list_.reset();
+    state_.reset();
     main_.reset();
     login_.reset();
-    if (g_instance == this) g_instance = nullptr;
-}
-
-App& App::Get() {
-    assert(g_instance && "App::Get() before the application object was made");
-    return *g_instance;
 }
 
 std::string App::SettingsPath() const {
@@ -48,14 +49,62 @@ std::string App::DataFolder() const {
     return programFolder_ + kDataFolderName;
 }
 
+WindowContext App::Context() {
+    return {doc, settings, ui_, *this, programFolder_, SettingsPath()};
+}
+
 frmLogin* App::Login() {
-    if (!login_) login_ = std::make_unique<frmLogin>(*this);
+    if (!login_) login_ = std::make_unique<frmLogin>(Context());
     return login_.get();
 }
 
 frmMain* App::Main() {
-    if (!main_) main_ = std::make_unique<frmMain>(*this);
+    if (!main_) main_ = std::make_unique<frmMain>(Context());
     return main_.get();
+}
+
+frmSost* App::State() {
+    if (!state_) state_ = std::make_unique<frmSost>(Context());
+    return state_.get();
+}
+
+frmOld* App::List() {
+    if (!list_) list_ = std::make_unique<frmOld>(Context());
+    return list_.get();
+}
+
+frmClient* App::Client() {
+    if (!client_) client_ = std::make_unique<frmClient>(Context());
+    return client_.get();
+}
+
+void App::OpenState(QWidget* from) {
+    frmSost* state = State();
+    SwitchWindow(from, state);
+    state->InitSost(doc.CurrentSost);
+}
+
+void App::OpenList(QWidget* from, int mode) {
+    frmOld* list = List();
+    SwitchWindow(from, list);
+    list->ShowList(mode);
+}
+
+void App::OpenClientWindow(QWidget* from) {
+    frmClient* client = Client();
+    SwitchWindow(from, client);
+    client->Init();
+}
+
+void App::ReturnToMain(QWidget* from) {
+    RefreshMain();
+    SwitchWindow(from, Main());
+}
+
+void App::RefreshMain() {
+    frmMain* main = Main();
+    main->Refresh();
+    main->SelectCurrent(doc.CurrentSost, doc.CurrentClient);
 }
 
 void App::SwitchWindow(QWidget* from, QWidget* to) {
@@ -71,7 +120,7 @@ void App::SwitchWindow(QWidget* from, QWidget* to) {
         for (const char* name : {"txt1", "txt2"}) {
             auto* source = from->findChild<QLineEdit*>(QString::fromLatin1(name));
             auto* target = to->findChild<QLineEdit*>(QString::fromLatin1(name));
-            if (source && target) target->setText(source->text());
+            if (source && target) ShowFieldText(target, source->text());
         }
         to->setWindowTitle(from->windowTitle());
         if (geometry.isValid()) to->move(geometry.topLeft());
@@ -83,13 +132,35 @@ void App::SwitchWindow(QWidget* from, QWidget* to) {
     if (from && from != to) from->hide();
 }
 
+void App::EnterMainWindow() {
+    frmMain* m = Main();
+    m->Refresh();
+    m->show();
+    m->raise();
+    m->activateWindow();
+    Login()->hide();
+}
+
+void App::CloseFile(QWidget* from) {
+    // The notepad and the phone book belong to the file being closed.
+    CloseNotepad();
+    if (phoneBook_ && phoneBook_->isVisible()) phoneBook_->close();
+    frmLogin* login = Login();
+    login->show();
+    login->raise();
+    login->activateWindow();
+    if (from && from != login) from->hide();
+}
+
 bool App::CloseProgram(QWidget* window) {
     // Tool windows close first, so that one holding unsaved text can ask and
     // the notepad can hand its text to the document before the save question.
     // One that stays open keeps the program running.
     for (QWidget* w : QApplication::topLevelWidgets()) {
         if (w == window || !w->isVisible() || !w->isWindow() || w->windowType() == Qt::Popup ||
-            w == static_cast<QWidget*>(main_.get()) || w == static_cast<QWidget*>(login_.get()))
+            w == static_cast<QWidget*>(main_.get()) || w == static_cast<QWidget*>(login_.get()) ||
+            w == static_cast<QWidget*>(state_.get()) || w == static_cast<QWidget*>(list_.get()) ||
+            w == static_cast<QWidget*>(client_.get()))
             continue;
         if (!w->close()) return false;
     }
@@ -103,26 +174,49 @@ bool App::CloseProgram(QWidget* window) {
     return true;
 }
 
-void App::EnterMainWindow() {
-    frmMain* m = Main();
-    m->Refresh();
-    m->setWindowTitle(Q(WindowTitle()));
-    m->show();
-    m->raise();
-    m->activateWindow();
-    Login()->hide();
+void App::ShowClientInfo(QWidget* parent) {
+    frmClientInfo info(doc, ui_, InfoOpener::MainWindow, parent);
+    info.LoadInfo();
+    info.exec();
 }
 
-void App::ReturnToLogin(QWidget* from) {
-    frmLogin* login = Login();
-    login->show();
-    login->raise();
-    login->activateWindow();
-    if (from && from != login) from->hide();
+void App::ShowNotepad(QWidget* near) {
+    // An open notepad already holds the notes (and the user's undo steps).
+    ShowToolWindow(notepad_, near, [this] {
+        auto* note = new frmNote(doc, ui_);
+        note->LoadNotes();
+        return note;
+    });
 }
 
-void App::PlaySoundFile(const std::string& fileName) {
-    kz::PlaySoundFile(ui_, settings, fileName);
+void App::CloseNotepad() {
+    if (notepad_ && notepad_->isVisible()) notepad_->close();
+}
+
+void App::ShowPhoneBook(QWidget* near) {
+    ShowToolWindow(phoneBook_, near, [this] { return new frmPhone(doc, ui_); })->LoadPhones();
+}
+
+void App::ShowBarcodeCheck(QWidget* near) {
+    ShowToolWindow(barcodeCheck_, near, [this] { return new frmShtrih(ui_); });
+}
+
+void App::ShowErrorNotes(QWidget* near) {
+    // One window at a time: two over one file would overwrite each other.
+    ShowToolWindow(errorNotes_, near, [this] { return new frmErrorReport(ui_, programFolder_); });
+}
+
+QWidget* App::ShowReport(const std::string& text) {
+    frmReport* report =
+        ShowToolWindow(report_, nullptr, [this] { return new frmReport(doc, ui_); });
+    report->SetText(text);
+    return report;
+}
+
+bool App::ChangeUnit(QWidget* parent, UnitOwner owner) {
+    frmChangeIE dialog(doc, owner, parent);
+    dialog.Update();
+    return dialog.exec() == QDialog::Accepted;
 }
 
 void App::ShowHelp() {
@@ -130,12 +224,12 @@ void App::ShowHelp() {
 }
 
 void App::ShowAbout(QWidget* parent) {
-    frmAbout about(*this, parent);
+    frmAbout about(programFolder_, parent);
     about.exec();
 }
 
-std::string App::WindowTitle() const {
-    return MainWindowTitle(doc.FilePath);
+void App::PlaySoundFile(const std::string& fileName) {
+    kz::PlaySoundFile(ui_, settings, fileName);
 }
 
 }  // namespace kz

@@ -1,30 +1,39 @@
 #pragma once
 
+#include <QPointer>
 #include <memory>
 #include <string>
 
 #include "core/Document.h"
 #include "core/Settings.h"
 #include "platform/Platform.h"
+#include "platform/qt/Navigation.h"
 
 class QWidget;
 
 namespace kz {
 
+class frmClient;
+class frmErrorReport;
 class frmLogin;
 class frmMain;
+class frmNote;
+class frmPhone;
+class frmReport;
+class frmOld;
+class frmShtrih;
+class frmSost;
 
 // The program's one document, its settings, the desktop it talks to and its
-// large windows. Created in main(); windows reach it through Get(). Tests
-// create their own with a scripted platform.
-class App {
+// windows. Created in main(); each window is given what it needs of it (a
+// WindowContext or plain references). Tests create their own with a
+// scripted platform.
+class App : public Navigation {
 public:
     explicit App(Platform& ui, std::string programFolder, std::string assetFolder);
-    ~App();
+    ~App() override;
     App(const App&) = delete;
     App& operator=(const App&) = delete;
-
-    static App& Get();
 
     BudgetFile doc;
     AppSettings settings;
@@ -37,27 +46,39 @@ public:
     std::string SettingsPath() const;  // P + "kervazyl.ini"
     std::string DataFolder() const;    // P + "Kerva Files"
 
+    // What a large window is given.
+    WindowContext Context();
+
     // The two windows that stay loaded for the whole run (created on first use).
     frmLogin* Login();
     frmMain* Main();
+    // The state, list and client windows (created on first use).
+    frmSost* State();
+    frmOld* List();
+    frmClient* Client();
 
-    // Hands the screen from one large window to another: window state, size,
-    // the converter fields txt1/txt2, caption, position; shows `to`, hides `from`.
-    void SwitchWindow(QWidget* from, QWidget* to);
-    // The close event of a large window: ask to save, confirm the exit when
-    // the option is on, write the settings. True when the program ends.
-    bool CloseProgram(QWidget* window);
-    // After a file was opened or created: the main window is refreshed, gets
-    // the title "Brisklane Kerva Zyl - NAME" and is shown; the start window hides.
-    void EnterMainWindow();
-    // CloseFile: back to the start window.
-    void ReturnToLogin(QWidget* from);
+    void SwitchWindow(QWidget* from, QWidget* to) override;
+    void OpenState(QWidget* from) override;
+    void OpenList(QWidget* from, int mode) override;
+    void OpenClientWindow(QWidget* from) override;
+    void ReturnToMain(QWidget* from) override;
+    void RefreshMain() override;
+    void EnterMainWindow() override;
+    void CloseFile(QWidget* from) override;
+    bool CloseProgram(QWidget* window) override;
 
-    void PlaySoundFile(const std::string& fileName);  // silent when sounds are off
-    void ShowHelp();
-    void ShowAbout(QWidget* parent);
-    // The main window title for the open file.
-    std::string WindowTitle() const;
+    void ShowNotepad(QWidget* near) override;
+    void CloseNotepad() override;
+    void ShowPhoneBook(QWidget* near) override;
+    void ShowBarcodeCheck(QWidget* near) override;
+    void ShowErrorNotes(QWidget* near) override;
+    QWidget* ShowReport(const std::string& text) override;
+    bool ChangeUnit(QWidget* parent, UnitOwner owner) override;
+    void ShowClientInfo(QWidget* parent) override;
+
+    void ShowHelp() override;
+    void ShowAbout(QWidget* parent) override;
+    void PlaySoundFile(const std::string& fileName) override;
 
 private:
     Platform& ui_;
@@ -65,6 +86,14 @@ private:
     std::string assetFolder_;
     std::unique_ptr<frmLogin> login_;
     std::unique_ptr<frmMain> main_;
+    std::unique_ptr<frmSost> state_;
+    std::unique_ptr<frmOld> list_;
+    std::unique_ptr<frmClient> client_;
+    QPointer<frmNote> notepad_;
+    QPointer<frmPhone> phoneBook_;
+    QPointer<frmShtrih> barcodeCheck_;
+    QPointer<frmErrorReport> errorNotes_;
+    QPointer<frmReport> report_;
 };
 
 }  // namespace kz

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/Date.h"
 
@@ -16,6 +18,14 @@ inline constexpr const char* kDefaultTitle = "Brisklane Kerva Zyl";
 struct ScreenSize {
     int width = 1024;
     int height = 768;
+};
+
+// An image of a window for the printer: width x height pixels, row by row,
+// each 0xAARRGGBB.
+struct Picture {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint32_t> pixels;
 };
 
 // Everything the program asks of the desktop goes through this interface, so
@@ -63,6 +73,10 @@ public:
     // system's error number and description and returns false.
     virtual bool PrintPlainText(const std::string& text, int pointSize, int& errorNumber,
                                 std::string& errorText) = 0;
+    // Prints a picture on the default printer, as large as the page allows.
+    // On failure fills the system's error number and description and returns
+    // false.
+    virtual bool PrintPicture(const Picture& picture, int& errorNumber, std::string& errorText) = 0;
     virtual void SetClipboardText(const std::string& text) = 0;
     // Starts the desktop calculator; on failure `program` names what was tried.
     virtual bool StartCalculator(std::string& program, std::string& errorText) = 0;
@@ -76,6 +90,10 @@ public:
     virtual std::string ProgramFolder() = 0;
     // Folder of the read-only assets (sounds, help pages), with a trailing "/".
     virtual std::string AssetFolder() = 0;
+
+    // A dialog that chooses a folder; empty when cancelled.
+    virtual std::string FolderDialog(const std::string& title,
+                                     const std::string& initialFolder) = 0;
 };
 
 // Shows a message whose second part follows a blank line, as most error

@@ -1,8 +1,8 @@
 #include "reports/ClientReport.h"
 
 #include "core/Text.h"
+#include "finance/Settlement.h"
 #include "reports/ReportText.h"
-#include "windows/client/ClientPayments.h"
 
 namespace kz {
 
@@ -17,19 +17,20 @@ std::string OpenPayments(const BudgetFile& doc, int c, Side side, int month, con
                          double& total) {
     std::string lines;
     const EntryList& list = PaymentList(doc.Client(c), side);
+    const SideReturns returns(doc.Client(c), side);
     for (int i = 1; i <= kListSize; ++i) {
-        const std::string& entry = list[static_cast<std::size_t>(i - 1)];
+        const std::string& entry = Slot(list, i);
         if (entry.empty()) continue;
         bool take = false;
         if (GetField(entry, '\t', 1) == kMonthlyWord) {
-            take = AmountDue(doc, side, c, i, today) > 0;
+            take = returns.Paid(entry).Due() > 0;
         } else {
             Date d;
             take = EntryDateField(entry, today, d) && d.month == month;
         }
         if (!take) continue;
         lines += entry + kNl;
-        total += EntryNumber(entry);
+        total += EntryAmount(entry);
     }
     return lines;
 }
@@ -42,9 +43,55 @@ std::string PaidInMonth(const EntryList& returns, int month, const Date& today, 
         Date d;
         if (!EntryDateField(entry, today, d) || d.month != month) continue;
         lines += entry + kNl;
-        total += EntryNumber(entry);
+        total += EntryAmount(entry);
     }
     return lines;
+}
+
+// What the two halves of the report, one per side of the client, differ in.
+struct SideTexts {
+    Side side;
+    const char* openHeading;  // payments still open in the month
+    const char* openColumns;
+    const char* paidHeading;  // returns made in the month
+    const char* paidColumns;
+    const char* settled;  // said under the returns when any were made
+    const char* notSettled;
+};
+
+const SideTexts kOwedToYou{Side::OwedToYou,
+                           "За этот месяц клиент Вам еще должен:",
+                           " Сумма\tДата\tИнформация",
+                           "Выплачено (Клиентом):",
+                           " Сумма\tДата\tИнформация",
+                           "Клиент оплатил все долги за указанный месяц.",
+                           "Клиент НЕ оплатил долги за указанный месяц."};
+
+const SideTexts kOwedByYou{Side::OwedByYou,
+                           "Вы еще должны клиенту:",
+                           " Сумма\tДата\tУ кого\tИнформация",
+                           "Выплачено (Вами):",
+                           "Сумма\tДата\tКому\tИнформация",
+                           "Вы оплатили все долги клиенту за указанный месяц.",
+                           "Вы НЕ оплатили долги клиенту за указанный месяц."};
+
+// One side: what is still open in the month and what was paid in it, each
+// with its total in the client's unit `sign`.
+std::string SideSection(const BudgetFile& doc, int c, const SideTexts& texts, int month,
+                        const Date& today, const std::string& sign) {
+    double open = 0;
+    std::string text = kNl + texts.openHeading + kNl + texts.openColumns + kNl;
+    text += OpenPayments(doc, c, texts.side, month, today, open);
+    text += kRule + kNl + "Итого: " + AmountText(open) + sign + kNl;
+
+    double paid = 0;
+    text += kNl + texts.paidHeading + kNl + texts.paidColumns + kNl;
+    text += PaidInMonth(ReturnList(doc.Client(c), texts.side), month, today, paid);
+    text += kRule + kNl + "Итого: " + AmountText(paid) + sign;
+    if (paid > 0)
+        text +=
+            kNl + (SideSettled(doc, texts.side, c) ? texts.settled : texts.notSettled) + kNl + kNl;
+    return text;
 }
 
 }  // namespace
@@ -58,39 +105,8 @@ std::string ClientReport(const BudgetFile& doc, int c, const Date& reportDate, c
     text += "Отчет о клиенте '" + cl.clientname + "' за " + MonthName(month) + " " +
             std::to_string(reportDate.year) + " года:" + kNl + kNl;
 
-    double owed = 0;
-    text += kNl + "За этот месяц клиент Вам еще должен:" + kNl + " Сумма\tДата\tИнформация" + kNl;
-    text += OpenPayments(doc, c, Side::OwedToYou, month, today, owed);
-    text += kRule + kNl + "Итого: " + AmountText(owed) + sign + kNl;
-
-    double received = 0;
-    text += kNl + "Выплачено (Клиентом):" + kNl + " Сумма\tДата\tИнформация" + kNl;
-    text += PaidInMonth(cl.clondolok, month, today, received);
-    text += kRule + kNl + "Итого: " + AmountText(received) + sign;
-    if (received > 0) {
-        text += kNl +
-                (SideSettled(doc, Side::OwedToYou, c, today)
-                     ? "Клиент оплатил все долги за указанный месяц."
-                     : "Клиент НЕ оплатил долги за указанный месяц.") +
-                kNl + kNl;
-    }
-
-    double owing = 0;
-    text += kNl + kNl + "Вы еще должны клиенту:" + kNl + " Сумма\tДата\tУ кого\tИнформация" + kNl;
-    text += OpenPayments(doc, c, Side::OwedByYou, month, today, owing);
-    text += kRule + kNl + "Итого: " + AmountText(owing) + sign + kNl;
-
-    double paid = 0;
-    text += kNl + "Выплачено (Вами):" + kNl + "Сумма\tДата\tКому\tИнформация" + kNl;
-    text += PaidInMonth(cl.clvydolok, month, today, paid);
-    text += kRule + kNl + "Итого: " + AmountText(paid) + sign;
-    if (paid > 0) {
-        text += kNl +
-                (SideSettled(doc, Side::OwedByYou, c, today)
-                     ? "Вы оплатили все долги клиенту за указанный месяц."
-                     : "Вы НЕ оплатили долги клиенту за указанный месяц.") +
-                kNl + kNl;
-    }
+    text += SideSection(doc, c, kOwedToYou, month, today, sign);
+    text += kNl + SideSection(doc, c, kOwedByYou, month, today, sign);
     return text;
 }
 

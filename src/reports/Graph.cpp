@@ -135,4 +135,12 @@ std::vector<GraphPrimitive> DrawGraph(const GraphData& data, int width, int heig
     return out;
 }
 
+bool PrintGraph(Platform& ui, const Picture& window) {
+    int errorNumber = 0;
+    std::string errorText;
+    if (ui.PrintPicture(window, errorNumber, errorText)) return true;
+    ui.MessageBox("Ошибка печати: " + errorText, Icon::Critical, Buttons::OK);
+    return false;
+}
+
 }  // namespace kz

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/Date.h"
+#include "platform/Platform.h"
 
 namespace kz {
 
@@ -81,5 +82,10 @@ std::vector<GraphPrimitive> DrawGraph(const GraphData& data, int width, int heig
                                       GraphColor axisColor = kGraphDarkBlue,
                                       GraphColor lineColor = kGraphDarkBlue, int left = kGraphLeft,
                                       int top = kGraphTop);
+
+// "Печать" of the graph window: the picture of the whole window goes to the
+// printer; a failure is told as "Ошибка печати: " and the system's
+// description, and the window stays. True when it was printed.
+bool PrintGraph(Platform& ui, const Picture& window);
 
 }  // namespace kz

@@ -1,12 +1,13 @@
 #include "reports/Refresh.h"
 
 #include <string>
+#include <utility>
 
 #include "core/Text.h"
-#include "reports/Finance.h"
+#include "finance/Finance.h"
+#include "finance/Settlement.h"
 #include "reports/ReportFiles.h"
 #include "reports/ReportText.h"
-#include "windows/client/ClientPayments.h"
 
 namespace kz {
 
@@ -75,16 +76,23 @@ std::string UnitRowText(const CurrencyUnit& unit) {
     return unit.cap + "(" + unit.short_ + ")";
 }
 
-MainView RefreshMainWindow(BudgetFile& doc, Platform& ui) {
-    const Date today = ui.Today();
+UnitRows UsedUnitRows(const BudgetFile& doc) {
+    UnitRows units;
+    for (int u = 1; u <= kUnitCount; ++u) {
+        if (doc.Unit(u).cap.empty()) continue;
+        units.rows.push_back(UnitRowText(doc.Unit(u)));
+        units.slots.push_back(u);
+    }
+    return units;
+}
+
+MainView MainWindowView(const BudgetFile& doc, const Date& today) {
     MainView v;
 
     v.userName = doc.name;
-    for (int u = 1; u <= kUnitCount; ++u) {
-        if (doc.Unit(u).cap.empty()) continue;
-        v.ieRows.push_back(UnitRowText(doc.Unit(u)));
-        v.ieSlots.push_back(u);
-    }
+    UnitRows units = UsedUnitRows(doc);
+    v.ieRows = std::move(units.rows);
+    v.ieSlots = std::move(units.slots);
     for (int s = 1; s <= doc.sostkol; ++s) v.sostRows.push_back(doc.Sost(s).sostname);
 
     // Totals per unit; amounts of different units are never added together.
@@ -117,8 +125,8 @@ MainView RefreshMainWindow(BudgetFile& doc, Platform& ui) {
         int good = 0, bad = 0;
         for (int c = 1; c <= doc.clientkol; ++c) {
             const ClientRecord& cl = doc.Client(c);
-            const bool paidYou = SideSettled(doc, Side::OwedToYou, c, today);
-            const bool youPaid = SideSettled(doc, Side::OwedByYou, c, today);
+            const bool paidYou = SideSettled(doc, Side::OwedToYou, c);
+            const bool youPaid = SideSettled(doc, Side::OwedByYou, c);
             v.clientRows.push_back(paidYou ? cl.clientname : cl.clientname + "(должен)");
             someoneOwesYou = someoneOwesYou || !paidYou;
             youOweSomeone = youOweSomeone || !youPaid;
@@ -149,6 +157,12 @@ MainView RefreshMainWindow(BudgetFile& doc, Platform& ui) {
         v.clientToday = "Клиенты не зарегистрированы";
     }
 
+    return v;
+}
+
+MonthTurn TurnOfMonth(BudgetFile& doc, Platform& ui) {
+    const Date today = ui.Today();
+    MonthTurn turn;
     // Only the month number counts: a file left open from June of one year to
     // June of the next sees no turn of the month.
     if (doc.LastDate.month != today.month) {
@@ -156,23 +170,27 @@ MainView RefreshMainWindow(BudgetFile& doc, Platform& ui) {
         doc.ReportsReady = true;
         doc.LastDate = today;
     }
-    if (!doc.ReportsReady) return v;
+    if (!doc.ReportsReady) return turn;
 
-    v.remindToday = "Готовы отчеты по состояниям за прошедший месяц." + kNl + kNl + v.remindToday;
+    turn.reportsReady = true;
     if (doc.MonthEndDue) {
-        const bool carried = RunMonthEnd(doc, ui);
+        turn.paymentsCarried = RunMonthEnd(doc, ui);
         doc.MonthEndDue = false;
-        if (carried)
-            v.clientToday =
-                "Сегодня нужно выплатить ежемесячные платежи." + kNl + kNl + v.clientToday;
     }
     doc.Dirty = true;
     BuildAllReports(doc, ui);
-    return v;
+    return turn;
 }
 
-void RefreshDocument(BudgetFile& doc, Platform& ui) {
-    RefreshMainWindow(doc, ui);
+MainView RefreshMainWindow(BudgetFile& doc, Platform& ui) {
+    MainView v = MainWindowView(doc, ui.Today());
+    const MonthTurn turn = TurnOfMonth(doc, ui);
+    if (turn.reportsReady)
+        v.remindToday =
+            "Готовы отчеты по состояниям за прошедший месяц." + kNl + kNl + v.remindToday;
+    if (turn.paymentsCarried)
+        v.clientToday = "Сегодня нужно выплатить ежемесячные платежи." + kNl + kNl + v.clientToday;
+    return v;
 }
 
 void RecordPastBalances(BudgetFile& doc, const Date& today) {
@@ -190,8 +208,9 @@ bool CarryMonthlyPayments(BudgetFile& doc, const Date& today) {
     for (int c = 1; c <= doc.clientkol; ++c) {
         for (Side side : {Side::OwedToYou, Side::OwedByYou}) {
             EntryList& list = PaymentList(doc.Client(c), side);
+            const SideReturns returns(doc.Client(c), side);
             for (int i = kListSize; i >= 1; --i) {
-                const std::string entry = list[static_cast<std::size_t>(i - 1)];
+                const std::string entry = Slot(list, i);
                 if (entry.empty() || GetField(entry, '\t', 1) != kMonthlyWord) continue;
                 const std::string info = GetField(entry, '\t', 2);
                 const std::size_t paren = info.find(')');
@@ -199,15 +218,15 @@ bool CarryMonthlyPayments(BudgetFile& doc, const Date& today) {
                 // Fields behind the info are not carried over.
                 const std::string moved =
                     entry.substr(0, entry.find('\t') + 1) + kMonthlyWord + "\t" + label + text;
-                if (AmountDue(doc, side, c, i, today) == 0) {
-                    list[static_cast<std::size_t>(i - 1)] = moved;
+                if (returns.Paid(entry).Due() == 0) {
+                    Slot(list, i) = moved;
                 } else {
                     // The unpaid month stays as an open debt right behind the new one.
                     for (int k = kListSize - 1; k >= i; --k) {
-                        const std::string& from = list[static_cast<std::size_t>(k - 1)];
-                        if (!from.empty()) list[static_cast<std::size_t>(k)] = from;
+                        const std::string& from = Slot(list, k);
+                        if (!from.empty()) Slot(list, k + 1) = from;
                     }
-                    list[static_cast<std::size_t>(i - 1)] = moved;
+                    Slot(list, i) = moved;
                 }
                 carried = true;
             }

@@ -26,16 +26,37 @@ struct MainView {
     std::string clientToday;  // txtClientToday
 };
 
-// Rebuilds the main window's lists and reminder boxes and, at the turn of a
-// month, runs the month-end processing and writes the reports of all states.
-MainView RefreshMainWindow(BudgetFile& doc, Platform& ui);
+// The main window's lists, selections, user name and reminder boxes, built
+// from the document as it stands on `today`. Changes nothing.
+MainView MainWindowView(const BudgetFile& doc, const Date& today);
 
-// The same, for callers that only need the document side effects (the file
-// reader's hook).
-void RefreshDocument(BudgetFile& doc, Platform& ui);
+// What the turn of a month did.
+struct MonthTurn {
+    bool reportsReady = false;     // the monthly reports were announced and written
+    bool paymentsCarried = false;  // monthly client payments moved into the new month
+};
+
+// The document's side of every refresh. A month number of LastDate that
+// differs from today's sets ReportsReady and MonthEndDue. While ReportsReady
+// is set: the month-end processing runs once when it is due, the document
+// becomes dirty and the reports of all states are written. The file readers
+// run this after loading.
+MonthTurn TurnOfMonth(BudgetFile& doc, Platform& ui);
+
+// The refresh of the main window: its view, then the turn of the month,
+// whose announcements go in front of the reminder boxes.
+MainView RefreshMainWindow(BudgetFile& doc, Platform& ui);
 
 // The row lstIE shows for a unit: name + "(" + short + ")".
 std::string UnitRowText(const CurrencyUnit& unit);
+
+// The used unit slots in slot order, as lstIE and the unit dialog list
+// them: a row's position and its slot differ once an earlier slot is free.
+struct UnitRows {
+    std::vector<std::string> rows;  // UnitRowText of each used slot
+    std::vector<int> slots;         // the slot each row shows
+};
+UnitRows UsedUnitRows(const BudgetFile& doc);
 
 // Month-end processing: records the past balances, carries the monthly
 // client payments into today's month and shows the month-end message.

@@ -11,16 +11,12 @@ std::string MonthName(int month) {
                                                       "Май",      "Июнь",    "Июль",   "Август",
                                                       "Сентябрь", "Октябрь", "Ноябрь", "Декабрь"};
     if (month < 1 || month > 12) return {};
-    return names[static_cast<std::size_t>(month - 1)];
+    return Slot(names, month);
 }
 
 std::string UnitShort(const BudgetFile& doc, int ienum) {
     if (ienum < 1 || ienum > kUnitCount) return {};
     return doc.Unit(ienum).short_;
-}
-
-double EntryNumber(std::string_view entry) {
-    return LeadingNumber(CommaToPoint(FirstField(entry, '\t')));
 }
 
 bool EntryDateField(std::string_view entry, const Date& today, Date& out) {
@@ -31,6 +27,12 @@ bool EntryDateField(std::string_view entry, const Date& today, Date& out) {
 
 Date LastDayOfPreviousMonth(const Date& today) {
     return CivilFromDays(DaysFromCivil(today) - today.day);
+}
+
+Date ReportMenuDate(int item, const Date& today) {
+    if (item == kReportPreviousMonth) return LastDayOfPreviousMonth(today);
+    if (item >= 1 && item <= 12) return Date{today.year, item, 1};
+    return today;
 }
 
 }  // namespace kz

@@ -20,15 +20,20 @@ std::string MonthName(int month);
 // (a damaged file must not stop the reminders).
 std::string UnitShort(const BudgetFile& doc, int ienum);
 
-// The amount an entry begins with (text before the first tab), with a
-// decimal comma or point.
-double EntryNumber(std::string_view entry);
-
 // Field 1 of an entry (text between the first and second tab) read as a
 // date in the form the user typed it; false when it is no date.
 bool EntryDateField(std::string_view entry, const Date& today, Date& out);
 
 // Today minus today's day of the month.
 Date LastDayOfPreviousMonth(const Date& today);
+
+// The items of the state and client windows' report menus: this month, the
+// previous month, or month 1 to 12 of this year.
+inline constexpr int kReportThisMonth = 0;
+inline constexpr int kReportPreviousMonth = -1;
+
+// The day the report of a menu item is built for: today, the last day of
+// the previous month, or the first day of the chosen month of this year.
+Date ReportMenuDate(int item, const Date& today);
 
 }  // namespace kz

@@ -83,7 +83,7 @@ std::string StateReport(const BudgetFile& doc, Platform& ui, int s, const Date& 
             if (entry.empty()) continue;
             if (!sec.openDebts && !InMonth(entry, today, month, year)) continue;
             text += entry + kNl;
-            total += EntryNumber(entry);
+            total += EntryAmount(entry);
         }
         text += "------------------" + kNl + "Итого: " + AmountText(total) + sign + kNl + kNl;
     }

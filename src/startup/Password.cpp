@@ -1,7 +1,7 @@
 #include "startup/Password.h"
 
-#include "core/Cipher.h"
 #include "core/Files.h"
+#include "core/TextFiles.h"
 
 namespace kz {
 
@@ -20,15 +20,7 @@ bool RefuseUnusablePassword(Platform& ui, const PassForm& form) {
             Icon::Exclamation);
         return true;
     }
-    std::string bytes;
-    if (!PasswordBytes(form.newPass, bytes)) {
-        ui.MessageBox(
-            "Пароль содержит символы, которые нельзя сохранить в файле. Используйте русские и "
-            "латинские буквы, цифры и знаки препинания.",
-            Icon::Exclamation);
-        return true;
-    }
-    return false;
+    return !AcceptTypedText(ui, form.newPass);
 }
 
 bool RefuseMismatch(Platform& ui, const PassForm& form) {

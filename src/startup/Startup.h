@@ -4,15 +4,10 @@
 #include <vector>
 
 #include "core/Settings.h"
+#include "core/Version.h"
 #include "platform/Platform.h"
 
 namespace kz {
-
-// The program's version and build as the splash and the about box show them.
-inline constexpr int kVersionMajor = 7;
-inline constexpr int kVersionMinor = 0;
-inline constexpr int kBuildNumber = 1300;
-inline constexpr const char* kBuildTag = "05.10.2002.a";
 
 inline constexpr const char* kStartSound = "start.wav";
 inline constexpr const char* kFirstStartSound = "blikup.wav";

@@ -7,19 +7,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "gui/App.h"
+#include "platform/qt/Widgets.h"
 #include "startup/Startup.h"
 #include "startup/frmSplash.h"
 
 namespace kz {
 
-namespace {
-QString Q(const std::string& s) {
-    return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
-}  // namespace
-
-frmAbout::frmAbout(App& app, QWidget* parent) : QDialog(parent) {
+frmAbout::frmAbout(const std::string& programFolder, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("О программе"));
     setModal(true);
@@ -34,30 +28,25 @@ frmAbout::frmAbout(App& app, QWidget* parent) : QDialog(parent) {
     title->setFont(tf);
     auto* purpose = new QLabel(QStringLiteral("Учёт личных финансов"), this);
 
-    lblVersion = new QLabel(Q(VersionText()), this);
-    lblVersion->setObjectName(QStringLiteral("lblVersion"));
-    lblDate = new QLabel(Q(BuildDateText()), this);
-    lblDate->setObjectName(QStringLiteral("lblDate"));
+    QLabel* lblVersion = Label(this, "lblVersion", Q(VersionText()));
+    QLabel* lblDate = Label(this, "lblDate", Q(BuildDateText()));
 
     auto* folderBox = new QGroupBox(QStringLiteral("Папка программы"), this);
-    lblFolder = new QLabel(Q(app.ProgramFolder()), folderBox);
-    lblFolder->setObjectName(QStringLiteral("lblFolder"));
+    QLabel* lblFolder = Label(folderBox, "lblFolder", Q(programFolder));
     lblFolder->setTextInteractionFlags(Qt::TextSelectableByMouse);
     lblFolder->setWordWrap(true);
     auto* folderLayout = new QVBoxLayout(folderBox);
     folderLayout->addWidget(lblFolder);
 
-    auto* note = new QLabel(
-        QStringLiteral("Нашли ошибку? Пожалуйста, сообщите о ней: опишите, что вы делали, "
-                       "и приведите текст сообщения программы. Заметки об ошибках удобно "
-                       "вести в окне «Отчет об ошибках Kerva Zyl»."),
-        this);
-    note->setObjectName(QStringLiteral("lblNote"));
+    QLabel* note =
+        Label(this, "lblNote",
+              QStringLiteral("Нашли ошибку? Пожалуйста, сообщите о ней: опишите, что вы делали, "
+                             "и приведите текст сообщения программы. Заметки об ошибках удобно "
+                             "вести в окне «Отчет об ошибках Kerva Zyl»."));
     note->setWordWrap(true);
 
     auto* buttons = new QDialogButtonBox(this);
-    cmdOK = buttons->addButton(QStringLiteral("ОК"), QDialogButtonBox::AcceptRole);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK = Named(buttons->addButton(QStringLiteral("ОК"), QDialogButtonBox::AcceptRole), "cmdOK");
     cmdOK->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 

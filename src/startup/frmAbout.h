@@ -1,25 +1,20 @@
 #pragma once
 
 #include <QDialog>
+#include <string>
 
-class QLabel;
 class QPushButton;
 
 namespace kz {
-
-class App;
 
 // The about box: version, build tag, the program's folder and a word on
 // reporting errors.
 class frmAbout : public QDialog {
     Q_OBJECT
 public:
-    explicit frmAbout(App& app, QWidget* parent = nullptr);
+    explicit frmAbout(const std::string& programFolder, QWidget* parent = nullptr);
 
 private:
-    QLabel* lblVersion = nullptr;
-    QLabel* lblDate = nullptr;
-    QLabel* lblFolder = nullptr;
     QPushButton* cmdOK = nullptr;
 };
 

@@ -7,7 +7,6 @@
 #include <QFont>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -15,88 +14,66 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "gui/App.h"
+#include "platform/qt/Widgets.h"
 #include "startup/Login.h"
-#include "tools/frmErrorReport.h"
-#include "tools/frmShtrih.h"
 
 namespace kz {
 
 namespace {
 
-QLabel* NamedLabel(const char* name, const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
+// The start window's texts are long; they wrap.
+QLabel* Wrapped(QLabel* label) {
     label->setWordWrap(true);
     return label;
 }
 
-QPushButton* NamedButton(const char* name, const QString& text, QWidget* parent) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
-}
-
-QAction* MenuItem(QMenu* menu, const char* name, const QString& text) {
-    QAction* item = menu->addAction(text);
-    item->setObjectName(name);
-    return item;
-}
-
 }  // namespace
 
-frmLogin::frmLogin(App& app, QWidget* parent) : QWidget(parent), app_(app) {
+frmLogin::frmLogin(WindowContext context, QWidget* parent)
+    : QWidget(parent), ctx_(std::move(context)) {
     setObjectName("frmLogin");
     setWindowTitle(QStringLiteral("Добро пожаловать в Brisklane Kerva!"));
 
-    Label1 = NamedLabel(
-        "Label1",
+    QLabel* Label1 = Wrapped(Label(
+        this, "Label1",
         QStringLiteral("Вас приветствует Brisklane Kerva Zyl! Чтобы начать работу, укажите  "
                        "открываемый файл. Чтобы создать новый файл, щелкните на переключатель "
-                       "\"Создать новый файл Kerva\"."),
-        this);
+                       "\"Создать новый файл Kerva\".")));
     QFont welcome = Label1->font();
     welcome.setPointSizeF(welcome.pointSizeF() * 1.15);
     Label1->setFont(welcome);
-    Label2 = NamedLabel("Label2", QStringLiteral("Выберите требуемое действие:"), this);
+    QLabel* Label2 = Wrapped(Label(this, "Label2", QStringLiteral("Выберите требуемое действие:")));
 
-    Option1 = new QRadioButton(QStringLiteral("Создать новый файл Kerva"), this);
-    Option1->setObjectName("Option1");
-    Option2 = new QRadioButton(QStringLiteral("Открыть существующий файл Kerva"), this);
-    Option2->setObjectName("Option2");
+    Option1 = Named(new QRadioButton(QStringLiteral("Создать новый файл Kerva"), this), "Option1");
+    Option2 =
+        Named(new QRadioButton(QStringLiteral("Открыть существующий файл Kerva"), this), "Option2");
     auto* choice = new QButtonGroup(this);
     choice->addButton(Option1);
     choice->addButton(Option2);
 
-    Label4 = NamedLabel(
-        "Label4", QStringLiteral("Введите имя файла или укажите его явно, нажав на кнопку Обзор."),
-        this);
-    txtFile = new QLineEdit(this);
-    txtFile->setObjectName("txtFile");
-    cmdBrowse = NamedButton("cmdBrowse", QStringLiteral("Обзор"), this);
-    cmdMD = NamedButton("cmdMD", QStringLiteral("Директория Kerva"), this);
-    cmdMD->setToolTip(QStringLiteral("Добавить в текстовое поле путь к директории Kerva"));
+    txtFile = Named(new QLineEdit(this), "txtFile");
+    QLabel* Label4 = Wrapped(FieldLabel(
+        this, "Label4",
+        QStringLiteral("Введите имя файла или укажите его явно, нажав на кнопку Обзор."), txtFile));
+    cmdBrowse = Button(this, "cmdBrowse", QStringLiteral("Обзор"));
+    cmdMD = Button(this, "cmdMD", QStringLiteral("Директория Kerva"),
+                   QStringLiteral("Добавить в текстовое поле путь к директории Kerva"));
 
-    framePass = new QGroupBox(QStringLiteral("Пароль"), this);
-    framePass->setObjectName("framePass");
-    Label5 = NamedLabel(
-        "Label5", QStringLiteral("Если ваш файл защищен паролем, введите его сейчас:"), framePass);
-    txtPass = new QLineEdit(framePass);
-    txtPass->setObjectName("txtPass");
+    framePass = Named(new QGroupBox(QStringLiteral("Пароль"), this), "framePass");
+    txtPass = Named(new QLineEdit(framePass), "txtPass");
     txtPass->setEchoMode(QLineEdit::Password);
     txtPass->setStyleSheet(QStringLiteral("lineedit-password-character: 42;"));
+    QLabel* Label5 = Wrapped(
+        FieldLabel(framePass, "Label5",
+                   QStringLiteral("Если ваш файл защищен паролем, введите его сейчас:"), txtPass));
 
-    cmdEnter = NamedButton("cmdEnter", QStringLiteral("Открыть >>>"), this);
-    cmdEnter->setDefault(true);
-    cmdCancel = NamedButton("cmdCancel", QStringLiteral("Отмена"), this);
-    cmdHelp = NamedButton("cmdHelp", QStringLiteral("Помощь"), this);
-    cmdAbout = NamedButton("cmdAbout", QStringLiteral("О программе"), this);
-    cmdAdditional =
-        NamedButton("cmdAdditional", QStringLiteral("Дополнительные функции >>>"), this);
+    cmdEnter = Button(this, "cmdEnter", QStringLiteral("Открыть >>>"));
+    cmdCancel = Button(this, "cmdCancel", QStringLiteral("Отмена"));
+    cmdHelp = Button(this, "cmdHelp", QStringLiteral("Помощь"));
+    cmdAbout = Button(this, "cmdAbout", QStringLiteral("О программе"));
+    cmdAdditional = Button(this, "cmdAdditional", QStringLiteral("Дополнительные функции >>>"));
 
-    mnuAdFunc = new QMenu(QStringLiteral("Дополнительные функции"), this);
-    mnuAdFunc->setObjectName("mnuAdFunc");
+    mnuAdFunc = Named(new QMenu(QStringLiteral("Дополнительные функции"), this), "mnuAdFunc");
     QAction* calc = MenuItem(mnuAdFunc, "mnuItemCalc", QStringLiteral("Калькулятор"));
     QAction* shtrih = MenuItem(mnuAdFunc, "mnuItemShtrih", QStringLiteral("Проверка штрих-кода"));
     mnuAdFunc->addSeparator();
@@ -148,22 +125,24 @@ frmLogin::frmLogin(App& app, QWidget* parent) : QWidget(parent), app_(app) {
     layout->addWidget(framePass);
     layout->addStretch();
     layout->addLayout(buttons);
-    resize(680, 480);
+    FitOnScreen(this, {680, 480});
+    TabOrderFollowsLayout(this);
+    WindowKeys(this, cmdEnter, false);
 
     connect(Option1, &QRadioButton::toggled, this, [this](bool on) { ChooseOpen(!on); });
     connect(cmdEnter, &QPushButton::clicked, this, &frmLogin::OpenOrCreate);
     connect(cmdCancel, &QPushButton::clicked, this, &QWidget::close);
     connect(cmdBrowse, &QPushButton::clicked, this, &frmLogin::BrowseForFile);
     connect(cmdMD, &QPushButton::clicked, this, &frmLogin::PrefixDataFolder);
-    connect(cmdHelp, &QPushButton::clicked, this, [this] { app_.ShowHelp(); });
-    connect(cmdAbout, &QPushButton::clicked, this, [this] { app_.ShowAbout(this); });
+    connect(cmdHelp, &QPushButton::clicked, this, [this] { ctx_.nav.ShowHelp(); });
+    connect(cmdAbout, &QPushButton::clicked, this, [this] { ctx_.nav.ShowAbout(this); });
     connect(cmdAdditional, &QPushButton::clicked, this, [this] {
         mnuAdFunc->popup(cmdAdditional->mapToGlobal(QPoint(0, cmdAdditional->height())));
     });
     connect(calc, &QAction::triggered, this, &frmLogin::LaunchCalculator);
-    connect(shtrih, &QAction::triggered, this, [this] { ShowBarcodeWindow(app_, this); });
-    connect(errReport, &QAction::triggered, this, [this] { ShowErrorReportWindow(app_, this); });
-    connect(update, &QAction::triggered, this, [this] { ShowUpdateUnavailable(app_.ui()); });
+    connect(shtrih, &QAction::triggered, this, [this] { ctx_.nav.ShowBarcodeCheck(this); });
+    connect(errReport, &QAction::triggered, this, [this] { ctx_.nav.ShowErrorNotes(this); });
+    connect(update, &QAction::triggered, this, [this] { ShowUpdateUnavailable(ctx_.ui); });
 
     Option1->setChecked(true);
     ChooseOpen(false);
@@ -171,32 +150,21 @@ frmLogin::frmLogin(App& app, QWidget* parent) : QWidget(parent), app_(app) {
 
 void frmLogin::PrepareFromSettings() {
     LoginForm form;
-    form.file = txtFile->text().toStdString();
-    PrepareLoginForm(app_.settings, app_.ProgramFolder(), form);
-    txtFile->setText(QString::fromStdString(form.file));
+    form.file = S(txtFile->text());
+    PrepareLoginForm(ctx_.settings, ctx_.programFolder, form);
+    ShowFieldText(txtFile, Q(form.file));
     if (form.open) Option2->setChecked(true);
 }
 
 void frmLogin::SetFileArgument(const QString& path) {
-    txtFile->setText(path);
+    ShowFieldText(txtFile, path);
     Option2->setChecked(true);
 }
 
 void frmLogin::closeEvent(QCloseEvent* event) {
-    WriteSettings(app_.ui(), app_.SettingsPath(), app_.settings);
+    WriteSettings(ctx_.ui, ctx_.settingsPath, ctx_.settings);
     event->accept();
     QApplication::quit();
-}
-
-// The enter button is the window's default: Enter anywhere presses it (the
-// text fields pass the key on).
-void frmLogin::keyPressEvent(QKeyEvent* event) {
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
-        cmdEnter->isEnabled()) {
-        cmdEnter->click();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }
 
 void frmLogin::ChooseOpen(bool open) {
@@ -205,34 +173,33 @@ void frmLogin::ChooseOpen(bool open) {
 }
 
 void frmLogin::OpenOrCreate() {
-    LoginForm form{Option2->isChecked(), txtFile->text().toStdString(),
-                   txtPass->text().toStdString()};
+    LoginForm form{Option2->isChecked(), S(txtFile->text()), S(txtPass->text())};
     // The main window refreshes itself when it is entered, so the readers
     // are not given the refresh as well (the monthly reports would be
     // announced twice).
-    const bool entered = kz::OpenOrCreate(app_.doc, app_.settings, app_.ui(),
-                                          {app_.ProgramFolder(), app_.SettingsPath()}, form, {});
-    txtFile->setText(QString::fromStdString(form.file));
-    txtPass->setText(QString::fromStdString(form.pass));
-    if (entered) app_.EnterMainWindow();
+    const bool entered = kz::OpenOrCreate(ctx_.doc, ctx_.settings, ctx_.ui,
+                                          {ctx_.programFolder, ctx_.settingsPath}, form, {});
+    ShowFieldText(txtFile, Q(form.file));
+    txtPass->setText(Q(form.pass));
+    if (entered) ctx_.nav.EnterMainWindow();
 }
 
 void frmLogin::PrefixDataFolder() {
     LoginForm form;
-    form.file = txtFile->text().toStdString();
-    kz::PrefixDataFolder(app_.ProgramFolder(), form);
-    txtFile->setText(QString::fromStdString(form.file));
+    form.file = S(txtFile->text());
+    kz::PrefixDataFolder(ctx_.programFolder, form);
+    ShowFieldText(txtFile, Q(form.file));
 }
 
 void frmLogin::BrowseForFile() {
     LoginForm form;
-    if (!kz::BrowseForFile(app_.ui(), app_.ProgramFolder(), form)) return;
-    txtFile->setText(QString::fromStdString(form.file));
+    if (!kz::BrowseForFile(ctx_.ui, ctx_.programFolder, form)) return;
+    ShowFieldText(txtFile, Q(form.file));
     Option2->setChecked(true);
 }
 
 void frmLogin::LaunchCalculator() {
-    kz::LaunchCalculator(app_.ui());
+    kz::LaunchCalculator(ctx_.ui);
 }
 
 }  // namespace kz

@@ -2,10 +2,10 @@
 
 #include <QWidget>
 
+#include "platform/qt/Navigation.h"
+
 class QCloseEvent;
-class QKeyEvent;
 class QGroupBox;
-class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
@@ -13,15 +13,13 @@ class QRadioButton;
 
 namespace kz {
 
-class App;
-
 // The start window: choose to create or open a data file, name it, type the
 // password of a protected file and enter. It stays loaded for the whole run;
 // closing it ends the program.
 class frmLogin : public QWidget {
     Q_OBJECT
 public:
-    explicit frmLogin(App& app, QWidget* parent = nullptr);
+    explicit frmLogin(WindowContext context, QWidget* parent = nullptr);
 
     // After the settings were read: the last file into txtFile with "open"
     // chosen, or the data folder in front of the field when there is none.
@@ -31,7 +29,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void ChooseOpen(bool open);
@@ -40,17 +37,13 @@ private:
     void BrowseForFile();
     void LaunchCalculator();
 
-    App& app_;
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
+    WindowContext ctx_;
     QRadioButton* Option1 = nullptr;
     QRadioButton* Option2 = nullptr;
-    QLabel* Label4 = nullptr;
     QLineEdit* txtFile = nullptr;
     QPushButton* cmdBrowse = nullptr;
     QPushButton* cmdMD = nullptr;
     QGroupBox* framePass = nullptr;
-    QLabel* Label5 = nullptr;
     QLineEdit* txtPass = nullptr;
     QPushButton* cmdEnter = nullptr;
     QPushButton* cmdCancel = nullptr;

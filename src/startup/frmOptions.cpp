@@ -6,28 +6,28 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "gui/App.h"
+#include "platform/qt/Widgets.h"
 #include "startup/Options.h"
 
 namespace kz {
 
-frmOptions::frmOptions(App& app, QWidget* parent) : QDialog(parent), app_(app) {
+frmOptions::frmOptions(AppSettings& settings, Platform& ui, QWidget* parent)
+    : QDialog(parent), settings_(settings), ui_(ui) {
     setObjectName("frmOptions");
     setWindowTitle(QStringLiteral("Настройка Brisklane Kerva"));
     setModal(true);
 
-    chkBackUp = new QCheckBox(
-        QStringLiteral("При сохранении создавать резервные копии файлов (рекомендуется)"), this);
-    chkBackUp->setObjectName("chkBackUp");
-    chkSound = new QCheckBox(QStringLiteral("Звуковое сопровождение"), this);
-    chkSound->setObjectName("chkSound");
-    chkExitConf = new QCheckBox(QStringLiteral("Показывать подтверждение выхода"), this);
-    chkExitConf->setObjectName("chkExitConf");
-    cmdOK = new QPushButton(QStringLiteral("Сохранить параметры"), this);
-    cmdOK->setObjectName("cmdOK");
+    chkBackUp =
+        Named(new QCheckBox(
+                  QStringLiteral("При сохранении создавать резервные копии файлов (рекомендуется)"),
+                  this),
+              "chkBackUp");
+    chkSound = Named(new QCheckBox(QStringLiteral("Звуковое сопровождение"), this), "chkSound");
+    chkExitConf = Named(new QCheckBox(QStringLiteral("Показывать подтверждение выхода"), this),
+                        "chkExitConf");
+    cmdOK = Button(this, "cmdOK", QStringLiteral("Сохранить параметры"));
     cmdOK->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("Отмена"), this);
-    cmdCancel->setObjectName("cmdCancel");
+    cmdCancel = Button(this, "cmdCancel", QStringLiteral("Отмена"));
 
     auto* box = new QGroupBox(QStringLiteral("Параметры"), this);
     auto* boxLayout = new QVBoxLayout(box);
@@ -58,7 +58,7 @@ frmOptions::frmOptions(App& app, QWidget* parent) : QDialog(parent), app_(app) {
 }
 
 void frmOptions::LoadOpt() {
-    const OptionsForm form = kz::LoadOpt(app_.settings);
+    const OptionsForm form = kz::LoadOpt(settings_);
     chkBackUp->setChecked(form.backUp);
     chkSound->setChecked(form.sound);
     chkExitConf->setChecked(form.exitConf);
@@ -66,11 +66,11 @@ void frmOptions::LoadOpt() {
 
 void frmOptions::SaveOpt() {
     kz::SaveOpt({chkBackUp->isChecked(), chkSound->isChecked(), chkExitConf->isChecked()},
-                app_.settings);
+                settings_);
 }
 
 void frmOptions::BackUpToggled(bool checked) {
-    if (!checked && !ConfirmBackUpOff(app_.ui())) chkBackUp->setChecked(true);
+    if (!checked && !ConfirmBackUpOff(ui_)) chkBackUp->setChecked(true);
 }
 
 }  // namespace kz

@@ -2,19 +2,20 @@
 
 #include <QDialog>
 
+#include "core/Settings.h"
+#include "platform/Platform.h"
+
 class QCheckBox;
 class QPushButton;
 
 namespace kz {
-
-class App;
 
 // The per-installation options. Saving only changes the settings in memory;
 // the settings file is written after an open and at the end of the program.
 class frmOptions : public QDialog {
     Q_OBJECT
 public:
-    explicit frmOptions(App& app, QWidget* parent = nullptr);
+    frmOptions(AppSettings& settings, Platform& ui, QWidget* parent = nullptr);
 
     // Fills the check boxes from the settings (ticked means on).
     void LoadOpt();
@@ -23,7 +24,8 @@ private:
     void SaveOpt();
     void BackUpToggled(bool checked);
 
-    App& app_;
+    AppSettings& settings_;
+    Platform& ui_;
     QCheckBox* chkBackUp = nullptr;
     QCheckBox* chkSound = nullptr;
     QCheckBox* chkExitConf = nullptr;

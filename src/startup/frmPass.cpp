@@ -11,25 +11,18 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "gui/App.h"
+#include "platform/qt/Widgets.h"
 #include "startup/Password.h"
 
 namespace kz {
 
 namespace {
 
-QLineEdit* PasswordField(const char* name, QWidget* parent) {
-    auto* field = new QLineEdit(parent);
-    field->setObjectName(name);
+QLineEdit* PasswordField(QWidget* parent, const char* name) {
+    auto* field = Named(new QLineEdit(parent), name);
     field->setEchoMode(QLineEdit::Password);
     field->setStyleSheet(QStringLiteral("lineedit-password-character: 42;"));
     return field;
-}
-
-QLabel* NamedLabel(const char* name, const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    return label;
 }
 
 PassAction ChosenAction(const QRadioButton* change, const QRadioButton* del) {
@@ -39,57 +32,49 @@ PassAction ChosenAction(const QRadioButton* change, const QRadioButton* del) {
 
 }  // namespace
 
-frmPass::frmPass(App& app, QWidget* parent) : QDialog(parent), app_(app) {
+frmPass::frmPass(BudgetFile& doc, Platform& ui, QWidget* parent)
+    : QDialog(parent), doc_(doc), ui_(ui) {
     setObjectName("frmPass");
     setWindowTitle(QStringLiteral("Служба безопасности ") + QString::fromUtf8(kAppTitle));
     setModal(true);
 
-    Label1 = NamedLabel("Label1", QStringLiteral("Защита паролем"), this);
+    QLabel* Label1 = Label(this, "Label1", QStringLiteral("Защита паролем"));
     QFont heading = Label1->font();
     heading.setBold(true);
     heading.setPointSizeF(heading.pointSizeF() * 1.25);
     Label1->setFont(heading);
-    Label2 = NamedLabel("Label2",
-                        QStringLiteral("Для ограничения доступа к вашему файлу используйте защиту "
-                                       "паролем. При его задании файл автоматически шифруется "
-                                       "высокостойким шифровальным механизмом. "),
-                        this);
+    QLabel* Label2 = Label(this, "Label2",
+                           QStringLiteral("Для ограничения доступа к вашему файлу используйте "
+                                          "защиту паролем. При его задании файл автоматически "
+                                          "шифруется высокостойким шифровальным механизмом. "));
     Label2->setWordWrap(true);
-    Label6 = NamedLabel("Label6", QStringLiteral("Выберите действие:"), this);
+    QLabel* Label6 = Label(this, "Label6", QStringLiteral("Выберите действие:"));
 
-    opNewP = new QRadioButton(QStringLiteral("новый пароль"), this);
-    opNewP->setObjectName("opNewP");
-    opChangeP = new QRadioButton(QStringLiteral("изменить существующий пароль"), this);
-    opChangeP->setObjectName("opChangeP");
-    opDelP = new QRadioButton(QStringLiteral("удалить пароль"), this);
-    opDelP->setObjectName("opDelP");
+    opNewP = Named(new QRadioButton(QStringLiteral("новый пароль"), this), "opNewP");
+    opChangeP =
+        Named(new QRadioButton(QStringLiteral("изменить существующий пароль"), this), "opChangeP");
+    opDelP = Named(new QRadioButton(QStringLiteral("удалить пароль"), this), "opDelP");
     auto* choices = new QButtonGroup(this);
     choices->addButton(opNewP);
     choices->addButton(opChangeP);
     choices->addButton(opDelP);
     opNewP->setChecked(true);
 
-    lblOldP = NamedLabel("lblOldP", QStringLiteral("Старый пароль:"), this);
-    txtOldP = PasswordField("txtOldP", this);
-    lblNewP = NamedLabel("lblNewP", QStringLiteral("Новый пароль:"), this);
-    txtNewP = PasswordField("txtNewP", this);
-    lblConfP = NamedLabel("lblConfP", QStringLiteral("Подтверждение:"), this);
-    txtConfP = PasswordField("txtConfP", this);
-    lblOldP->setBuddy(txtOldP);
-    lblNewP->setBuddy(txtNewP);
-    lblConfP->setBuddy(txtConfP);
+    txtOldP = PasswordField(this, "txtOldP");
+    lblOldP = FieldLabel(this, "lblOldP", QStringLiteral("Старый пароль:"), txtOldP);
+    txtNewP = PasswordField(this, "txtNewP");
+    lblNewP = FieldLabel(this, "lblNewP", QStringLiteral("Новый пароль:"), txtNewP);
+    txtConfP = PasswordField(this, "txtConfP");
+    lblConfP = FieldLabel(this, "lblConfP", QStringLiteral("Подтверждение:"), txtConfP);
 
-    Label3 = NamedLabel("Label3",
-                        QStringLiteral("Внимание! Убедитесь, что вводите данные в нужном регистре "
-                                       "и на нужном языке!"),
-                        this);
+    QLabel* Label3 = Label(this, "Label3",
+                           QStringLiteral("Внимание! Убедитесь, что вводите данные в нужном "
+                                          "регистре и на нужном языке!"));
     Label3->setWordWrap(true);
 
-    cmdReady = new QPushButton(QStringLiteral("Готово"), this);
-    cmdReady->setObjectName("cmdReady");
+    cmdReady = Button(this, "cmdReady", QStringLiteral("Готово"));
     cmdReady->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("Отмена"), this);
-    cmdCancel->setObjectName("cmdCancel");
+    cmdCancel = Button(this, "cmdCancel", QStringLiteral("Отмена"));
 
     auto* actionBox = new QGroupBox(this);
     auto* actionLayout = new QVBoxLayout(actionBox);
@@ -141,7 +126,7 @@ frmPass::frmPass(App& app, QWidget* parent) : QDialog(parent), app_(app) {
 
 void frmPass::Update() {
     PassForm form;
-    PreparePassForm(app_.doc, form);
+    PreparePassForm(doc_, form);
     opNewP->setEnabled(form.newEnabled);
     opChangeP->setEnabled(form.changeEnabled);
     opDelP->setEnabled(form.deleteEnabled);
@@ -162,10 +147,10 @@ void frmPass::ApplyChoice() {
 void frmPass::Ready() {
     PassForm form;
     form.action = ChosenAction(opChangeP, opDelP);
-    form.oldPass = txtOldP->text().toStdString();
-    form.newPass = txtNewP->text().toStdString();
-    form.confPass = txtConfP->text().toStdString();
-    if (ApplyPassword(app_.doc, app_.ui(), form)) accept();
+    form.oldPass = S(txtOldP->text());
+    form.newPass = S(txtNewP->text());
+    form.confPass = S(txtConfP->text());
+    if (ApplyPassword(doc_, ui_, form)) accept();
 }
 
 }  // namespace kz

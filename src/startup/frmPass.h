@@ -2,6 +2,9 @@
 
 #include <QDialog>
 
+#include "core/Document.h"
+#include "platform/Platform.h"
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -9,14 +12,12 @@ class QRadioButton;
 
 namespace kz {
 
-class App;
-
 // Sets, changes or removes the password of the open document. Only the
 // document changes; the file follows at the next save.
 class frmPass : public QDialog {
     Q_OBJECT
 public:
-    explicit frmPass(App& app, QWidget* parent = nullptr);
+    frmPass(BudgetFile& doc, Platform& ui, QWidget* parent = nullptr);
 
     // Prepares the choices from the document's protection before showing.
     void Update();
@@ -25,10 +26,8 @@ private:
     void ApplyChoice();
     void Ready();
 
-    App& app_;
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label6 = nullptr;
+    BudgetFile& doc_;
+    Platform& ui_;
     QRadioButton* opNewP = nullptr;
     QRadioButton* opChangeP = nullptr;
     QRadioButton* opDelP = nullptr;
@@ -38,7 +37,6 @@ private:
     QLineEdit* txtNewP = nullptr;
     QLabel* lblConfP = nullptr;
     QLineEdit* txtConfP = nullptr;
-    QLabel* Label3 = nullptr;
     QPushButton* cmdReady = nullptr;
     QPushButton* cmdCancel = nullptr;
 };

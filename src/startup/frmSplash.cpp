@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "platform/qt/Widgets.h"
 #include "startup/Startup.h"
 
 namespace kz {
@@ -23,10 +24,7 @@ constexpr int kWrapTwips = -1000;
 // lands on the same picture, so the scrolling looks endless.
 constexpr int kPeriodPx = 80;
 constexpr int kStripHeight = 64;
-
-QString Q(const std::string& s) {
-    return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
+constexpr int kCornerRadius = 10;
 
 void PaintCoin(QPainter& p, QPointF centre, qreal r) {
     QRadialGradient g(centre - QPointF(r / 3, r / 3), r * 1.4);
@@ -95,13 +93,14 @@ frmSplash::frmSplash(QWidget* parent)
     setWindowTitle(QStringLiteral("Brisklane Kerva Zyl"));
     setFocusPolicy(Qt::StrongFocus);
 
-    Frame1 = new QFrame(this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1 = Named(new QFrame(this), "Frame1");
     Frame1->setFrameShape(QFrame::StyledPanel);
-    Frame1->setStyleSheet(QStringLiteral(
-        "#Frame1 { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #1f3d66, "
-        "stop:1 #10233f); border: 1px solid #0b1930; border-radius: 10px; }"
-        "QLabel { color: #e8eef7; background: transparent; }"));
+    Frame1->setStyleSheet(
+        QStringLiteral(
+            "#Frame1 { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #1f3d66, "
+            "stop:1 #10233f); border: 1px solid #0b1930; border-radius: %1px; }"
+            "QLabel { color: #e8eef7; background: transparent; }")
+            .arg(kCornerRadius));
     Frame1->installEventFilter(this);
 
     auto* emblem = new QLabel(Frame1);
@@ -117,10 +116,8 @@ frmSplash::frmSplash(QWidget* parent)
     sf.setPointSize(sf.pointSize() + 2);
     subtitle->setFont(sf);
 
-    lblVersion = new QLabel(Q(VersionText()), Frame1);
-    lblVersion->setObjectName(QStringLiteral("lblVersion"));
-    lblDate = new QLabel(Q(BuildDateText()), Frame1);
-    lblDate->setObjectName(QStringLiteral("lblDate"));
+    QLabel* lblVersion = Label(Frame1, "lblVersion", Q(VersionText()));
+    QLabel* lblDate = Label(Frame1, "lblDate", Q(BuildDateText()));
     lblDate->setStyleSheet(QStringLiteral("color: #9fb3cf;"));
 
     // The picture is wider than its holder by one period, so that moving it
@@ -128,8 +125,7 @@ frmSplash::frmSplash(QWidget* parent)
     imgHolder_ = new QWidget(Frame1);
     imgHolder_->setFixedHeight(kStripHeight);
     imgHolder_->setMinimumWidth(360);
-    img = new QLabel(imgHolder_);
-    img->setObjectName(QStringLiteral("img"));
+    img = Named(new QLabel(imgHolder_), "img");
     img->setPixmap(PaintStrip(1600 + 2 * kPeriodPx));
     img->resize(img->pixmap().size());
     img->move(qRound(imgLeftTwips_ / double(kTwipsPerPixel)), 0);
@@ -160,15 +156,18 @@ frmSplash::frmSplash(QWidget* parent)
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(Frame1);
     setFixedSize(520, 280);
+    // The window is as round as its frame: nothing of its square background
+    // shows at the corners.
+    QPainterPath round;
+    round.addRoundedRect(QRectF(rect()), kCornerRadius, kCornerRadius);
+    setMask(QRegion(round.toFillPolygon().toPolygon()));
 
-    Timer = new QTimer(this);
-    Timer->setObjectName(QStringLiteral("Timer"));
+    Timer = Named(new QTimer(this), "Timer");
     Timer->setSingleShot(true);
     Timer->setInterval(5500);
     connect(Timer, &QTimer::timeout, this, [this] { CloseSplash(true); });
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1 = Named(new QTimer(this), "Timer1");
     Timer1->setInterval(200);
     connect(Timer1, &QTimer::timeout, this, &frmSplash::Scroll);
     Timer1->start();

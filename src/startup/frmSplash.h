@@ -36,8 +36,6 @@ protected:
 
 private:
     QFrame* Frame1 = nullptr;
-    QLabel* lblVersion = nullptr;
-    QLabel* lblDate = nullptr;
     QLabel* img = nullptr;
     QWidget* imgHolder_ = nullptr;
     QTimer* Timer = nullptr;

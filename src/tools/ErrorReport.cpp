@@ -1,7 +1,7 @@
 #include "tools/ErrorReport.h"
 
 #include "core/TextFiles.h"
-#include "startup/Startup.h"
+#include "core/Version.h"
 
 namespace kz {
 

@@ -33,9 +33,11 @@ void OpenNotes(BudgetFile& doc, const std::function<void(const std::string&)>& f
     if (!wasDirty) doc.Dirty = false;
 }
 
-void NoteEdited(BudgetFile& doc, std::string_view editorText) {
+bool NoteEdited(BudgetFile& doc, Platform& ui, std::string_view editorText) {
+    if (!AcceptTypedText(ui, std::string(editorText))) return false;
     doc.Dirty = true;
     doc.notes = NotesFromEditor(editorText);
+    return true;
 }
 
 void StoreNotes(BudgetFile& doc, std::string_view editorText) {

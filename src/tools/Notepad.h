@@ -26,8 +26,10 @@ void OpenNotes(BudgetFile& doc, const std::function<void(const std::string&)>& f
 
 // Every change of the text box's text: the document now differs from the
 // saved file, and it holds the text as it stands, so that a save while the
-// notepad is open writes what the user sees.
-void NoteEdited(BudgetFile& doc, std::string_view editorText);
+// notepad is open writes what the user sees. A text the data file cannot
+// hold is refused with a message and the document keeps its notes; the
+// window then takes the change back. True when the text was taken.
+bool NoteEdited(BudgetFile& doc, Platform& ui, std::string_view editorText);
 
 // Closing the notepad stores its text (no disk write here).
 void StoreNotes(BudgetFile& doc, std::string_view editorText);

@@ -1,6 +1,5 @@
 #include "tools/PhoneBook.h"
 
-#include "core/Cp1251.h"
 #include "core/TextFiles.h"
 
 namespace kz {
@@ -10,10 +9,6 @@ namespace {
 const char* const kAddTitle = "Добавление в Телефонную книжку";
 const char* const kChangeTitle = "Изменение записи Телефонной книжки";
 const char* const kSelectFirst = "Сначала выберите запись!";
-
-std::string& Slot(BudgetFile& doc, int k) {
-    return doc.phones.at(static_cast<std::size_t>(k - 1));
-}
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
@@ -31,19 +26,11 @@ std::string Trimmed(const std::string& text) {
     return out;
 }
 
-// An input box whose empty or all-blank answer ends the operation. A
-// character the data file cannot hold is refused here rather than failing
-// every later save.
+// An input box whose empty or all-blank answer ends the operation.
 bool Ask(Platform& ui, const std::string& prompt, const std::string& title,
          const std::string& proposed, std::string& answer) {
     answer = Trimmed(ui.InputBox(prompt, title, proposed));
-    if (answer.empty()) return false;
-    std::string bad;
-    if (!IsCp1251Representable(answer, &bad)) {
-        ui.MessageBox(UnwritableCharText(bad), Icon::Exclamation, Buttons::OK);
-        return false;
-    }
-    return true;
+    return !answer.empty() && AcceptTypedText(ui, answer);
 }
 
 bool ValidRow(const PhoneView& view) {
@@ -68,7 +55,7 @@ bool IsFreePhoneSlot(const std::string& entry) {
 std::string PhoneTableText(const BudgetFile& doc) {
     std::string text = "\tИмя\tТелефон\r\n";
     for (int i = 1; i <= kPhoneSlots; ++i) {
-        const std::string& entry = doc.phones[static_cast<std::size_t>(i - 1)];
+        const std::string& entry = Slot(doc.phones, i);
         if (IsFreePhoneSlot(entry)) continue;
         text += std::to_string(i) + "\t" + entry + "\r\n";
     }
@@ -82,7 +69,7 @@ void LoadPhones(const BudgetFile& doc, PhoneView& view) {
 bool AddPhone(BudgetFile& doc, Platform& ui, PhoneView& view) {
     int k = 0;
     for (int i = 1; i <= kPhoneBookSize && k == 0; ++i)
-        if (IsFreePhoneSlot(Slot(doc, i))) k = i;
+        if (IsFreePhoneSlot(Slot(doc.phones, i))) k = i;
     if (k == 0) {
         ui.MessageBox("В телефонную книжку можно добавить только MaxSize номеров.",
                       Icon::Information, Buttons::OK);
@@ -93,7 +80,7 @@ bool AddPhone(BudgetFile& doc, Platform& ui, PhoneView& view) {
         return false;
     if (!Ask(ui, "Введите телефон (человека, организации и т.д.):", kAddTitle, "555-55-55", phone))
         return false;
-    Slot(doc, k) = name + "\t" + phone;
+    Slot(doc.phones, k) = name + "\t" + phone;
     doc.Dirty = true;
     LoadPhones(doc, view);
     return true;
@@ -105,7 +92,7 @@ bool ChangePhone(BudgetFile& doc, Platform& ui, PhoneView& view) {
         return false;
     }
     const int r = view.row;
-    const std::string entry = Slot(doc, r);
+    const std::string entry = Slot(doc.phones, r);
     if (IsFreePhoneSlot(entry)) {
         ui.MessageBox("Вы выбрали пустой элемент!", Icon::None, Buttons::OK);
         return false;
@@ -120,7 +107,7 @@ bool ChangePhone(BudgetFile& doc, Platform& ui, PhoneView& view) {
              name))
         return false;
     if (!Ask(ui, "Введите новый телефон:", kChangeTitle, oldPhone, phone)) return false;
-    Slot(doc, r) = name + "\t" + phone;
+    Slot(doc.phones, r) = name + "\t" + phone;
     if (static_cast<std::size_t>(r) < view.rows.size())
         view.rows[static_cast<std::size_t>(r)] = {std::to_string(r), name, phone};
     doc.Dirty = true;

@@ -3,8 +3,8 @@
 #include <string>
 
 #include "core/Document.h"
+#include "core/Grid.h"
 #include "platform/Platform.h"
-#include "windows/state/HistoryList.h"
 
 namespace kz {
 

@@ -7,45 +7,33 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "gui/App.h"
+#include "platform/qt/Widgets.h"
 
 namespace kz {
 
-namespace {
-
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-template <typename W>
-W* Named(W* w, const char* name) {
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-}
-
-}  // namespace
-
-frmConv::frmConv(App& app, QWidget* parent)
-    : QGroupBox(QStringLiteral("Конвертер валют"), parent), app_(app) {
+frmConv::frmConv(Platform& ui, QWidget* parent)
+    : QGroupBox(QStringLiteral("Конвертер валют"), parent), ui_(ui) {
     setObjectName("frameConv");
 
-    Label1 = Named(new QLabel(QStringLiteral("Соотношение:"), this), "Label1");
     txt1 = Named(new QLineEdit(this), "txt1");
-    Label13 = Named(new QLabel(QStringLiteral("и.е.1 ="), this), "Label13");
     txt2 = Named(new QLineEdit(this), "txt2");
-    Label10 = Named(new QLabel(QStringLiteral("и.е2"), this), "Label10");
+    QLabel* Label1 = FieldLabel(this, "Label1", QStringLiteral("Соотношение:"), txt1);
+    QLabel* Label13 = Label(this, "Label13", QStringLiteral("и.е.1 ="));
+    QLabel* Label10 = Label(this, "Label10", QStringLiteral("и.е2"));
+    // One heading stands over both ratio fields; each is named for its unit.
+    txt1->setAccessibleName(QStringLiteral("Соотношение: и.е.1"));
+    txt2->setAccessibleName(QStringLiteral("Соотношение: и.е.2"));
     op1to2 = Named(new QRadioButton(QStringLiteral("и.е.1 => и.е.2"), this), "op1to2");
     op2to1 = Named(new QRadioButton(QStringLiteral("и.е.2 => и.е.1"), this), "op2to1");
     op1to2->setChecked(true);
-    Label14 = Named(new QLabel(QStringLiteral("Введите исх.сумму:"), this), "Label14");
     txtIN = Named(new QLineEdit(this), "txtIN");
-    cmdConv = Named(new QPushButton(QStringLiteral("ОК"), this), "cmdConv");
-    cmdConv->setToolTip(QStringLiteral("Конвертировать"));
-    Label15 = Named(new QLabel(QStringLiteral("Результат:"), this), "Label15");
+    QLabel* Label14 = FieldLabel(this, "Label14", QStringLiteral("Введите исх.сумму:"), txtIN);
+    cmdConv = Button(this, "cmdConv", QStringLiteral("ОК"), QStringLiteral("Конвертировать"));
     txtRes = Named(new QLineEdit(this), "txtRes");
     txtRes->setReadOnly(true);
-    cmdCopy = Named(new QPushButton(QStringLiteral("Буф."), this), "cmdCopy");
-    cmdCopy->setToolTip(QStringLiteral("Скопировать результат в буфер обмена"));
+    QLabel* Label15 = FieldLabel(this, "Label15", QStringLiteral("Результат:"), txtRes);
+    cmdCopy = Button(this, "cmdCopy", QStringLiteral("Буф."),
+                     QStringLiteral("Скопировать результат в буфер обмена"));
 
     // The two buttons share one width so that the fields beside them line up.
     const int buttonWidth = std::max(cmdConv->sizeHint().width(), cmdCopy->sizeHint().width());
@@ -70,43 +58,46 @@ frmConv::frmConv(App& app, QWidget* parent)
     grid->addWidget(Label14, 4, 0, 1, 2);
     grid->addWidget(txtIN, 5, 0);
     grid->addWidget(cmdConv, 5, 1);
-    grid->addWidget(Label15, 6, 0, 1, 2);
-    grid->addWidget(txtRes, 7, 0);
-    grid->addWidget(cmdCopy, 7, 1);
+    // The result has the whole width: a long one shows all its digits.
+    grid->addWidget(Label15, 6, 0);
+    grid->addWidget(cmdCopy, 6, 1);
+    grid->addWidget(txtRes, 7, 0, 1, 2);
     grid->setColumnStretch(0, 1);
 
     connect(cmdConv, &QPushButton::clicked, this, &frmConv::OnConvert);
-    connect(txtIN, &QLineEdit::returnPressed, this, &frmConv::OnConvert);
+    // Enter in any field converts, as "ОК" does.
+    for (QLineEdit* field : {txt1, txt2, txtIN})
+        connect(field, &QLineEdit::returnPressed, this, &frmConv::OnConvert);
     connect(cmdCopy, &QPushButton::clicked, this, &frmConv::OnCopy);
 }
 
 ConverterForm frmConv::Form() const {
     ConverterForm form;
-    form.ratio1 = txt1->text().toStdString();
-    form.ratio2 = txt2->text().toStdString();
-    form.amount = txtIN->text().toStdString();
-    form.result = txtRes->text().toStdString();
+    form.ratio1 = S(txt1->text());
+    form.ratio2 = S(txt2->text());
+    form.amount = S(txtIN->text());
+    form.result = S(txtRes->text());
     form.oneToTwo = op1to2->isChecked();
     return form;
 }
 
 void frmConv::SetForm(const ConverterForm& form) {
-    txt1->setText(Q(form.ratio1));
-    txt2->setText(Q(form.ratio2));
-    txtIN->setText(Q(form.amount));
-    txtRes->setText(Q(form.result));
+    ShowFieldText(txt1, Q(form.ratio1));
+    ShowFieldText(txt2, Q(form.ratio2));
+    ShowFieldText(txtIN, Q(form.amount));
+    ShowFieldText(txtRes, Q(form.result));
     (form.oneToTwo ? op1to2 : op2to1)->setChecked(true);
 }
 
 void frmConv::OnConvert() {
     ConverterForm form = Form();
-    Convert(app_.ui(), form);
+    Convert(ui_, form);
     // The comma rule shows its rewriting even when the conversion is refused.
     SetForm(form);
 }
 
 void frmConv::OnCopy() {
-    CopyResult(app_.ui(), Form());
+    CopyResult(ui_, Form());
 }
 
 }  // namespace kz

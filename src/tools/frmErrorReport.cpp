@@ -5,60 +5,39 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "gui/App.h"
+#include "platform/qt/Widgets.h"
 #include "tools/ErrorReport.h"
 
 namespace kz {
 
-namespace {
-
-QPointer<frmErrorReport> g_errorReport;
-
-QString Q(const std::string& s) {
-    return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
-
-QPushButton* NamedButton(const char* name, const QString& text, QWidget* parent) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
-}
-
-}  // namespace
-
-frmErrorReport::frmErrorReport(App& app, QWidget* parent) : QWidget(parent, Qt::Window), app_(app) {
+frmErrorReport::frmErrorReport(Platform& ui, std::string programFolder, QWidget* parent)
+    : QWidget(parent, Qt::Window), ui_(ui), programFolder_(std::move(programFolder)) {
     setObjectName("frmErrorReport");
     setWindowTitle(QStringLiteral("Отчет об ошибках Kerva Zyl"));
-    setAttribute(Qt::WA_DeleteOnClose);
 
-    Label1 = new QLabel(QStringLiteral("Здесь Вы можете записывать все ошибки, обнаруженные в "
-                                       "данной версии Kerva Zyl. Вся информация будет сохранена "
-                                       "в файл krvzylreport.txt в директории Kerva Zyl."),
-                        this);
-    Label1->setObjectName("Label1");
+    Text1 = Named(new QPlainTextEdit(this), "Text1");
+    Text1->setTabChangesFocus(true);  // Tab goes on to the buttons
+    QLabel* Label1 =
+        FieldLabel(this, "Label1",
+                   QStringLiteral("Здесь Вы можете записывать все ошибки, обнаруженные в "
+                                  "данной версии Kerva Zyl. Вся информация будет сохранена "
+                                  "в файл krvzylreport.txt в директории Kerva Zyl."),
+                   Text1);
     Label1->setWordWrap(true);
-    lblVer = new QLabel(Q(ErrorNotesVersionText()), this);
-    lblVer->setObjectName("lblVer");
-    lblUpdate = new QLabel(Q(ErrorNotesReleaseText()), this);
-    lblUpdate->setObjectName("lblUpdate");
+    QLabel* lblVer = Label(this, "lblVer", Q(ErrorNotesVersionText()));
+    QLabel* lblUpdate = Label(this, "lblUpdate", Q(ErrorNotesReleaseText()));
     QFont small = lblVer->font();
     small.setBold(true);
     lblVer->setFont(small);
 
-    Text1 = new QPlainTextEdit(this);
-    Text1->setObjectName("Text1");
     // The file's line breaks are CR LF; the editor keeps bare LF.
-    QString notes = Q(LoadErrorNotes(app_.ui(), app_.ProgramFolder()));
-    notes.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    Text1->setPlainText(notes);
+    Text1->setPlainText(ShownText(LoadErrorNotes(ui_, programFolder_)));
 
-    cmdSave = NamedButton("cmdSave", QStringLiteral("Сохранить"), this);
-    cmdCancel = NamedButton("cmdCancel", QStringLiteral("Отмена"), this);
+    cmdSave = Button(this, "cmdSave", QStringLiteral("Сохранить"));
+    cmdCancel = Button(this, "cmdCancel", QStringLiteral("Отмена"));
 
     auto* version = new QHBoxLayout;
     version->addWidget(lblVer);
@@ -83,22 +62,18 @@ frmErrorReport::frmErrorReport(App& app, QWidget* parent) : QWidget(parent, Qt::
     connect(Text1, &QPlainTextEdit::textChanged, this, [this] { changed_ = true; });
     connect(cmdSave, &QPushButton::clicked, this, &frmErrorReport::SaveErrorNotes);
     connect(cmdCancel, &QPushButton::clicked, this, &QWidget::close);
+    WindowKeys(this, nullptr, true);
 
     resize(600, 440);
     Text1->setFocus();
 }
 
 std::string frmErrorReport::Text() const {
-    std::string out;
-    for (char c : Text1->toPlainText().toStdString()) {
-        if (c == '\n') out += '\r';
-        out += c;
-    }
-    return out;
+    return StoredText(Text1->toPlainText());
 }
 
 void frmErrorReport::closeEvent(QCloseEvent* event) {
-    if (CloseErrorNotes(app_.ui(), app_.ProgramFolder(), Text(), changed_)) {
+    if (CloseErrorNotes(ui_, programFolder_, Text(), changed_)) {
         changed_ = false;
         event->accept();
     } else {
@@ -107,25 +82,7 @@ void frmErrorReport::closeEvent(QCloseEvent* event) {
 }
 
 void frmErrorReport::SaveErrorNotes() {
-    if (kz::SaveErrorNotes(app_.ui(), app_.ProgramFolder(), Text())) changed_ = false;
-}
-
-void ShowErrorReportWindow(App& app, QWidget* parent) {
-    // A closed window only waits to be deleted; it is not shown again.
-    if (g_errorReport && (!g_errorReport->isVisible() || &g_errorReport->Owner() != &app)) {
-        if (g_errorReport->isVisible()) g_errorReport->hide();
-        g_errorReport->deleteLater();
-        g_errorReport = nullptr;
-    }
-    const bool created = !g_errorReport;
-    // Without a parent: the large windows take turns on the screen, and a
-    // child window would vanish with the one that opened it.
-    if (created) g_errorReport = new frmErrorReport(app);
-    if (created && parent)
-        g_errorReport->move(parent->frameGeometry().center() - g_errorReport->rect().center());
-    g_errorReport->show();
-    g_errorReport->raise();
-    g_errorReport->activateWindow();
+    if (kz::SaveErrorNotes(ui_, programFolder_, Text())) changed_ = false;
 }
 
 }  // namespace kz

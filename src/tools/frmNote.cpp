@@ -5,50 +5,35 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QPointer>
+#include <QSignalBlocker>
 #include <QTextCursor>
 #include <QVBoxLayout>
+#include <algorithm>
 
-#include "gui/App.h"
+#include "platform/qt/Widgets.h"
 #include "tools/Notepad.h"
 
 namespace kz {
 
-namespace {
-
-QPointer<frmNote> g_note;
-
-std::string S(const QString& q) {
-    return q.toStdString();
-}
-
-}  // namespace
-
-frmNote::frmNote(App& app, QWidget* parent) : QWidget(parent, Qt::Window), app_(app) {
+frmNote::frmNote(BudgetFile& doc, Platform& ui, QWidget* parent)
+    : QWidget(parent, Qt::Window), doc_(doc), ui_(ui) {
     setObjectName("frmNote");
     setWindowTitle(QStringLiteral("Записная книжка"));
-    setAttribute(Qt::WA_DeleteOnClose);
 
     menuBar_ = new QMenuBar(this);
-    auto item = [](QMenu* menu, const QString& text, const char* name) {
-        QAction* a = menu->addAction(text);
-        a->setObjectName(QString::fromLatin1(name));
-        return a;
-    };
-    mnuFile = menuBar_->addMenu(QStringLiteral("Файл"));
-    mnuFile->setObjectName("mnuFile");
-    mnuItemNew = item(mnuFile, QStringLiteral("Очистить все"), "mnuItemNew");
-    mnuItemPrint = item(mnuFile, QStringLiteral("Печать"), "mnuItemPrint");
+    mnuFile = Named(menuBar_->addMenu(QStringLiteral("Файл")), "mnuFile");
+    mnuItemNew = MenuItem(mnuFile, "mnuItemNew", QStringLiteral("Очистить все"));
+    mnuItemPrint = MenuItem(mnuFile, "mnuItemPrint", QStringLiteral("Печать"));
     mnuItemPrint->setShortcut(QKeySequence::Print);
     mnuFile->addSeparator()->setObjectName("line20");
-    mnuItemSaveAndClose = item(mnuFile, QStringLiteral("Сохранить и выйти"), "mnuItemSaveAndClose");
-    mnuIns = menuBar_->addMenu(QStringLiteral("Вставить"));
-    mnuIns->setObjectName("mnuIns");
-    mnuItemDT = item(mnuIns, QStringLiteral("дата + время"), "mnuItemDT");
+    mnuItemSaveAndClose =
+        MenuItem(mnuFile, "mnuItemSaveAndClose", QStringLiteral("Сохранить и выйти"));
+    mnuIns = Named(menuBar_->addMenu(QStringLiteral("Вставить")), "mnuIns");
+    mnuItemDT = MenuItem(mnuIns, "mnuItemDT", QStringLiteral("дата + время"));
     mnuItemDT->setShortcut(QKeySequence(Qt::Key_F5));
 
-    txtNote = new QPlainTextEdit(this);
-    txtNote->setObjectName("txtNote");
+    txtNote = Named(new QPlainTextEdit(this), "txtNote");
+    txtNote->setAccessibleName(windowTitle());
     txtNote->setTabChangesFocus(false);
 
     auto* layout = new QVBoxLayout(this);
@@ -56,20 +41,34 @@ frmNote::frmNote(App& app, QWidget* parent) : QWidget(parent, Qt::Window), app_(
     layout->setMenuBar(menuBar_);
     layout->addWidget(txtNote);
 
-    connect(txtNote, &QPlainTextEdit::textChanged, this,
-            [this] { NoteEdited(app_.doc, S(txtNote->toPlainText())); });
+    connect(txtNote, &QPlainTextEdit::textChanged, this, &frmNote::OnTextChanged);
     connect(mnuItemNew, &QAction::triggered, this, &frmNote::ClearNotes);
     connect(mnuItemPrint, &QAction::triggered, this, &frmNote::PrintNotes);
     connect(mnuItemSaveAndClose, &QAction::triggered, this, &QWidget::close);
     connect(mnuItemDT, &QAction::triggered, this, &frmNote::InsertDateTime);
+    WindowKeys(this, nullptr, true);
 
     resize(520, 420);
 }
 
+void frmNote::OnTextChanged() {
+    const QString text = txtNote->toPlainText();
+    if (NoteEdited(doc_, ui_, S(text))) {
+        accepted_ = text;
+        return;
+    }
+    // The document kept its notes; the box goes back to them, the cursor
+    // where the refused text began.
+    const int at = txtNote->textCursor().position() - int(text.size() - accepted_.size());
+    const QSignalBlocker quiet(txtNote);
+    txtNote->setPlainText(accepted_);
+    QTextCursor cursor = txtNote->textCursor();
+    cursor.setPosition(std::clamp(at, 0, int(accepted_.size())));
+    txtNote->setTextCursor(cursor);
+}
+
 void frmNote::LoadNotes() {
-    OpenNotes(app_.doc, [this](const std::string& text) {
-        txtNote->setPlainText(QString::fromStdString(text));
-    });
+    OpenNotes(doc_, [this](const std::string& text) { txtNote->setPlainText(Q(text)); });
     txtNote->moveCursor(QTextCursor::End);
 }
 
@@ -78,46 +77,21 @@ void frmNote::InsertDateTime() {
     // edit that undo takes back.
     QTextCursor cursor(txtNote->document());
     cursor.movePosition(QTextCursor::End);
-    cursor.insertText(QString::fromStdString(NotesForEditor(AppendDateTime("", app_.ui().Now()))));
+    cursor.insertText(Q(NotesForEditor(AppendDateTime("", ui_.Now()))));
     txtNote->setTextCursor(cursor);
 }
 
 void frmNote::ClearNotes() {
-    if (ConfirmClearNotes(app_.ui())) txtNote->clear();
+    if (ConfirmClearNotes(ui_)) txtNote->clear();
 }
 
 void frmNote::PrintNotes() {
-    kz::PrintNotes(app_.ui(), S(txtNote->toPlainText()));
+    kz::PrintNotes(ui_, S(txtNote->toPlainText()));
 }
 
 void frmNote::closeEvent(QCloseEvent* event) {
-    StoreNotes(app_.doc, S(txtNote->toPlainText()));
+    StoreNotes(doc_, S(txtNote->toPlainText()));
     event->accept();
-}
-
-void OpenNotepad(App& app, QWidget* parent) {
-    // A closed window only waits to be deleted; it is not shown again. One
-    // left by another application object must not touch that one's document.
-    if (g_note && (!g_note->isVisible() || &g_note->Owner() != &app)) {
-        g_note->deleteLater();
-        g_note = nullptr;
-    }
-    // An open notepad already holds the notes (and the user's undo steps).
-    const bool created = !g_note;
-    // Without a parent: the large windows take turns on the screen, and a
-    // child window would vanish with the one that opened it.
-    if (created) {
-        g_note = new frmNote(app);
-        if (parent) g_note->move(parent->frameGeometry().center() - g_note->rect().center());
-        g_note->LoadNotes();
-    }
-    g_note->show();
-    g_note->raise();
-    g_note->activateWindow();
-}
-
-void CloseNotepad() {
-    if (g_note && g_note->isVisible()) g_note->close();
 }
 
 }  // namespace kz

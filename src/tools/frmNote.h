@@ -2,6 +2,9 @@
 
 #include <QWidget>
 
+#include "core/Document.h"
+#include "platform/Platform.h"
+
 class QAction;
 class QCloseEvent;
 class QMenu;
@@ -10,15 +13,13 @@ class QPlainTextEdit;
 
 namespace kz {
 
-class App;
-
 // "Записная книжка": the document's notes in one text box. Every change goes
-// into the document at once; closing stores the text for good.
+// into the document at once (a character the data file cannot hold is
+// refused and taken out again); closing stores the text for good.
 class frmNote : public QWidget {
     Q_OBJECT
 public:
-    explicit frmNote(App& app, QWidget* parent = nullptr);
-    App& Owner() const { return app_; }
+    frmNote(BudgetFile& doc, Platform& ui, QWidget* parent = nullptr);
 
     // Puts the document's notes into the text box; a clean document stays
     // clean.
@@ -28,12 +29,15 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void OnTextChanged();
     void InsertDateTime();
     void ClearNotes();
     void PrintNotes();
 
-    App& app_;
+    BudgetFile& doc_;
+    Platform& ui_;
     QPlainTextEdit* txtNote = nullptr;
+    QString accepted_;  // the text the document holds
     QMenuBar* menuBar_ = nullptr;
     QMenu* mnuFile = nullptr;
     QAction* mnuItemNew = nullptr;
@@ -42,12 +46,5 @@ private:
     QMenu* mnuIns = nullptr;
     QAction* mnuItemDT = nullptr;
 };
-
-// The notepad buttons of the large windows: shows the notepad without
-// blocking, filled from the document; an open one is brought to the front.
-// `parent` only places it.
-void OpenNotepad(App& app, QWidget* parent);
-// Closes the notepad when it is open; closing stores its text.
-void CloseNotepad();
 
 }  // namespace kz

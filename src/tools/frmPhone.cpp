@@ -3,42 +3,34 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
-#include <QPointer>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "gui/App.h"
+#include "platform/qt/Widgets.h"
 
 namespace kz {
 
 namespace {
 
-QPointer<frmPhone> g_phone;
-
 // The grid's widths are given in twips, 15 to a pixel.
 constexpr int kTwipsPerPixel = 15;
 
-QPushButton* Button(QWidget* parent, const QString& text, const char* name) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    return b;
-}
-
 }  // namespace
 
-frmPhone::frmPhone(App& app, QWidget* parent) : QWidget(parent, Qt::Window), app_(app) {
+frmPhone::frmPhone(BudgetFile& doc, Platform& ui, QWidget* parent)
+    : QWidget(parent, Qt::Window), doc_(doc), ui_(ui) {
     setObjectName("frmPhone");
     setWindowTitle(QStringLiteral("Телефонная книжка"));
-    setAttribute(Qt::WA_DeleteOnClose);
 
-    Grid = new QTableWidget(kPhoneSlots, 3, this);
-    Grid->setObjectName("Grid");
+    Grid = Named(new QTableWidget(kPhoneSlots, 3, this), "Grid");
+    Grid->setAccessibleName(windowTitle());
     Grid->verticalHeader()->hide();
     Grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     Grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    Grid->setTabKeyNavigation(false);  // Tab leaves the grid; the arrows move in it
+    CurrentFollowsSelection(Grid);
     Grid->setAlternatingRowColors(true);
     Grid->setWordWrap(false);
     Grid->horizontalHeader()->setHighlightSections(false);
@@ -48,12 +40,12 @@ frmPhone::frmPhone(App& app, QWidget* parent) : QWidget(parent, Qt::Window), app
     Grid->horizontalHeader()->setStretchLastSection(true);
     Grid->verticalHeader()->setDefaultSectionSize(Grid->fontMetrics().height() + 8);
 
-    cmdAdd = Button(this, QStringLiteral("Добавить номер..."), "cmdAdd");
-    cmdChange = Button(this, QStringLiteral("Изменить..."), "cmdChange");
-    cmdDel = Button(this, QStringLiteral("Удалить"), "cmdDel");
-    cmdClearAll = Button(this, QStringLiteral("Удалить все"), "cmdClearAll");
-    cmdBuf = Button(this, QStringLiteral("Копир. в буфер"), "cmdBuf");
-    cmdClose = Button(this, QStringLiteral("Закрыть"), "cmdClose");
+    cmdAdd = Button(this, "cmdAdd", QStringLiteral("Добавить номер..."));
+    cmdChange = Button(this, "cmdChange", QStringLiteral("Изменить..."));
+    cmdDel = Button(this, "cmdDel", QStringLiteral("Удалить"));
+    cmdClearAll = Button(this, "cmdClearAll", QStringLiteral("Удалить все"));
+    cmdBuf = Button(this, "cmdBuf", QStringLiteral("Копир. в буфер"));
+    cmdClose = Button(this, "cmdClose", QStringLiteral("Закрыть"));
 
     auto* buttons = new QVBoxLayout;
     buttons->setSpacing(6);
@@ -80,38 +72,42 @@ frmPhone::frmPhone(App& app, QWidget* parent) : QWidget(parent, Qt::Window), app
     connect(cmdClearAll, &QPushButton::clicked, this, [this] { Run(&ClearPhones); });
     connect(cmdBuf, &QPushButton::clicked, this, [this] {
         TakeSelection();
-        CopyPhone(app_.ui(), view_);
+        CopyPhone(ui_, view_);
     });
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
 
+    TabOrderFollowsLayout(this);
+    WindowKeys(this, nullptr, true);
     resize(560, 420);
 }
 
 void frmPhone::LoadPhones() {
-    kz::LoadPhones(app_.doc, view_);
+    kz::LoadPhones(doc_, view_);
     ShowRows();
 }
 
 template <typename Op>
 void frmPhone::Run(Op op) {
     TakeSelection();
-    if (op(app_.doc, app_.ui(), view_)) ShowRows();
+    if (op(doc_, ui_, view_)) ShowRows();
 }
 
 void frmPhone::TakeSelection() {
     // Grid row r (0-based) stands for slot r + 1. The current cell alone is
-    // no choice: the grid sets one by itself when it takes the focus.
+    // no choice: the grid sets one by itself when it takes the focus. Column 0
+    // holds the slot numbers, a fixed column: a row chosen there, or through
+    // the accessibility interface, means its name.
     const QModelIndexList selected = Grid->selectionModel()->selectedRows();
     const int row = selected.isEmpty() ? -1 : selected.first().row();
     view_.row = row + 1;
-    view_.col = Grid->currentRow() == row && Grid->currentColumn() >= 0 ? Grid->currentColumn() : 1;
+    view_.col = Grid->currentRow() == row && Grid->currentColumn() >= 1 ? Grid->currentColumn() : 1;
 }
 
 void frmPhone::ShowRows() {
     const auto& rows = view_.rows;
     if (rows.empty()) return;
     QStringList heading;
-    for (const std::string& cell : rows[0]) heading << QString::fromStdString(cell);
+    for (const std::string& cell : rows[0]) heading << Q(cell);
     Grid->setHorizontalHeaderLabels(heading);
     for (int r = 1; r <= kPhoneSlots; ++r) {
         for (int c = 0; c < 3; ++c) {
@@ -119,7 +115,7 @@ void frmPhone::ShowRows() {
                                     ? rows[static_cast<std::size_t>(r)]
                                     : std::vector<std::string>{};
             const QString text = static_cast<std::size_t>(c) < cells.size()
-                                     ? QString::fromStdString(cells[static_cast<std::size_t>(c)])
+                                     ? Q(cells[static_cast<std::size_t>(c)])
                                      : QString();
             QTableWidgetItem* item = Grid->item(r - 1, c);
             if (!item) {
@@ -134,29 +130,6 @@ void frmPhone::ShowRows() {
             item->setText(text);
         }
     }
-}
-
-void ShowPhoneBook(App& app, QWidget* parent) {
-    // A closed window only waits to be deleted; it is not shown again. One
-    // left by another application object must not touch that one's document.
-    if (g_phone && (!g_phone->isVisible() || &g_phone->Owner() != &app)) {
-        g_phone->deleteLater();
-        g_phone = nullptr;
-    }
-    const bool created = !g_phone;
-    // Without a parent: the large windows take turns on the screen, and a
-    // child window would vanish with the one that opened it.
-    if (created) g_phone = new frmPhone(app);
-    if (created && parent)
-        g_phone->move(parent->frameGeometry().center() - g_phone->rect().center());
-    g_phone->LoadPhones();
-    g_phone->show();
-    g_phone->raise();
-    g_phone->activateWindow();
-}
-
-void ClosePhoneBook() {
-    if (g_phone && g_phone->isVisible()) g_phone->close();
 }
 
 }  // namespace kz

@@ -9,15 +9,12 @@ class QTableWidget;
 
 namespace kz {
 
-class App;
-
 // "Телефонная книжка": the phone entries of the document in a grid with the
 // buttons that change them. A modeless tool window.
 class frmPhone : public QWidget {
     Q_OBJECT
 public:
-    explicit frmPhone(App& app, QWidget* parent = nullptr);
-    App& Owner() const { return app_; }
+    frmPhone(BudgetFile& doc, Platform& ui, QWidget* parent = nullptr);
 
     // Fills the grid from the document.
     void LoadPhones();
@@ -29,7 +26,8 @@ private:
     void ShowRows();
     void TakeSelection();
 
-    App& app_;
+    BudgetFile& doc_;
+    Platform& ui_;
     PhoneView view_;
     QTableWidget* Grid = nullptr;
     QPushButton* cmdAdd = nullptr;
@@ -39,12 +37,5 @@ private:
     QPushButton* cmdBuf = nullptr;
     QPushButton* cmdClose = nullptr;
 };
-
-// Shows the phone book without blocking the caller, loaded from the
-// document; an open one is reloaded and brought to the front. `parent` only
-// places it.
-void ShowPhoneBook(App& app, QWidget* parent);
-// Closes the phone book when it is open (the document it showed is gone).
-void ClosePhoneBook();
 
 }  // namespace kz

@@ -6,24 +6,15 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
-#include "gui/App.h"
+#include "platform/qt/Widgets.h"
 
 namespace kz {
 
 namespace {
-
-QPointer<frmShtrih> g_shtrih;
-
-QPushButton* NamedButton(const char* name, const QString& text, QWidget* parent) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    return button;
-}
 
 // A thin upright rule between the groups of digits (1, 6 and 6), as they are
 // printed under the bars.
@@ -36,24 +27,21 @@ QFrame* GroupRule(QWidget* parent) {
 
 }  // namespace
 
-frmShtrih::frmShtrih(App& app, QWidget* parent) : QWidget(parent, Qt::Window), app_(app) {
+frmShtrih::frmShtrih(Platform& ui, QWidget* parent) : QWidget(parent, Qt::Window), ui_(ui) {
     setObjectName("frmShtrih");
     setWindowTitle(QStringLiteral("Проверка штрих-кода"));
-    setAttribute(Qt::WA_DeleteOnClose);
 
-    Label1 = new QLabel(QStringLiteral("Проверка штрих-кода"), this);
-    Label1->setObjectName("Label1");
+    QLabel* Label1 = Label(this, "Label1", QStringLiteral("Проверка штрих-кода"));
     QFont heading = Label1->font();
     heading.setPointSizeF(heading.pointSizeF() * 1.5);
     heading.setBold(true);
     Label1->setFont(heading);
 
-    Metka1 = new QLabel(QStringLiteral("Введите штрих-код (по одной цифре в каждое текстовое "
-                                       "поле)  и нажмите \"Проверить\".  После нажатия на эту "
-                                       "кнопку  вы увидите результат: верный код или "
-                                       "подделанный."),
-                        this);
-    Metka1->setObjectName(QStringLiteral("Метка1"));
+    QLabel* Metka1 = Label(this, "Метка1",
+                           QStringLiteral("Введите штрих-код (по одной цифре в каждое текстовое "
+                                          "поле)  и нажмите \"Проверить\".  После нажатия на эту "
+                                          "кнопку  вы увидите результат: верный код или "
+                                          "подделанный."));
     Metka1->setWordWrap(true);
 
     // Digits only: the check would read anything else as 0 anyway.
@@ -68,6 +56,7 @@ frmShtrih::frmShtrih(App& app, QWidget* parent) : QWidget(parent, Qt::Window), a
     for (int i = 0; i < kBarcodeLength; ++i) {
         auto* box = new QLineEdit(this);
         box->setObjectName(QStringLiteral("txt%1").arg(i + 1));
+        box->setAccessibleName(QStringLiteral("Цифра %1").arg(i + 1));
         box->setMaxLength(1);
         box->setValidator(digit);
         box->setAlignment(Qt::AlignCenter);
@@ -82,22 +71,16 @@ frmShtrih::frmShtrih(App& app, QWidget* parent) : QWidget(parent, Qt::Window), a
     }
     digits->addStretch(1);
 
-    cmdStart = NamedButton("cmdStart", QStringLiteral("Проверить"), this);
-    cmdStart->setDefault(true);
-    cmdClear = NamedButton("cmdClear", QStringLiteral("Очистить"), this);
-    cmd = NamedButton("cmd", QStringLiteral("Отмена"), this);
+    cmdStart = Button(this, "cmdStart", QStringLiteral("Проверить"));
+    cmdClear = Button(this, "cmdClear", QStringLiteral("Очистить"));
+    cmd = Button(this, "cmd", QStringLiteral("Отмена"));
 
-    for (int i = 0; i + 1 < kBarcodeLength; ++i)
-        setTabOrder(txt[static_cast<std::size_t>(i)], txt[static_cast<std::size_t>(i + 1)]);
-    setTabOrder(txt.back(), cmdStart);
-    setTabOrder(cmdStart, cmdClear);
-    setTabOrder(cmdClear, cmd);
-
+    // "Проверить" comes first: the last digit hands the focus on to it.
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(8);
-    buttons->addWidget(cmdClear);
     buttons->addStretch(1);
     buttons->addWidget(cmdStart);
+    buttons->addWidget(cmdClear);
     buttons->addWidget(cmd);
 
     auto* code = new QGroupBox(this);
@@ -118,24 +101,25 @@ frmShtrih::frmShtrih(App& app, QWidget* parent) : QWidget(parent, Qt::Window), a
     connect(cmdClear, &QPushButton::clicked, this, &frmShtrih::ClearBarcode);
     connect(cmd, &QPushButton::clicked, this, &QWidget::close);
 
+    TabOrderFollowsLayout(this);
+    WindowKeys(this, cmdStart, true);
     txt.front()->setFocus();
 }
 
 BarcodeBoxes frmShtrih::Boxes() const {
     BarcodeBoxes boxes;
-    for (std::size_t i = 0; i < boxes.size(); ++i) boxes[i] = txt[i]->text().toStdString();
+    for (std::size_t i = 0; i < boxes.size(); ++i) boxes[i] = S(txt[i]->text());
     return boxes;
 }
 
 void frmShtrih::CheckBarcode() {
-    kz::CheckBarcode(app_.ui(), Boxes());
+    kz::CheckBarcode(ui_, Boxes());
 }
 
 void frmShtrih::ClearBarcode() {
     BarcodeBoxes boxes = Boxes();
     kz::ClearBarcode(boxes);
-    for (std::size_t i = 0; i < boxes.size(); ++i)
-        txt[i]->setText(QString::fromStdString(boxes[i]));
+    for (std::size_t i = 0; i < boxes.size(); ++i) txt[i]->setText(Q(boxes[i]));
     txt.front()->setFocus(Qt::OtherFocusReason);
 }
 
@@ -144,23 +128,6 @@ void frmShtrih::DigitTyped(int index) {
     if (txt[i]->text().size() != 1) return;
     QWidget* next = i + 1 < txt.size() ? static_cast<QWidget*>(txt[i + 1]) : cmdStart;
     next->setFocus(Qt::TabFocusReason);
-}
-
-void ShowBarcodeWindow(App& app, QWidget* parent) {
-    // A closed window only waits to be deleted; it is not shown again.
-    if (g_shtrih && (!g_shtrih->isVisible() || &g_shtrih->Owner() != &app)) {
-        g_shtrih->close();
-        g_shtrih = nullptr;
-    }
-    const bool created = !g_shtrih;
-    // Without a parent: the large windows take turns on the screen, and a
-    // child window would vanish with the one that opened it.
-    if (created) g_shtrih = new frmShtrih(app);
-    if (created && parent)
-        g_shtrih->move(parent->frameGeometry().center() - g_shtrih->rect().center());
-    g_shtrih->show();
-    g_shtrih->raise();
-    g_shtrih->activateWindow();
 }
 
 }  // namespace kz

@@ -15,7 +15,7 @@ struct ClientWindowTest : ::testing::Test {
     test::InputRecordingPlatform ui;
     ClientRecord& c = doc.Client(1);
     void SetUp() override { ui.SetToday(15, 3, 2002); }
-    double Due(Side side, int entry) { return AmountDue(doc, side, 1, entry, ui.Today()); }
+    double Due(Side side, int entry) { return AmountDue(doc, side, 1, entry); }
     // Both questions answered Yes, `sum` typed into the box.
     bool Repay(Side side, int row, const std::string& sum) {
         ui.Answer(Answer::Yes);
@@ -112,6 +112,11 @@ TEST_F(ClientWindowTest, DatedRepaymentLowersThenRemovesThePayment) {
     EXPECT_EQ(CountEntries(c.clvydolkm), 0);
     EXPECT_EQ(c.clvydolok[0], "700\t20.05.2002\t(за 20.05.2002)Работа");
     EXPECT_EQ(CountEntries(c.clondolok), 0);
+
+    // What is left keeps no more decimals than the amounts have.
+    PushEntry(c.clvydolkm, "100,1\t20.05.2002\tРабота");
+    ASSERT_TRUE(Repay(Side::OwedByYou, 1, "100,01"));
+    EXPECT_EQ(c.clvydolkm[0], "0,09\t20.05.2002\tРабота");
 }
 
 TEST_F(ClientWindowTest, RepaymentRefusals) {
@@ -125,7 +130,7 @@ TEST_F(ClientWindowTest, RepaymentRefusals) {
     ui.Answer(Answer::No);
     EXPECT_FALSE(ReturnPayment(doc, ui, Side::OwedToYou, 1));
     EXPECT_TRUE(ui.prompts.empty());
-    for (const char* bad : {"0", "-5", "abc"}) {
+    for (const char* bad : {"0", "-5", "abc", "1e400"}) {
         ui.messages.clear();
         ui.Answer(Answer::Yes);
         ui.Input(bad);
@@ -188,15 +193,19 @@ TEST_F(ClientWindowTest, DeletingAReturnMakesTheMonthDueAgain) {
     EXPECT_TRUE(doc.Dirty);
     EXPECT_EQ(ReturnsTableText(doc, Side::OwedToYou),
               kReturnsHeading + "1\t600\t10.03.2002\t(за 3.2002)Работа\r\n");
-    EXPECT_FALSE(DeleteReturn(doc, ui, Side::OwedToYou, 2));  // empty row: nothing asked
+    // An empty row is asked about as well; agreeing changes no return.
+    ui.Answer(Answer::Yes);
+    doc.Dirty = false;
+    EXPECT_TRUE(DeleteReturn(doc, ui, Side::OwedToYou, 2));
+    EXPECT_EQ(ui.Texts().back(),
+              "Информация из этого списка используется программой для "
+              "определения задолжностей по выплатам. Удалять ее не "
+              "рекомендуется.\r\n\r\nВы уверены, что хотите удалить "
+              "запись:\r\n  ?");
+    EXPECT_EQ(CountEntries(c.clondolok), 1);
+    EXPECT_TRUE(doc.Dirty);
+    EXPECT_FALSE(DeleteReturn(doc, ui, Side::OwedToYou, 0));  // no row chosen
     ui.ExpectAllAnswered();
-}
-
-TEST(ClientReportDates, PreviousMonthEndsOnItsLastDay) {
-    EXPECT_EQ(ReportDatePreviousMonth(Date{2002, 3, 15}), (Date{2002, 2, 28}));
-    EXPECT_EQ(ReportDatePreviousMonth(Date{2004, 3, 1}), (Date{2004, 2, 29}));
-    EXPECT_EQ(ReportDatePreviousMonth(Date{2003, 1, 31}), (Date{2002, 12, 31}));
-    EXPECT_EQ(ReportDateOfMonth(11, Date{2002, 3, 15}), (Date{2002, 11, 1}));
 }
 
 }  // namespace

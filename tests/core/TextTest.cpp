@@ -68,9 +68,32 @@ TEST(AmountText, TheLargestAmountsStayWithinTheDoubleRange) {
     EXPECT_EQ(v, -max);
 }
 
+TEST(AmountText, KeptTypedAndAddedAmountsShowNoExponentBelowTheLimit) {
+    struct Case {
+        double value;
+        const char* kept;
+    };
+    for (const Case& c :
+         {Case{0.0999999999999943, "0,099999999999994"}, Case{1.5e-15, "0,000000000000001"},
+          Case{1e-17, "0"}, Case{0.30000000000000004, "0,3"}, Case{2.5e20, "2,5E+20"}}) {
+        EXPECT_EQ(AmountText(KeptAmount(c.value)), c.kept) << c.value;
+    }
+    // A typed number that is not finite reads as none at all.
+    EXPECT_EQ(TypedAmount("1e400"), 0);
+    EXPECT_EQ(TypedAmount("-1e400"), 0);
+    EXPECT_EQ(TypedAmount("12,5"), 12.5);
+    EXPECT_EQ(TypedAmount("0,0000000000000001"), 0);
+    // Sums have no more decimals than their parts.
+    EXPECT_EQ(AddAmounts(AddAmounts(0.3, -0.1), -0.2), 0);
+    EXPECT_EQ(AmountText(AddAmounts(100.1, -100.01)), "0,09");
+    EXPECT_EQ(AddAmounts(0.1, 0.2), 0.3);
+    // From the limit on, 15 digits are kept, as the data file keeps them.
+    EXPECT_EQ(AddAmounts(1e15, 0.5), 1e15);
+}
+
 TEST(LeadingNumber, ReadsAsFarAsTheTextAllows) {
     EXPECT_EQ(LeadingNumber("250,5"), 250);
-    EXPECT_EQ(LeadingNumber(CommaToPoint("250,5")), 250.5);
+    EXPECT_EQ(LeadingAmount("250,5"), 250.5);
     EXPECT_EQ(LeadingNumber(" 1 2\t3\n"), 123);
     EXPECT_EQ(LeadingNumber("-4.5e2x"), -450);
     EXPECT_EQ(LeadingNumber("12D2"), 1200);
@@ -143,9 +166,9 @@ TEST(Dates, TypedDatesAreCheckedAsCalendarDates) {
     ASSERT_TRUE(ParseUserDate("29.02.2024", today, d));
     ASSERT_TRUE(ParseUserDate("7.3", today, d));
     EXPECT_EQ(d, (Date{2026, 3, 7}));
-    for (const char* bad : {"29.02.2023", "32.01.2002", "0.1.2002", "1.13.2002", "05.10-2002",
-                            "05.10.202", "", "05.10.", "a.b.c", "05.10.2002 ", " 05.10.2002",
-                            "123.1.2002", "1..2002"})
+    for (const char* bad :
+         {"29.02.2023", "32.01.2002", "0.1.2002", "1.13.2002", "05.10-2002", "05.10.202", "",
+          "05.10.", "a.b.c", "05.10.2002 ", " 05.10.2002", "123.1.2002", "1..2002"})
         EXPECT_FALSE(ParseUserDate(bad, today, d)) << bad;
     EXPECT_EQ(FormatDate(Date{2002, 10, 5}), "05.10.2002");
     EXPECT_EQ(CivilFromDays(DaysFromCivil(Date{2024, 2, 29}) + 1), (Date{2024, 3, 1}));

@@ -50,7 +50,6 @@ TEST_F(AppGui, SwitchWindowHandsOverSizePositionCaptionAndMaximisedState) {
 }
 
 TEST_F(AppGui, FoldersHelpAndSoundsGoThroughThePlatform) {
-    EXPECT_EQ(&App::Get(), &app);
     EXPECT_EQ(app.SettingsPath(), dir / "kervazyl.ini");
     EXPECT_EQ(app.DataFolder(), dir / "Kerva Files");
     app.ShowHelp();  // no help pages in the folder
@@ -87,7 +86,7 @@ TEST_F(AppGui, EnterMainWindowAndReturnToLogin) {
     EXPECT_FALSE(app.Login()->isVisible());
     EXPECT_EQ(app.Main()->windowTitle(), "Brisklane Kerva Zyl - home.kv7");
 
-    app.ReturnToLogin(app.Main());
+    app.CloseFile(app.Main());
     EXPECT_TRUE(app.Login()->isVisible());
     EXPECT_FALSE(app.Main()->isVisible());
     app.Login()->hide();
@@ -133,7 +132,7 @@ TEST(Splash, ScrollsAndClosesOnceByKeyClickOrTimer) {
 }
 
 TEST_F(AppGui, AboutShowsTheProgramFolderAndClosesWithOK) {
-    frmAbout about(app);
+    frmAbout about(app.ProgramFolder());
     EXPECT_EQ(test::Child<QLabel>(&about, "lblFolder")->text(), test::Q(dir.Path()));
     about.show();
     test::Child<QPushButton>(&about, "cmdOK")->click();

@@ -29,7 +29,7 @@ struct DialogGui : ::testing::Test {
 
 TEST_F(DialogGui, OptionsWarnBeforeTheBackupGoesOffAndSaveOnlyWithOK) {
     app.settings.Sound = false;
-    frmOptions w(app);
+    frmOptions w(app.settings, ui);
     w.LoadOpt();
     w.show();
     auto* backUp = Child<QCheckBox>(&w, "chkBackUp");
@@ -64,7 +64,7 @@ TEST_F(DialogGui, OptionsWarnBeforeTheBackupGoesOffAndSaveOnlyWithOK) {
     EXPECT_TRUE(app.settings.Sound);
     EXPECT_FALSE(app.settings.ExitConf);
 
-    frmOptions again(app);
+    frmOptions again(app.settings, ui);
     again.LoadOpt();
     again.show();
     Child<QCheckBox>(&again, "chkSound")->click();
@@ -75,7 +75,7 @@ TEST_F(DialogGui, OptionsWarnBeforeTheBackupGoesOffAndSaveOnlyWithOK) {
 
 TEST_F(DialogGui, PasswordChoicesFollowTheFileAndReadySetsTheNewOne) {
     app.doc.FilePath = dir / "home.kv7";
-    frmPass w(app);
+    frmPass w(app.doc, ui);
     auto* opNewP = Child<QRadioButton>(&w, "opNewP");
     auto* opChangeP = Child<QRadioButton>(&w, "opChangeP");
     auto* opDelP = Child<QRadioButton>(&w, "opDelP");
@@ -117,7 +117,7 @@ TEST_F(DialogGui, ReportWindowUnlocksEditsPrintsSavesAndIsReused) {
     const std::string kReport =
         "Отчет по состоянию 'Личные деньги' за 10.2002\r\nБаланс: 1500р.\r\nДоходы:\r\n"
         "500р. 01.10.2002 премия";
-    QPointer<frmReport> report = ShowReportWindow(app, kReport);
+    QPointer<frmReport> report = qobject_cast<frmReport*>(app.ShowReport(kReport));
     ASSERT_TRUE(report);
     EXPECT_TRUE(report->isVisible());
     auto* txt = Child<QPlainTextEdit>(report, "txt");
@@ -145,7 +145,7 @@ TEST_F(DialogGui, ReportWindowUnlocksEditsPrintsSavesAndIsReused) {
                     .ends_with("\r\n\xe8\xf1\xef\xf0\xe0\xe2\xeb\xe5\xed\xee\r\n"));  // исправлено
 
     // A second report replaces the text of the open window.
-    EXPECT_EQ(ShowReportWindow(app, "другой"), report.data());
+    EXPECT_EQ(app.ShowReport("другой"), report.data());
     EXPECT_EQ(report->Text(), "другой");
 
     Child<QPushButton>(report, "cmdOK")->click();

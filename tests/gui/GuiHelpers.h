@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QTimer>
 #include <QWidget>
 
 namespace kz::test {
@@ -51,15 +53,40 @@ inline QStringList Rows(const QListWidget* list) {
     return rows;
 }
 
-// Labels act on clicks, not on clicked(): send the mouse events themselves.
-inline void Click(QWidget* w) {
-    const QPointF at(w->width() / 2.0, w->height() / 2.0);
+// Labels act on clicks, not on clicked(): send the mouse events themselves,
+// in the middle of `w` unless told where.
+inline void Click(QWidget* w, QPointF at = {-1, -1}) {
+    if (at.x() < 0) at = QPointF(w->width() / 2.0, w->height() / 2.0);
     QMouseEvent press(QEvent::MouseButtonPress, at, w->mapToGlobal(at), Qt::LeftButton,
                       Qt::LeftButton, Qt::NoModifier);
     QMouseEvent release(QEvent::MouseButtonRelease, at, w->mapToGlobal(at), Qt::LeftButton,
                         Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(w, &press);
     QApplication::sendEvent(w, &release);
+}
+
+// Runs `act` on the modal dialog of type T once it shows: a dialog shown
+// with exec() waits for it. One that never shows fails the test and the
+// modal window in its place is closed, so that the test does not hang.
+template <class T, class F>
+void WhenModal(F act, int triesLeft = 200) {
+    QTimer::singleShot(0, [act = std::move(act), triesLeft]() mutable {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* dialog = qobject_cast<T*>(modal)) {
+            act(dialog);
+        } else if (triesLeft > 0) {
+            WhenModal<T>(std::move(act), triesLeft - 1);
+        } else {
+            ADD_FAILURE() << "no modal " << T::staticMetaObject.className();
+            if (modal) modal->close();
+        }
+    });
+}
+
+// A key pressed in `w`.
+inline void Key(QWidget* w, Qt::Key key) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(w, &press);
 }
 
 }  // namespace kz::test

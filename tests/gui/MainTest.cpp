@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QLabel>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolButton>
@@ -66,7 +66,7 @@ TEST_F(MainWindowGui, ShowsTheDocument) {
     EXPECT_EQ(Rows(Get<QListWidget>("lstIE")), (QStringList{"рубли(р.)", "доллары($)"}));
     EXPECT_EQ(Get<QListWidget>("lstSost")->currentRow(), 0);
     EXPECT_EQ(Get<QListWidget>("lstClients")->currentRow(), 0);
-    EXPECT_EQ(Get<QLabel>("lblUserName")->text(), "Анна");
+    EXPECT_EQ(Get<QPushButton>("lblUserName")->text(), "Анна");
     EXPECT_EQ(Get<QPlainTextEdit>("txtSostToday")->toPlainText(),
               "Общая сумма 2 состояний: \n1500р.,250$\n\nВы должны:0\nВам должны:0");
     EXPECT_TRUE(Get<QPlainTextEdit>("txtClientToday")
@@ -98,14 +98,14 @@ TEST_F(MainWindowGui, ButtonsChangeTheDocumentAndTheLists) {
     // Units are now used by state 1 only; dollars can go.
     Get<QListWidget>("lstIE")->setCurrentRow(1);
     ui.Answer(Answer::Yes);
-    test::Click(Get<QLabel>("lblDelIE"));
+    Get<QPushButton>("lblDelIE")->click();
     EXPECT_EQ(Rows(Get<QListWidget>("lstIE")), QStringList{"рубли(р.)"});
     EXPECT_TRUE(app.doc.Unit(2).cap.empty());
 
     ui.Input("Анна Петровна");
-    test::Click(Get<QLabel>("lblUserName"));
+    Get<QPushButton>("lblUserName")->click();
     EXPECT_EQ(app.doc.name, "Анна Петровна");
-    EXPECT_EQ(Get<QLabel>("lblUserName")->text(), "Анна Петровна");
+    EXPECT_EQ(Get<QPushButton>("lblUserName")->text(), "Анна Петровна");
 
     // With nothing chosen the report is refused and nothing changes.
     app.doc.Dirty = false;
@@ -128,6 +128,16 @@ TEST_F(MainWindowGui, ReportButtonAndAllReportsShowTheReportWindow) {
     // The same window now shows all states.
     EXPECT_TRUE(report->Text().starts_with(StateReport(app.doc, ui, 1, {2002, 10, 5})));
     EXPECT_NE(report->Text().find("**********************"), std::string::npos);
+}
+
+TEST_F(MainWindowGui, ToolsMenuExportsTheDocumentToCsv) {
+    auto* item = Get<QAction>("mnuItemExportCsv");
+    ASSERT_TRUE(Get<QMenu>("mnuOptions")->actions().contains(item));
+    ui.folderDialogResults.push_back(dir / "csv");
+    item->trigger();
+    EXPECT_NE(test::ReadBytes(dir / "csv/Состояния.csv").find("\r\n2,Карта,250,$,доллары\r\n"),
+              std::string::npos);
+    EXPECT_EQ(ui.messages.back().icon, Icon::Information);
 }
 
 TEST_F(MainWindowGui, SaveSaveAsCloseFileAndExit) {

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QDialog>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QTimer>
@@ -84,6 +85,86 @@ TEST(QtPlatformMessages, RussianButtonsIconTitleAndAnswer) {
     EXPECT_EQ(seen, "Удалить?");
 }
 
+// Where the next box of the platform stands: the window it is given as its
+// parent and its centre. The box is cancelled once seen.
+struct BoxPlace {
+    QWidget* parent = nullptr;
+    QPoint centre;
+    bool seen = false;
+    QObject guard;
+    void CancelSoon(int triesLeft = 200) {
+        QTimer::singleShot(0, &guard, [this, triesLeft] {
+            auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!box) {
+                if (triesLeft > 0) CancelSoon(triesLeft - 1);
+                return;
+            }
+            seen = true;
+            parent = box->parentWidget();
+            centre = box->frameGeometry().center();
+            box->reject();
+        });
+    }
+};
+
+TEST(QtPlatformMessages, BoxesStandOverTheWindowThatAsked) {
+    QWidget main;
+    main.setWindowTitle("Brisklane Kerva Zyl - home.kv7");
+    main.setGeometry(60, 40, 600, 450);
+    main.show();
+    // A window that shows but was never made active, as the start window after
+    // the splash under a window system that activates nothing by itself.
+    QApplication::setActiveWindow(nullptr);
+    QtPlatform ui;
+    BoxPlace start;
+    start.CancelSoon();
+    ui.OpenFileDialog("Открытие файла Kerva", "Kerva Zyl Files|*.kv7", "*.kv7", "");
+    EXPECT_EQ(start.parent, &main);
+
+    QApplication::setActiveWindow(&main);
+    BoxPlace first;
+    first.CancelSoon();
+    ui.InputBox("Введите название новой Используемой Единицы", "Создание Используемой единицы", "");
+    EXPECT_EQ(first.parent, &main);
+    // The window system gives the window its activity back only later: the
+    // second box of an operation is asked while no window is active.
+    QApplication::setActiveWindow(nullptr);
+    BoxPlace second;
+    second.CancelSoon();
+    ui.MessageBox("Нельзя создать более 3 и.е.!", Icon::Critical, Buttons::OK, kDefaultTitle);
+    ASSERT_TRUE(second.seen);
+    EXPECT_EQ(second.parent, &main);
+    EXPECT_TRUE(main.frameGeometry().contains(second.centre));
+
+    // A tool window asks over itself; once it has closed, the next box (the
+    // save question at the end) stands over the window that still shows.
+    QWidget tool;
+    tool.setWindowTitle("Телефонная книжка");
+    tool.setGeometry(300, 300, 300, 200);
+    tool.show();
+    QApplication::setActiveWindow(&tool);
+    BoxPlace own;
+    own.CancelSoon();
+    ui.MessageBox("Сначала выберите запись!", Icon::Information, Buttons::OK, kDefaultTitle);
+    EXPECT_EQ(own.parent, &tool);
+    tool.close();
+    QApplication::setActiveWindow(nullptr);
+    BoxPlace after;
+    after.CancelSoon();
+    ui.MessageBox("Выйти из Kerva?", Icon::Question, Buttons::YesNo, kDefaultTitle);
+    EXPECT_EQ(after.parent, &main);
+
+    // The file dialogs and the progress window follow the same window.
+    BoxPlace file;
+    file.CancelSoon();
+    EXPECT_EQ(ui.SaveFileDialog("Сохранение отчета", "Text Files|*.txt", "*.txt", ""), "");
+    EXPECT_EQ(file.parent, &main);
+    ui.ShowProgress("Сохранение файла...");
+    EXPECT_FALSE(main.isEnabled());
+    ui.HideProgress();
+    EXPECT_TRUE(main.isEnabled());
+}
+
 TEST(QtPlatformProgress, WindowShowsMessageAndFractionAndDisablesTheCaller) {
     QtPlatform ui;
     QWidget caller;
@@ -153,6 +234,11 @@ TEST(QtPlatformPrinting, NoPrinterGivesAnErrorNumberAndText) {
     int err = 0;
     std::string text;
     EXPECT_FALSE(ui.PrintPlainText("Отчет\r\nСтрока", 8, err, text));
+    EXPECT_NE(err, 0);
+    EXPECT_FALSE(text.empty());
+    err = 0;
+    text.clear();
+    EXPECT_FALSE(ui.PrintPicture(Picture{1, 1, {0xffffffffu}}, err, text));
     EXPECT_NE(err, 0);
     EXPECT_FALSE(text.empty());
 }

@@ -11,6 +11,7 @@
 
 #include "GuiHelpers.h"
 #include "core/DataFile.h"
+#include "core/TextFiles.h"
 #include "gui/App.h"
 #include "startup/frmLogin.h"
 #include "support/ScriptedPlatform.h"
@@ -70,7 +71,7 @@ TEST_F(ToolsGui, ConverterShowsTheCommaRuleAndTravelsWithTheWindowSwitch) {
 
     // Another large window with its own converter receives the ratio.
     QWidget other;
-    (new QVBoxLayout(&other))->addWidget(new frmConv(app, &other));
+    (new QVBoxLayout(&other))->addWidget(new frmConv(ui, &other));
     app.SwitchWindow(main, &other);
     EXPECT_EQ(Child<QLineEdit>(&other, "txt1")->text(), "1.5");
     EXPECT_EQ(Child<QLineEdit>(&other, "txt2")->text(), "3");
@@ -108,6 +109,14 @@ TEST_F(ToolsGui, NotepadKeepsACleanDocumentCleanAndSavingStoresWhatIsTyped) {
     auto* box = Child<QPlainTextEdit>(note, "txtNote");
     EXPECT_EQ(box->toPlainText(), "Купить хлеб");
     EXPECT_FALSE(app.doc.Dirty);
+
+    // A character the file cannot hold is taken out again where it was typed.
+    box->moveCursor(QTextCursor::Start);
+    box->insertPlainText("₽");
+    EXPECT_EQ(box->toPlainText(), "Купить хлеб");
+    EXPECT_EQ(box->textCursor().position(), 0);
+    EXPECT_FALSE(app.doc.Dirty);
+    EXPECT_EQ(ui.messages.back().text, UnwritableCharText("₽"));
 
     box->moveCursor(QTextCursor::End);
     box->insertPlainText(" [a]");
@@ -230,7 +239,7 @@ TEST_F(ToolsBase, BarcodeWindowTakesDigitsInOneGoAndChecksThem) {
 
     // Opening it again brings the same window to the front.
     box(1)->setText("5");
-    ShowBarcodeWindow(app, nullptr);
+    app.ShowBarcodeCheck(nullptr);
     EXPECT_EQ(Shown("frmShtrih"), w);
     EXPECT_EQ(test::ShownCount("frmShtrih"), 1);
     EXPECT_EQ(box(1)->text(), "5");

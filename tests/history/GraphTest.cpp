@@ -186,6 +186,22 @@ GraphData Prepared(const BudgetFile& doc, int mode) {
     return g;
 }
 
+TEST(PrintGraph, PrintsTheWindowsPictureOrTellsWhyNot) {
+    test::ScriptedPlatform ui;
+    const Picture window{2, 1, {0xffffffffu, 0xff000080u}};
+    EXPECT_TRUE(PrintGraph(ui, window));
+    ASSERT_EQ(ui.printedPictures.size(), 1u);
+    EXPECT_EQ(ui.printedPictures[0].pixels, window.pixels);
+    EXPECT_TRUE(ui.messages.empty());
+
+    ui.printResults.push_back(false);
+    EXPECT_FALSE(PrintGraph(ui, window));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, "Ошибка печати: Ошибка принтера.");
+    EXPECT_EQ(ui.messages[0].icon, Icon::Critical);
+    EXPECT_EQ(ui.printedPictures.size(), 1u);
+}
+
 TEST(GraphPoints, IncomesOfOneDayAddUp) {
     BudgetFile doc = DocumentWith(
         &SostRecord::dohod,

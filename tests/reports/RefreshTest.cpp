@@ -230,7 +230,7 @@ TEST(Refresh, DecemberFileOpenedInJanuaryGivesReportsWithoutMonthEnd) {
     f.ui.SetModificationDate(f.doc.FilePath, {2002, 12, 28});
 
     BudgetFile opened;
-    ASSERT_TRUE(ReadDataFile(opened, f.ui, f.doc.FilePath, "", RefreshDocument));
+    ASSERT_TRUE(ReadDataFile(opened, f.ui, f.doc.FilePath, "", TurnOfMonth));
     EXPECT_TRUE(opened.ReportsReady);
     EXPECT_FALSE(opened.MonthEndDue);
     EXPECT_TRUE(opened.Dirty);

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 
 #include "core/Cp1251.h"
 #include "core/Files.h"
 #include "reports/ReportFiles.h"
+#include "reports/ReportText.h"
 #include "reports/ReportsFixture.h"
 #include "reports/StateReport.h"
 
@@ -12,6 +12,26 @@ namespace kz {
 namespace {
 
 using test::OpenDocument;
+
+TEST(ReportMenu, EachItemReportsOnItsDay) {
+    struct Case {
+        int item;
+        Date today, day;
+    };
+    const Case cases[] = {
+        {kReportThisMonth, {2003, 1, 15}, {2003, 1, 15}},
+        {kReportPreviousMonth, {2003, 1, 15}, {2002, 12, 31}},  // over the year's end
+        {kReportPreviousMonth, {2003, 1, 31}, {2002, 12, 31}},
+        {kReportPreviousMonth, {2002, 3, 15}, {2002, 2, 28}},
+        {kReportPreviousMonth, {2004, 3, 1}, {2004, 2, 29}},  // a leap year
+        {2, {2003, 1, 15}, {2003, 2, 1}},
+        {11, {2002, 3, 15}, {2002, 11, 1}},
+        {12, {2003, 1, 15}, {2003, 12, 1}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ReportMenuDate(c.item, c.today), c.day)
+            << c.item << " on " << FormatDate(c.today);
+}
 
 TEST(ReportFiles, FileNameBesideTheDataFile) {
     const Date day{2002, 10, 5};

@@ -1,3 +1,4 @@
+#include "core/TextFiles.h"
 #include "state/StateFixture.h"
 #include "windows/state/AddSell.h"
 
@@ -18,7 +19,7 @@ TEST_F(AddSellTest, ChecksRunInOrderAndLeaveTheDocumentAlone) {
     // The date comes first even when the amount is missing too.
     EXPECT_FALSE(Submit(income, "", ""));
     ExpectOnly("Необходимо указать дату (по умолчанию - текущая).", Icon::Information);
-    for (const char* sum : {"", "сто", "-5", "0"}) {
+    for (const char* sum : {"", "сто", "-5", "0", "1e400"}) {
         // The amount is checked before the date is read.
         EXPECT_FALSE(Submit(spending, "31.02.2002", sum));
         ExpectOnly("Необходимо указать сумму денег.", Icon::Information);
@@ -27,6 +28,9 @@ TEST_F(AddSellTest, ChecksRunInOrderAndLeaveTheDocumentAlone) {
     ExpectOnly("Необходимо указать дату добавления/траты денег!", Icon::Critical);
     EXPECT_FALSE(Submit(spending, "05.10.2002", "100,01"));  // one cent too many
     ExpectOnly("Вы не можете отдать больше, чем у вас есть!", Icon::Exclamation);
+    // A text the data file cannot hold is refused before the question.
+    EXPECT_FALSE(SubmitAddSell(doc, ui, settings, spending, {"05.10.2002", "1", "кофе ☕", true}));
+    ExpectOnly(UnwritableCharText("☕"), Icon::Exclamation);
     ui.Answer(Answer::No);
     EXPECT_FALSE(Submit(spending, "05.10.2002", "0,5"));
     ExpectOnly("Вы уверены, что хотите потратить 0,5 и.е. (Хлеб) ?", Icon::Information,
@@ -74,6 +78,14 @@ TEST_F(AddSellTest, SpendingRecordsOldBalanceOnlyWhenAsked) {
     EXPECT_EQ(sost().oldbal[0], "250,5\t4.10.2002");
     EXPECT_EQ(sost().bal, 0);
     EXPECT_TRUE(ui.sounds.empty());
+
+    // No float noise is left to refuse the last cents: 0,3 - 0,1 leaves 0,2 to spend.
+    sost().bal = 0.3;
+    for (const char* sum : {"0,1", "0,2"}) {
+        ui.Answer(Answer::Yes);
+        EXPECT_TRUE(Submit(AddSellMode::Spending, "4.10.2002", sum)) << sum;
+    }
+    EXPECT_EQ(sost().bal, 0);
 }
 
 TEST_F(AddSellTest, HundredAndFirstIncomeDropsTheOldest) {

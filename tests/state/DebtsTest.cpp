@@ -52,11 +52,21 @@ TEST_F(DebtsTest, DebtOwedToUserRepaidInTwoParts) {
     ui.ExpectAllAnswered();
 }
 
+TEST_F(DebtsTest, APartLeavesTheRemainderInCents) {
+    PushEntry(sost().ondol, "100,1\t01.03.2002\tИван\t\t100,1\t\t");
+    ui.Answer(Answer::Yes);
+    ui.Input("100,01");
+    ui.Answer(Answer::Yes);
+    EXPECT_TRUE(Repay(DebtListMode::OnDol));
+    EXPECT_EQ(sost().ondol[0], "100,1\t01.03.2002\tИван\t\t0,09\t\t");
+    EXPECT_EQ(sost().bal, 100.01);
+}
+
 TEST_F(DebtsTest, RefusedAndCancelledRepaymentsChangeNothing) {
     sost().bal = 50;
     const std::string debt = "1000\t01.03.2002\tИван\t\t1000\t\t";
     PushEntry(sost().ondol, debt);
-    for (const char* typed : {"1000,5", "-3"}) {
+    for (const char* typed : {"1000,5", "-3", "1e400"}) {
         ui.Answer(Answer::Yes);
         ui.Input(typed);
         EXPECT_FALSE(Repay(DebtListMode::OnDol));

@@ -1,5 +1,6 @@
 #include "core/Text.h"
-#include "reports/Finance.h"
+#include "core/TextFiles.h"
+#include "finance/Finance.h"
 #include "state/StateFixture.h"
 #include "windows/state/ZanOdol.h"
 
@@ -40,6 +41,11 @@ TEST_F(ZanOdolTest, ChecksRunInOrderAndLeaveTheDocumentAlone) {
         "будет равна исходной сумме + кол-во процентов,умноженных на количество прошедших "
         "месяцев.",
         Icon::Exclamation);
+    f.returnSum = "1e400";  // beyond every number: as if none were given
+    EXPECT_FALSE(SubmitZanOdol(doc, ui, lend, f));
+    EXPECT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].icon, Icon::Exclamation);
+    ui.messages.clear();
     f.returnSum = "950";
     f.returnDate = "28.02.2002";
     EXPECT_FALSE(SubmitZanOdol(doc, ui, lend, f));
@@ -50,6 +56,10 @@ TEST_F(ZanOdolTest, ChecksRunInOrderAndLeaveTheDocumentAlone) {
     f.returnDate = "01.03.2002";  // the loan day itself is accepted
     EXPECT_FALSE(SubmitZanOdol(doc, ui, lend, f));
     ExpectOnly("Вы не можете отдать больше, чем у вас есть!", Icon::Exclamation);
+    f.person = "Łukasz";  // a letter the data file cannot hold
+    EXPECT_FALSE(SubmitZanOdol(doc, ui, borrow, f));
+    ExpectOnly(UnwritableCharText("Ł"), Icon::Exclamation);
+    f.person = "Иван";
     f.returnDate = "завтра";  // not a date: refused rather than stored
     EXPECT_FALSE(SubmitZanOdol(doc, ui, borrow, f));
     ASSERT_EQ(ui.messages.size(), 1u);

@@ -44,36 +44,47 @@ std::string ScriptedPlatform::InputBox(const std::string& prompt, const std::str
     return s;
 }
 
-std::string ScriptedPlatform::OpenFileDialog(const std::string&, const std::string&,
-                                             const std::string&, const std::string&) {
-    if (openDialogResults.empty()) {
-        ADD_FAILURE() << "Unscripted open dialog";
+namespace {
+
+// The next scripted answer of a dialog; a dialog nobody scripted fails the test.
+std::string NextResult(std::deque<std::string>& results, const char* dialog) {
+    if (results.empty()) {
+        ADD_FAILURE() << "Unscripted " << dialog;
         return {};
     }
-    std::string s = openDialogResults.front();
-    openDialogResults.pop_front();
+    std::string s = results.front();
+    results.pop_front();
     return s;
+}
+
+}  // namespace
+
+std::string ScriptedPlatform::OpenFileDialog(const std::string&, const std::string&,
+                                             const std::string&, const std::string&) {
+    return NextResult(openDialogResults, "open dialog");
 }
 
 std::string ScriptedPlatform::SaveFileDialog(const std::string&, const std::string&,
                                              const std::string&, const std::string&) {
-    if (saveDialogResults.empty()) {
-        ADD_FAILURE() << "Unscripted save dialog";
-        return {};
-    }
-    std::string s = saveDialogResults.front();
-    saveDialogResults.pop_front();
-    return s;
+    return NextResult(saveDialogResults, "save dialog");
 }
 
-void ScriptedPlatform::ShowProgress(const std::string&) { ++progressShown; }
+std::string ScriptedPlatform::FolderDialog(const std::string&, const std::string&) {
+    return NextResult(folderDialogResults, "folder dialog");
+}
+
+void ScriptedPlatform::ShowProgress(const std::string&) {
+    ++progressShown;
+}
 
 int ScriptedPlatform::SetProgress(long long value, long long max) {
     progress.emplace_back(value, max);
     return max > 0 ? static_cast<int>(value * 100 / max) : 0;
 }
 
-void ScriptedPlatform::HideProgress() { ++progressHidden; }
+void ScriptedPlatform::HideProgress() {
+    ++progressHidden;
+}
 
 std::optional<Date> ScriptedPlatform::FileModificationDate(const std::string& path) {
     auto it = modDates.find(path);
@@ -81,19 +92,35 @@ std::optional<Date> ScriptedPlatform::FileModificationDate(const std::string& pa
     return FileModificationDateOf(path);
 }
 
-bool ScriptedPlatform::PrintPlainText(const std::string& text, int, int& errorNumber,
-                                      std::string& errorText) {
+namespace {
+
+// The next scripted result of a print job; a failure fills the error.
+bool NextPrint(std::deque<bool>& results, int& errorNumber, std::string& errorText) {
     bool ok = true;
-    if (!printResults.empty()) {
-        ok = printResults.front();
-        printResults.pop_front();
+    if (!results.empty()) {
+        ok = results.front();
+        results.pop_front();
     }
     if (!ok) {
         errorNumber = 482;
         errorText = "Ошибка принтера.";
-        return false;
     }
+    return ok;
+}
+
+}  // namespace
+
+bool ScriptedPlatform::PrintPlainText(const std::string& text, int, int& errorNumber,
+                                      std::string& errorText) {
+    if (!NextPrint(printResults, errorNumber, errorText)) return false;
     printed.push_back(text);
+    return true;
+}
+
+bool ScriptedPlatform::PrintPicture(const Picture& picture, int& errorNumber,
+                                    std::string& errorText) {
+    if (!NextPrint(printResults, errorNumber, errorText)) return false;
+    printedPictures.push_back(picture);
     return true;
 }
 

@@ -31,6 +31,7 @@ public:
     std::vector<std::string> prompts;
     std::vector<std::string> sounds;
     std::vector<std::string> printed;
+    std::vector<Picture> printedPictures;
     std::string clipboard;
     std::vector<std::pair<long long, long long>> progress;
     int progressShown = 0;
@@ -47,7 +48,7 @@ public:
     std::deque<std::string> inputs;
     std::deque<std::string> openDialogResults;
     std::deque<std::string> saveDialogResults;
-    std::deque<bool> printResults;  // empty: printing succeeds
+    std::deque<bool> printResults;  // texts and pictures; empty: printing succeeds
     bool calculatorStarts = true;
     bool helpOpens = true;
     bool anotherInstance = false;
@@ -77,6 +78,7 @@ public:
     void PlaySound(const std::string& fileName) override { sounds.push_back(fileName); }
     bool PrintPlainText(const std::string& text, int pointSize, int& errorNumber,
                         std::string& errorText) override;
+    bool PrintPicture(const Picture& picture, int& errorNumber, std::string& errorText) override;
     void SetClipboardText(const std::string& text) override { clipboard = text; }
     bool StartCalculator(std::string& program, std::string& errorText) override;
     bool OpenHelpPage(const std::string& path, std::string& errorText) override;
@@ -84,6 +86,8 @@ public:
     ScreenSize Screen() override { return screen; }
     std::string ProgramFolder() override { return programFolder; }
     std::string AssetFolder() override { return assetFolder; }
+    std::deque<std::string> folderDialogResults;
+    std::string FolderDialog(const std::string& title, const std::string& initialFolder) override;
 };
 
 }  // namespace kz::test

@@ -8,10 +8,11 @@ namespace {
 
 TEST(Notepad, OpeningKeepsTheDirtyFlagAndTypingSetsIt) {
     BudgetFile doc;
+    test::ScriptedPlatform ui;
     doc.notes = "Купить хлеб\r\nПозвонить {маме}";
     std::string box;
     // Filling the box is a change, as in the window.
-    auto fill = [&](const std::string& t) { NoteEdited(doc, box = t); };
+    auto fill = [&](const std::string& t) { NoteEdited(doc, ui, box = t); };
     OpenNotes(doc, fill);
     EXPECT_EQ(box, "Купить хлеб\nПозвонить {маме}");
     EXPECT_FALSE(doc.Dirty);
@@ -20,7 +21,7 @@ TEST(Notepad, OpeningKeepsTheDirtyFlagAndTypingSetsIt) {
     EXPECT_TRUE(doc.Dirty);
 
     doc.Dirty = false;
-    NoteEdited(doc, box + " [a]");
+    NoteEdited(doc, ui, box + " [a]");
     EXPECT_TRUE(doc.Dirty);
     EXPECT_EQ(doc.notes, "Купить хлеб\r\nПозвонить {маме} {a]");
 }

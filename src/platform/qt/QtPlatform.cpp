@@ -11,41 +11,39 @@
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
+#include <QImage>
 #include <QInputDialog>
+#include <QLocale>
 #include <QMessageBox>
+#include <QPainter>
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QSoundEffect>
 #include <QStandardPaths>
 #include <QTextDocument>
+#include <QTreeView>
 #include <QUrl>
 #include <QtPrintSupport/QPrinter>
 #include <QtPrintSupport/QPrinterInfo>
 #include <cerrno>
 
 #include "core/Files.h"
+#include "platform/qt/Widgets.h"
 #include "platform/qt/frmProc.h"
 
 namespace kz {
 
-QString ToQ(const std::string& s) {
-    return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
-
-std::string FromQ(const QString& s) {
-    return s.toUtf8().toStdString();
-}
-
 QString MessageTextToQ(const std::string& s) {
-    QString q = ToQ(s);
+    QString q = Q(s);
     q.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     q.replace(QChar('\r'), QChar('\n'));
     return q;
 }
 
 QString FilterToQt(const std::string& filter) {
-    const QStringList parts = ToQ(filter).split(QChar('|'));
+    const QStringList parts = Q(filter).split(QChar('|'));
     QStringList out;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         QString patterns = parts[i + 1];
@@ -57,20 +55,36 @@ QString FilterToQt(const std::string& filter) {
 
 namespace {
 
-// A dialog is centred on the active window; never on the progress window,
-// which hides when the work ends.
-QWidget* DialogParent() {
-    QWidget* w = QApplication::activeModalWidget();
-    if (!w) w = QApplication::activeWindow();
-    return qobject_cast<frmProc*>(w) ? nullptr : w;
+// Windows that a box may stand over: not the progress window, which hides
+// when the work ends, nor a menu or a tip.
+bool CanAsk(const QWidget* w) {
+    return w && w->isVisible() && !qobject_cast<const frmProc*>(w) &&
+           w->windowType() != Qt::Popup && w->windowType() != Qt::ToolTip;
 }
+
+// Tells the platform which top-level window became active.
+class ActivationWatch : public QObject {
+public:
+    explicit ActivationWatch(std::function<void(QWidget*)> activated)
+        : activated_(std::move(activated)) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::WindowActivate && watched->isWidgetType()) {
+            auto* w = static_cast<QWidget*>(watched);
+            if (w->isWindow()) activated_(w);
+        }
+        return false;
+    }
+
+private:
+    std::function<void(QWidget*)> activated_;
+};
 
 // The folder of a proposed name joined with the initial folder, as the file
 // dialogs want it.
 QString DialogStart(const std::string& proposedName, const std::string& initialFolder) {
-    const QString name = ToQ(proposedName);
+    const QString name = Q(proposedName);
     if (initialFolder.empty() || QFileInfo(name).isAbsolute()) return name;
-    return QDir(ToQ(initialFolder)).filePath(name);
+    return QDir(Q(initialFolder)).filePath(name);
 }
 
 QString WithSlash(QString folder) {
@@ -82,9 +96,63 @@ QString ExecutableFolder() {
     return QCoreApplication::applicationDirPath();
 }
 
+// Qt's own file dialog, not the desktop's: it speaks the program's language
+// whatever the system's. Its columns are made for short English words and
+// dates; the Russian ones take more room. Empty when cancelled.
+std::string RunQtFileDialog(QFileDialog& dlg) {
+    dlg.setOption(QFileDialog::DontUseNativeDialog);
+    if (auto* files = dlg.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        const QFontMetrics fm(files->font());
+        const int room = fm.horizontalAdvance(QStringLiteral("0000"));
+        const QString longDate = QLocale::system().toString(
+            QDateTime(QDate(2000, 12, 28), QTime(23, 59)), QLocale::ShortFormat);
+        QHeaderView* columns = files->header();
+        columns->resizeSection(0, fm.horizontalAdvance(QString(20, QChar('w'))));
+        columns->resizeSection(1, fm.horizontalAdvance(QStringLiteral("1023 байты")) + room);
+        columns->resizeSection(2,
+                               fm.horizontalAdvance(QStringLiteral("Текстовый документ")) + room);
+        columns->resizeSection(3, fm.horizontalAdvance(longDate) + room);
+    }
+    FitOnScreen(&dlg, {760, 460});
+    if (dlg.exec() != QDialog::Accepted) return {};
+    return S(dlg.selectedFiles().value(0));
+}
+
 }  // namespace
 
-QtPlatform::QtPlatform() = default;
+QtPlatform::QtPlatform() {
+    if (QCoreApplication::instance()) {
+        activation_ = std::make_unique<ActivationWatch>([this](QWidget* w) { WindowActivated(w); });
+        QCoreApplication::instance()->installEventFilter(activation_.get());
+    }
+}
+
+void QtPlatform::WindowActivated(QWidget* window) {
+    std::erase_if(activated_, [window](const QPointer<QWidget>& w) { return !w || w == window; });
+    if (CanAsk(window)) activated_.emplace_back(window);
+}
+
+QWidget* QtPlatform::AskingWindow() const {
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    if (QWidget* active = QApplication::activeWindow(); CanAsk(active)) return active;
+    // The window system activates the window under a closed box only later, if
+    // at all; a box asked meanwhile stands over the last window that showed,
+    // or over the one a closed box stood over.
+    for (auto it = activated_.rbegin(); it != activated_.rend(); ++it) {
+        for (QWidget* w = it->data(); w;
+             w = w->parentWidget() ? w->parentWidget()->window() : nullptr)
+            if (CanAsk(w)) return w;
+    }
+    // None was active yet (a window system that activates nothing by itself):
+    // the one window that shows.
+    QWidget* shown = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (!CanAsk(w) || w->windowType() == Qt::SplashScreen) continue;
+        if (shown) return nullptr;
+        shown = w;
+    }
+    return shown;
+}
 
 QtPlatform::~QtPlatform() {
     if (proc_) delete proc_.data();
@@ -97,8 +165,8 @@ Answer QtPlatform::MessageBox(const std::string& text, Icon icon, Buttons button
     if (proc_ && proc_->isVisible()) proc_->hide();
     if (messageHook_) return messageHook_(text, icon, buttons, title);
 
-    QMessageBox box(DialogParent());
-    box.setWindowTitle(ToQ(title.empty() ? std::string(kDefaultTitle) : title));
+    QMessageBox box(AskingWindow());
+    box.setWindowTitle(Q(title.empty() ? std::string(kDefaultTitle) : title));
     box.setText(MessageTextToQ(text));
     box.setTextFormat(Qt::PlainText);
     switch (icon) {
@@ -175,43 +243,51 @@ Answer QtPlatform::MessageBox(const std::string& text, Icon icon, Buttons button
 
 std::string QtPlatform::InputBox(const std::string& prompt, const std::string& title,
                                  const std::string& proposed) {
-    QInputDialog dlg(DialogParent());
-    dlg.setWindowTitle(ToQ(title.empty() ? std::string(kDefaultTitle) : title));
+    QInputDialog dlg(AskingWindow());
+    dlg.setWindowTitle(Q(title.empty() ? std::string(kDefaultTitle) : title));
     dlg.setLabelText(MessageTextToQ(prompt));
-    dlg.setTextValue(ToQ(proposed));
+    dlg.setTextValue(Q(proposed));
     dlg.setOkButtonText(QStringLiteral("ОК"));
     dlg.setCancelButtonText(QStringLiteral("Отмена"));
     if (dlg.exec() != QDialog::Accepted) return {};
-    return FromQ(dlg.textValue());
+    return S(dlg.textValue());
+}
+
+std::string QtPlatform::RunFileDialog(bool save, const std::string& title,
+                                      const std::string& filter, const std::string& proposedName,
+                                      const std::string& initialFolder) {
+    QFileDialog dlg(AskingWindow(), Q(title), DialogStart(proposedName, initialFolder),
+                    FilterToQt(filter));
+    dlg.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dlg.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    return RunQtFileDialog(dlg);
 }
 
 std::string QtPlatform::OpenFileDialog(const std::string& title, const std::string& filter,
                                        const std::string& proposedName,
                                        const std::string& initialFolder) {
-    return FromQ(QFileDialog::getOpenFileName(
-        DialogParent(), ToQ(title), DialogStart(proposedName, initialFolder), FilterToQt(filter)));
+    return RunFileDialog(false, title, filter, proposedName, initialFolder);
 }
 
 std::string QtPlatform::SaveFileDialog(const std::string& title, const std::string& filter,
                                        const std::string& proposedName,
                                        const std::string& initialFolder) {
-    return FromQ(QFileDialog::getSaveFileName(
-        DialogParent(), ToQ(title), DialogStart(proposedName, initialFolder), FilterToQt(filter)));
+    return RunFileDialog(true, title, filter, proposedName, initialFolder);
 }
 
 void QtPlatform::ShowProgress(const std::string& message) {
     // A second call while the window shows only changes the message.
     if (!progressShown_) {
         progressShown_ = true;
-        QWidget* window = QApplication::activeWindow();
-        if (window && window != proc_.data()) {
+        QWidget* window = AskingWindow();
+        if (window) {
             disabledWindow_ = window;
             window->setEnabled(false);
         }
         SetBusy(true);
     }
     if (!proc_) proc_ = new frmProc();
-    proc_->SetMessage(ToQ(message));
+    proc_->SetMessage(Q(message));
     proc_->SetPercent(0);
     proc_->adjustSize();
     if (QWidget* over = disabledWindow_.data())
@@ -276,8 +352,8 @@ std::optional<Date> QtPlatform::FileModificationDate(const std::string& path) {
 }
 
 void QtPlatform::PlaySound(const std::string& fileName) {
-    QString path = ToQ(fileName);
-    if (QFileInfo(path).isRelative()) path = ToQ(AssetFolder()) + path;
+    QString path = Q(fileName);
+    if (QFileInfo(path).isRelative()) path = Q(AssetFolder()) + path;
     if (!QFileInfo::exists(path)) return;
     // One effect at a time, like the program's short sounds; playing is
     // asynchronous and errors stay silent.
@@ -286,13 +362,29 @@ void QtPlatform::PlaySound(const std::string& fileName) {
     sound_->play();
 }
 
+namespace {
+
+// Both print operations need the default printer first.
+bool HaveDefaultPrinter(int& errorNumber, std::string& errorText) {
+    if (!QPrinterInfo::defaultPrinter().isNull()) return true;
+    errorNumber = ENODEV;
+    errorText = "Принтер по умолчанию не установлен.";
+    return false;
+}
+
+bool PrintJobFailed(const QPrinter& printer, int& errorNumber, std::string& errorText) {
+    if (printer.printerState() != QPrinter::Error && printer.printerState() != QPrinter::Aborted)
+        return false;
+    errorNumber = EIO;
+    errorText = "Не удалось отправить задание на принтер.";
+    return true;
+}
+
+}  // namespace
+
 bool QtPlatform::PrintPlainText(const std::string& text, int pointSize, int& errorNumber,
                                 std::string& errorText) {
-    if (QPrinterInfo::defaultPrinter().isNull()) {
-        errorNumber = ENODEV;
-        errorText = "Принтер по умолчанию не установлен.";
-        return false;
-    }
+    if (!HaveDefaultPrinter(errorNumber, errorText)) return false;
     QPrinter printer(QPrinterInfo::defaultPrinter());
     printer.setDocName(QStringLiteral("Kerva Zyl"));
     QTextDocument doc;
@@ -301,16 +393,33 @@ bool QtPlatform::PrintPlainText(const std::string& text, int pointSize, int& err
     doc.setDefaultFont(font);
     doc.setPlainText(MessageTextToQ(text));
     doc.print(&printer);
-    if (printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted) {
+    return !PrintJobFailed(printer, errorNumber, errorText);
+}
+
+bool QtPlatform::PrintPicture(const Picture& picture, int& errorNumber, std::string& errorText) {
+    if (!HaveDefaultPrinter(errorNumber, errorText)) return false;
+    QPrinter printer(QPrinterInfo::defaultPrinter());
+    printer.setDocName(QStringLiteral("Kerva Zyl"));
+    // A window is wider than high, and so is its page.
+    if (picture.width > picture.height) printer.setPageOrientation(QPageLayout::Landscape);
+    const QImage image(reinterpret_cast<const uchar*>(picture.pixels.data()), picture.width,
+                       picture.height, picture.width * 4, QImage::Format_ARGB32);
+    QPainter painter;
+    if (image.isNull() || !painter.begin(&printer)) {
         errorNumber = EIO;
-        errorText = "Не удалось отправить задание на принтер.";
+        errorText = "Не удалось начать печать.";
         return false;
     }
-    return true;
+    const QRect page = painter.viewport();
+    QSize size = image.size();
+    size.scale(page.size(), Qt::KeepAspectRatio);
+    painter.drawImage(QRect(page.topLeft(), size), image);
+    painter.end();
+    return !PrintJobFailed(printer, errorNumber, errorText);
 }
 
 void QtPlatform::SetClipboardText(const std::string& text) {
-    if (QClipboard* cb = QGuiApplication::clipboard()) cb->setText(ToQ(text));
+    if (QClipboard* cb = QGuiApplication::clipboard()) cb->setText(Q(text));
 }
 
 bool QtPlatform::StartCalculator(std::string& program, std::string& errorText) {
@@ -319,7 +428,7 @@ bool QtPlatform::StartCalculator(std::string& program, std::string& errorText) {
     for (const char* name : kCalculators) {
         const QString found = QStandardPaths::findExecutable(QString::fromLatin1(name));
         if (found.isEmpty()) continue;
-        program = FromQ(found);
+        program = S(found);
         if (QProcess::startDetached(found, {})) return true;
         errorText = "Не удалось запустить программу.";
         return false;
@@ -332,7 +441,7 @@ bool QtPlatform::StartCalculator(std::string& program, std::string& errorText) {
 }
 
 bool QtPlatform::OpenHelpPage(const std::string& path, std::string& errorText) {
-    if (QDesktopServices::openUrl(QUrl::fromLocalFile(ToQ(path)))) return true;
+    if (QDesktopServices::openUrl(QUrl::fromLocalFile(Q(path)))) return true;
     errorText = "Не удалось открыть страницу в браузере.";
     return false;
 }
@@ -350,7 +459,7 @@ bool QtPlatform::AnotherInstanceRunning() {
     // an instance ends, however it ends, and whatever the file holds does not
     // count. A lock that cannot be taken at all blocks nobody.
     auto lock = std::make_unique<FileLock>();
-    switch (lock->Take(FromQ(QDir(folder).filePath(name)))) {
+    switch (lock->Take(S(QDir(folder).filePath(name)))) {
         case FileLock::Result::HeldElsewhere:
             return true;
         case FileLock::Result::Taken:
@@ -377,21 +486,27 @@ std::string QtPlatform::ProgramFolder() {
     // installation, even when run by a user who could.
     const bool installed =
         QFileInfo::exists(QDir(exe).absoluteFilePath(QStringLiteral("../share/kervazyl")));
-    if (!installed && QFileInfo(exe).isWritable()) return FromQ(WithSlash(exe));
+    if (!installed && QFileInfo(exe).isWritable()) return S(WithSlash(exe));
     QString base = qEnvironmentVariable("XDG_DATA_HOME");
     if (base.isEmpty()) base = QDir::homePath() + QStringLiteral("/.local/share");
     const QString folder = base + QStringLiteral("/kervazyl");
     QDir().mkpath(folder);
-    return FromQ(WithSlash(folder));
+    return S(WithSlash(folder));
 }
 
 std::string QtPlatform::AssetFolder() {
     const QDir exe(ExecutableFolder());
     if (exe.exists(QStringLiteral("Help")) || exe.exists(QStringLiteral("start.wav")) ||
         exe.exists(QStringLiteral("coins.wav")))
-        return FromQ(WithSlash(exe.absolutePath()));
-    return FromQ(
-        WithSlash(QDir::cleanPath(exe.absoluteFilePath(QStringLiteral("../share/kervazyl")))));
+        return S(WithSlash(exe.absolutePath()));
+    return S(WithSlash(QDir::cleanPath(exe.absoluteFilePath(QStringLiteral("../share/kervazyl")))));
+}
+
+std::string QtPlatform::FolderDialog(const std::string& title, const std::string& initialFolder) {
+    QFileDialog dlg(AskingWindow(), Q(title), Q(initialFolder));
+    dlg.setOption(QFileDialog::ShowDirsOnly);
+    dlg.setFileMode(QFileDialog::Directory);
+    return RunQtFileDialog(dlg);
 }
 
 }  // namespace kz

@@ -6,18 +6,18 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/Files.h"
 #include "platform/Platform.h"
 #include "platform/qt/frmProc.h"
 
+class QObject;
 class QSoundEffect;
 class QWidget;
 
 namespace kz {
 
-QString ToQ(const std::string& s);
-std::string FromQ(const QString& s);
 // Message texts use CR LF; Qt shows a plain LF.
 QString MessageTextToQ(const std::string& s);
 // "Name|*.ext|Name|*.*" -> "Name (*.ext);;Name (*.*)".
@@ -52,6 +52,7 @@ public:
     void PlaySound(const std::string& fileName) override;
     bool PrintPlainText(const std::string& text, int pointSize, int& errorNumber,
                         std::string& errorText) override;
+    bool PrintPicture(const Picture& picture, int& errorNumber, std::string& errorText) override;
     void SetClipboardText(const std::string& text) override;
     bool StartCalculator(std::string& program, std::string& errorText) override;
     bool OpenHelpPage(const std::string& path, std::string& errorText) override;
@@ -60,6 +61,7 @@ public:
 
     std::string ProgramFolder() override;
     std::string AssetFolder() override;
+    std::string FolderDialog(const std::string& title, const std::string& initialFolder) override;
 
     // Tests (and unattended runs) may answer message boxes themselves.
     using MessageHook = std::function<Answer(const std::string& text, Icon icon, Buttons buttons,
@@ -72,8 +74,21 @@ public:
     // SetProgress (tests make it long).
     void SetRepaintInterval(qint64 ms) { repaintInterval_ = ms; }
 
+    // The window that a box, a file dialog or the progress window stands
+    // over: the modal box or the active window, or else, while no window is
+    // active (a box has just closed, a window has just hidden), the one that
+    // was active last and still shows, or the one window that shows. Null
+    // when there is no such window.
+    QWidget* AskingWindow() const;
+
 private:
+    void WindowActivated(QWidget* window);
+    std::string RunFileDialog(bool save, const std::string& title, const std::string& filter,
+                              const std::string& proposedName, const std::string& initialFolder);
+
     MessageHook messageHook_;
+    std::unique_ptr<QObject> activation_;       // watches which window is active
+    std::vector<QPointer<QWidget>> activated_;  // most recent last
     QPointer<frmProc> proc_;
     QPointer<QWidget> disabledWindow_;
     std::unique_ptr<FileLock> lock_;

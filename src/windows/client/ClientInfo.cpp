@@ -1,6 +1,7 @@
 #include "windows/client/ClientInfo.h"
 
 #include "core/Text.h"
+#include "core/TextFiles.h"
 
 namespace kz {
 
@@ -15,19 +16,21 @@ void InfoEdited(BudgetFile& doc) {
     doc.Dirty = true;
 }
 
-void SaveInfo(BudgetFile& doc, const std::string& text) {
+bool SaveInfo(BudgetFile& doc, Platform& ui, const std::string& text) {
+    if (!AcceptTypedText(ui, text)) return false;
     std::string info = text;
     for (char& ch : info)
         if (ch == '[') ch = '{';
     doc.Client(doc.CurrentClient).clinfo = std::move(info);
     doc.Dirty = true;
+    return true;
 }
 
 bool RenameClient(BudgetFile& doc, Platform& ui) {
     ClientRecord& client = doc.Client(doc.CurrentClient);
     const std::string answer = ui.InputBox(
         "Введите новое имя клиента:", "Изменения сведений о клиенте", client.clientname);
-    if (answer.empty()) return false;
+    if (answer.empty() || !AcceptTypedText(ui, answer)) return false;
     client.clientname = answer;
     doc.Dirty = true;
     return true;
@@ -59,11 +62,6 @@ bool ConfirmClientUnitChange(Platform& ui) {
         "Изменить и.е. клиента?");
     return ui.MessageBox(warning, Icon::Exclamation, Buttons::YesNo, "Предупреждение") ==
            Answer::Yes;
-}
-
-void SetClientUnit(BudgetFile& doc, int unit) {
-    doc.Client(doc.CurrentClient).ienum = unit;
-    doc.Dirty = true;
 }
 
 }  // namespace kz

@@ -20,8 +20,9 @@ std::string ShowInfo(BudgetFile& doc, InfoOpener opener);
 void InfoEdited(BudgetFile& doc);
 
 // "OK" of the information window. "[" becomes "{" because a data-file line
-// beginning with "[" would start a section.
-void SaveInfo(BudgetFile& doc, const std::string& text);
+// beginning with "[" would start a section. A text the data file cannot hold
+// is refused with a message; the window then stays open. True when stored.
+bool SaveInfo(BudgetFile& doc, Platform& ui, const std::string& text);
 
 // Clicking the client's name: asks for a new one. True when it changed.
 bool RenameClient(BudgetFile& doc, Platform& ui);
@@ -31,10 +32,8 @@ bool RenameClient(BudgetFile& doc, Platform& ui);
 bool ChangeReputation(BudgetFile& doc, Platform& ui);
 
 // Clicking the client's unit: the warning that amounts are not converted.
-// True when the user wants to choose another unit.
+// True when the user wants to choose another unit (the unit dialog then
+// sets it).
 bool ConfirmClientUnitChange(Platform& ui);
-
-// The unit dialog accepted slot `unit` for the current client.
-void SetClientUnit(BudgetFile& doc, int unit);
 
 }  // namespace kz

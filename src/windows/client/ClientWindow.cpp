@@ -1,6 +1,7 @@
 #include "windows/client/ClientWindow.h"
 
 #include "core/Text.h"
+#include "core/TextFiles.h"
 
 namespace kz {
 
@@ -8,10 +9,6 @@ namespace {
 
 bool SideIsOurs(Side side) {
     return side == Side::OwedToYou;
-}
-
-const std::string& EntryAt(const EntryList& list, int i) {
-    return list.at(static_cast<std::size_t>(i - 1));
 }
 
 bool InList(int row) {
@@ -36,9 +33,9 @@ std::string PaymentTableText(const BudgetFile& doc, int client, Side side) {
     const EntryList& payments = PaymentList(c, side);
     std::string text = "\tСумма\tДата возвр.\tИнформация\r\n";
     for (int i = 1; i <= kListSize; ++i) {
-        const std::string& payment = EntryAt(payments, i);
+        const std::string& payment = Slot(payments, i);
         if (payment.empty()) continue;
-        text += PaymentSettled(c, side, i) ? std::string("ok") : std::to_string(i);
+        text += PaymentSettled(doc, side, client, i) ? std::string("ok") : std::to_string(i);
         text += '\t';
         text += payment;
         text += "\r\n";
@@ -63,7 +60,7 @@ bool ChangePayment(const BudgetFile& doc, Platform& ui, Side side, int row) {
         return false;
     }
     if (!InList(row)) return false;
-    return !EntryAt(PaymentList(doc.Client(doc.CurrentClient), side), row).empty();
+    return !Slot(PaymentList(doc.Client(doc.CurrentClient), side), row).empty();
 }
 
 bool DeletePayment(BudgetFile& doc, Platform& ui, Side side, int row) {
@@ -74,7 +71,7 @@ bool DeletePayment(BudgetFile& doc, Platform& ui, Side side, int row) {
     }
     if (!InList(row)) return false;
     EntryList& payments = PaymentList(doc.Client(doc.CurrentClient), side);
-    if (EntryAt(payments, row).empty()) return false;
+    if (Slot(payments, row).empty()) return false;
     if (ui.MessageBox("Вы действительно хотите вычернуть запись из списка?", Icon::Information,
                       Buttons::YesNo) != Answer::Yes)
         return false;
@@ -92,34 +89,26 @@ bool ReturnPayment(BudgetFile& doc, Platform& ui, Side side, int row) {
     }
     if (!InList(row)) return false;
     ClientRecord& client = doc.Client(doc.CurrentClient);
-    EntryList& payments = PaymentList(client, side);
-    EntryList& returns = ReturnList(client, side);
-    const std::string payment = EntryAt(payments, row);
+    const std::string payment = Slot(PaymentList(client, side), row);
     if (payment.empty()) return false;
 
-    const std::string key = EntryInfo(payment);
-    const double amount = EntryAmount(payment);
-    const bool monthly = IsMonthlyPayment(payment);
     // A dated payment's amount already is the remainder; a monthly one is
     // lowered by the returns of its month.
-    double paid = 0;
-    if (monthly) {
-        for (const std::string& r : returns) {
-            if (EntryInfo(r) != key) continue;
-            paid += EntryAmount(r);
-            if (paid == amount) {
-                ui.MessageBox(ours ? "Эту сумму за текущий месяц Вам уже вернули!"
-                                   : "Эту сумму за текущий месяц Вы уже вернули!",
-                              Icon::Exclamation, Buttons::OK);
-                return false;
-            }
+    PaymentPaid paidSoFar{EntryAmount(payment)};
+    if (IsMonthlyPayment(payment)) {
+        paidSoFar = SideReturns(client, side).Paid(payment);
+        if (paidSoFar.settled) {
+            ui.MessageBox(ours ? "Эту сумму за текущий месяц Вам уже вернули!"
+                               : "Эту сумму за текущий месяц Вы уже вернули!",
+                          Icon::Exclamation, Buttons::OK);
+            return false;
         }
     }
     if (ui.MessageBox("Вы действительно хотите вернуть деньги по этому платежу?", Icon::Information,
                       Buttons::YesNo) != Answer::Yes)
         return false;
 
-    const double remaining = amount - paid;
+    const double remaining = paidSoFar.amount - paidSoFar.paid;
     const std::string limit = PromptNumber(remaining);
     const std::string proposed = limit.front() == ' ' ? limit.substr(1) : limit;
     const std::string answer =
@@ -127,8 +116,8 @@ bool ReturnPayment(BudgetFile& doc, Platform& ui, Side side, int row) {
                     "Возврат суммы", proposed);
     if (answer.empty()) return false;
     const std::string typed = CommaToPoint(answer);
-    const double repaid = LeadingNumber(typed);
-    if (repaid <= 0) {
+    const double repaid = TypedAmount(answer);
+    if (!(repaid > 0)) {
         ui.MessageBox("Нужно ввести сумму возвращаемых денег - положительное число!",
                       Icon::Critical, Buttons::OK);
         return false;
@@ -139,6 +128,8 @@ bool ReturnPayment(BudgetFile& doc, Platform& ui, Side side, int row) {
             Icon::Critical, Buttons::OK);
         return false;
     }
+    // The return entry keeps the answer as typed.
+    if (!AcceptTypedText(ui, typed)) return false;
     const std::string confirm = ours ? "Вы уверены, что Вам хотят вернуть долг(или часть долга) "
                                        "в размере "
                                      : "Вы уверены, что Вы хотите вернуть долг(или часть долга) "
@@ -159,7 +150,7 @@ void ShowAmountDue(const BudgetFile& doc, Platform& ui, Side side, int row) {
     }
     if (!InList(row)) return;
     const ClientRecord& client = doc.Client(doc.CurrentClient);
-    const std::string& payment = EntryAt(PaymentList(client, side), row);
+    const std::string& payment = Slot(PaymentList(client, side), row);
     if (payment.empty()) return;
     if (!IsMonthlyPayment(payment)) {
         ui.MessageBox(JoinParagraphs("Эта функция (определение суммы,выплаченной по данному "
@@ -169,7 +160,7 @@ void ShowAmountDue(const BudgetFile& doc, Platform& ui, Side side, int row) {
                       Icon::Information, Buttons::OK);
         return;
     }
-    const double due = AmountDue(doc, side, doc.CurrentClient, row, ui.Today());
+    const double due = AmountDue(doc, side, doc.CurrentClient, row);
     const double amount = EntryAmount(payment);
     if (due != 0) {
         std::string text = ours ? "По данному платежу Вам еще должны выплатить: "
@@ -188,7 +179,7 @@ std::string ReturnsTableText(const BudgetFile& doc, Side side) {
     const EntryList& returns = ReturnList(client, side);
     std::string text = "\tСумма," + UnitShort(doc, client) + "\tДата возвращения\tИнформация\r\n";
     for (int i = 1; i <= kListSize; ++i) {
-        const std::string& r = EntryAt(returns, i);
+        const std::string& r = Slot(returns, i);
         if (r.empty()) continue;
         text += std::to_string(i) + "\t" + r + "\r\n";
     }
@@ -198,8 +189,8 @@ std::string ReturnsTableText(const BudgetFile& doc, Side side) {
 bool DeleteReturn(BudgetFile& doc, Platform& ui, Side side, int row) {
     if (!InList(row)) return false;
     EntryList& returns = ReturnList(doc.Client(doc.CurrentClient), side);
-    const std::string& entry = EntryAt(returns, row);
-    if (entry.empty()) return false;
+    // An empty row is asked about too; removing it moves nothing up.
+    const std::string& entry = Slot(returns, row);
     const std::string question = JoinParagraphs(
         "Информация из этого списка используется программой для определения задолжностей по "
         "выплатам. Удалять ее не рекомендуется.",
@@ -207,18 +198,6 @@ bool DeleteReturn(BudgetFile& doc, Platform& ui, Side side, int row) {
     if (ui.MessageBox(question, Icon::Information, Buttons::YesNo) != Answer::Yes) return false;
     RemoveReturn(doc, doc.CurrentClient, side, row);
     return true;
-}
-
-Date ReportDateThisMonth(const Date& today) {
-    return today;
-}
-
-Date ReportDatePreviousMonth(const Date& today) {
-    return CivilFromDays(DaysFromCivil(today) - today.day);
-}
-
-Date ReportDateOfMonth(int month, const Date& today) {
-    return Date{today.year, month, 1};
 }
 
 }  // namespace kz

@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "core/Date.h"
 #include "core/Document.h"
 #include "platform/Platform.h"
 #include "windows/client/ClientPayments.h"
@@ -54,14 +53,9 @@ inline constexpr const char* kReturnsCaption = "Возвращенные ден�
 std::string ReturnsTableText(const BudgetFile& doc, Side side);
 
 // "Удалить элемент" in the returns window: removes return `row` after
-// confirmation. True when the document changed (the table is then filled
-// again). A row that holds no return does nothing.
+// confirmation, also when the row holds no return. True when the user
+// agreed: the document is marked changed and the window removes the row,
+// the other rows keeping the numbers they show. No chosen row does nothing.
 bool DeleteReturn(BudgetFile& doc, Platform& ui, Side side, int row);
-
-// Dates of the report menu: this month's report is for today, the previous
-// month's for its last day, and month k of this year for its first day.
-Date ReportDateThisMonth(const Date& today);
-Date ReportDatePreviousMonth(const Date& today);
-Date ReportDateOfMonth(int month, const Date& today);
 
 }  // namespace kz

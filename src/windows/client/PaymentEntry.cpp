@@ -1,6 +1,7 @@
 #include "windows/client/PaymentEntry.h"
 
 #include "core/Text.h"
+#include "core/TextFiles.h"
 
 namespace kz {
 
@@ -44,8 +45,7 @@ PaymentEntryView InitPaymentEntry(const BudgetFile& doc, Platform& ui, PaymentMo
     } else {
         view.caption = "Изменение платежа";
         view.explanation = kChangeExplanation;
-        const std::string& payment =
-            PaymentList(client, side).at(static_cast<std::size_t>(entry - 1));
+        const std::string& payment = Slot(PaymentList(client, side), entry);
         view.sum = FirstField(payment, '\t');
         const std::string date = EntryDate(payment);
         if (date == kMonthlyWord) {
@@ -84,8 +84,10 @@ bool PickDate(Platform& ui, const Date& picked, std::string& dateBox) {
 bool SavePayment(BudgetFile& doc, Platform& ui, PaymentMode mode, Side side, int entry,
                  const PaymentForm& form) {
     const Date today = ui.Today();
-    // The first check reads the box as it is, so "0,5" stops here as 0.
-    if (LeadingNumber(form.sum) <= 0) {
+    // The first check reads the box as it is, so "0,5" stops here as 0; a
+    // number beyond every number ("1e400") stops here too.
+    const double amount = TypedAmount(form.sum);
+    if (LeadingNumber(form.sum) <= 0 || !(amount > 0)) {
         ui.MessageBox("Введите возвращаемую сумму.", Icon::Information, Buttons::OK);
         return false;
     }
@@ -124,11 +126,15 @@ bool SavePayment(BudgetFile& doc, Platform& ui, PaymentMode mode, Side side, int
         }
     }
 
-    std::string stored = MakePaymentEntry(LeadingNumber(CommaToPoint(form.sum)), dateField, info);
+    // The info is the only text stored as typed: the amount is stored as a
+    // number and a date box passes only when it reads as a date.
+    if (!AcceptTypedText(ui, form.source)) return false;
+
+    std::string stored = MakePaymentEntry(amount, dateField, info);
     if (mode == PaymentMode::Add) {
         InsertPayment(doc, doc.CurrentClient, side, std::move(stored));
     } else {
-        payments.at(static_cast<std::size_t>(entry - 1)) = std::move(stored);
+        Slot(payments, entry) = std::move(stored);
         doc.Dirty = true;
     }
     return true;

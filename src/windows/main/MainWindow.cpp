@@ -1,9 +1,9 @@
 #include "windows/main/MainWindow.h"
 
+#include <array>
 #include <cstddef>
 #include <utility>
 
-#include "core/Cp1251.h"
 #include "core/TextFiles.h"
 #include "reports/ReportText.h"
 #include "reports/StateReport.h"
@@ -23,22 +23,15 @@ int SelectedRow(int sel, std::size_t rows, int count) {
 int SelectedUnit(const MainView& view) {
     const int row = SelectedRow(view.ieSel, view.ieRows.size(), kUnitCount);
     if (row == 0 || static_cast<std::size_t>(row) > view.ieSlots.size()) return 0;
-    const int slot = view.ieSlots[static_cast<std::size_t>(row - 1)];
+    const int slot = Slot(view.ieSlots, row);
     return slot >= 1 && slot <= kUnitCount ? slot : 0;
 }
 
-// An input box whose empty answer means "do nothing". A character the data
-// file cannot hold is refused here rather than failing every later save.
+// An input box whose empty answer means "do nothing".
 bool Ask(Platform& ui, const std::string& prompt, const std::string& title,
          const std::string& proposed, std::string& answer) {
     answer = ui.InputBox(prompt, title, proposed);
-    if (answer.empty()) return false;
-    std::string bad;
-    if (!IsCp1251Representable(answer, &bad)) {
-        ui.MessageBox(UnwritableCharText(bad), Icon::Exclamation, Buttons::OK, kAppTitle);
-        return false;
-    }
-    return true;
+    return !answer.empty() && AcceptTypedText(ui, answer);
 }
 
 bool Changed(BudgetFile& doc, Platform& ui, MainView& view) {
@@ -47,40 +40,140 @@ bool Changed(BudgetFile& doc, Platform& ui, MainView& view) {
     return true;
 }
 
+// A state or a client slot i taken into use: emptied, then named.
+template <class Record, std::size_t N>
+bool AppendRecord(std::array<Record, N>& slots, int& count, std::string Record::*name,
+                  const std::string& value) {
+    if (count >= static_cast<int>(N)) return false;
+    ++count;
+    Record& r = Slot(slots, count);
+    r = Record{};
+    r.*name = value;
+    return true;
+}
+
+// Later records move up with all their data; the freed slot is emptied.
+template <class Record, std::size_t N>
+void RemoveRecord(std::array<Record, N>& slots, int& count, int i) {
+    if (i < 1 || i > count) return;
+    for (int k = i; k < count; ++k) Slot(slots, k) = std::move(Slot(slots, k + 1));
+    Slot(slots, count) = Record{};
+    --count;
+}
+
+// What the state buttons and the client buttons differ in.
+struct RecordKind {
+    int capacity;
+    int BudgetFile::*count;
+    int BudgetFile::*current;
+    std::vector<std::string> MainView::*rows;
+    int MainView::*selection;
+    bool (*append)(BudgetFile&, const std::string&);
+    void (*remove)(BudgetFile&, int);
+    const char* plural;  // "Вы не можете создать более 10 <plural>!"
+    const char* addPrompt;
+    const char* addTitle;
+    const char* proposedName;
+    const char* noneToDelete;
+    const char* deleteWhat;  // "Внимание: все данные, относящиеся к <deleteWhat>"
+    const char* deleteTitle;
+};
+
+const RecordKind kStates{
+    kMaxSosts,
+    &BudgetFile::sostkol,
+    &BudgetFile::CurrentSost,
+    &MainView::sostRows,
+    &MainView::sostSel,
+    &AppendState,
+    &RemoveState,
+    "состояний",
+    "Введите название нового состояния:",
+    "Создание нового состояния",
+    kFirstSostName,
+    "Не выбрано состояние! Выберите состояние, которое вы хотите удалить и нажмите Удалить "
+    "еще раз.",
+    "выбранному состоянию",
+    "Удаление состояния",
+};
+
+const RecordKind kClients{
+    kMaxClients,
+    &BudgetFile::clientkol,
+    &BudgetFile::CurrentClient,
+    &MainView::clientRows,
+    &MainView::clientSel,
+    &AppendClient,
+    &RemoveClient,
+    "клиентов",
+    "Введите имя нового клиента:",
+    "Создание нового клиента",
+    kDefaultClientName,
+    "Не выбран клиент! Выберите клиента, которого вы хотите удалить и нажмите Удалить еще "
+    "раз.",
+    "выбранному клиенту",
+    "Удаление клиента",
+};
+
+int SelectedRecord(const BudgetFile& doc, const MainView& view, const RecordKind& kind) {
+    return SelectedRow(view.*kind.selection, (view.*kind.rows).size(), doc.*kind.count);
+}
+
+bool AddRecord(BudgetFile& doc, Platform& ui, MainView& view, const RecordKind& kind) {
+    if (doc.*kind.count >= kind.capacity) {
+        ui.MessageBox(
+            "Вы не можете создать более " + std::to_string(kind.capacity) + " " + kind.plural + "!",
+            Icon::Critical, Buttons::OK, kAppTitle);
+        return false;
+    }
+    std::string name;
+    if (!Ask(ui, kind.addPrompt, kind.addTitle, kind.proposedName, name)) return false;
+    kind.append(doc, name);
+    return Changed(doc, ui, view);
+}
+
+bool DeleteRecord(BudgetFile& doc, Platform& ui, MainView& view, const RecordKind& kind) {
+    const int i = SelectedRecord(doc, view, kind);
+    if (i == 0) {
+        ui.MessageBox(kind.noneToDelete, Icon::Information, Buttons::OK, kAppTitle);
+        return false;
+    }
+    if (ui.MessageBox(std::string("Внимание: все данные, относящиеся к ") + kind.deleteWhat + kNl +
+                          Slot(view.*kind.rows, i) + kNl + "будут удалены. Удалить?",
+                      Icon::Information, Buttons::YesNo, kind.deleteTitle) != Answer::Yes)
+        return false;
+    kind.remove(doc, i);
+    return Changed(doc, ui, view);
+}
+
+// Makes the selected record current; `none` tells the user to select one.
+bool MakeCurrent(BudgetFile& doc, Platform& ui, const MainView& view, const RecordKind& kind,
+                 const char* none) {
+    const int i = SelectedRecord(doc, view, kind);
+    if (i == 0) {
+        ui.MessageBox(none, Icon::Information, Buttons::OK, kAppTitle);
+        return false;
+    }
+    doc.*kind.current = i;
+    return true;
+}
+
 }  // namespace
 
 bool AppendState(BudgetFile& doc, const std::string& name) {
-    if (doc.sostkol >= kMaxSosts) return false;
-    ++doc.sostkol;
-    SostRecord& st = doc.Sost(doc.sostkol);
-    ResetSost(st);
-    st.sostname = name;
-    st.ienum = 1;
-    return true;
+    return AppendRecord(doc.Sosts, doc.sostkol, &SostRecord::sostname, name);
 }
 
 void RemoveState(BudgetFile& doc, int s) {
-    if (s < 1 || s > doc.sostkol) return;
-    for (int i = s; i < doc.sostkol; ++i) doc.Sost(i) = std::move(doc.Sost(i + 1));
-    ResetSost(doc.Sost(doc.sostkol));
-    --doc.sostkol;
+    RemoveRecord(doc.Sosts, doc.sostkol, s);
 }
 
 bool AppendClient(BudgetFile& doc, const std::string& name) {
-    if (doc.clientkol >= kMaxClients) return false;
-    ++doc.clientkol;
-    ClientRecord& cl = doc.Client(doc.clientkol);
-    ResetClient(cl);
-    cl.clientname = name;
-    cl.ienum = 1;
-    return true;
+    return AppendRecord(doc.Clients, doc.clientkol, &ClientRecord::clientname, name);
 }
 
 void RemoveClient(BudgetFile& doc, int c) {
-    if (c < 1 || c > doc.clientkol) return;
-    for (int i = c; i < doc.clientkol; ++i) doc.Client(i) = std::move(doc.Client(i + 1));
-    ResetClient(doc.Client(doc.clientkol));
-    --doc.clientkol;
+    RemoveRecord(doc.Clients, doc.clientkol, c);
 }
 
 int AppendUnit(BudgetFile& doc, const std::string& name, const std::string& shortName) {
@@ -105,51 +198,21 @@ int ClientUsingUnit(const BudgetFile& doc, int u) {
 }
 
 bool AddState(BudgetFile& doc, Platform& ui, MainView& view) {
-    if (doc.sostkol >= kMaxSosts) {
-        ui.MessageBox("Вы не можете создать более " + std::to_string(kMaxSosts) + " состояний!",
-                      Icon::Critical, Buttons::OK, kAppTitle);
-        return false;
-    }
-    std::string name;
-    if (!Ask(ui, "Введите название нового состояния:", "Создание нового состояния", kFirstSostName,
-             name))
-        return false;
-    AppendState(doc, name);
-    return Changed(doc, ui, view);
+    return AddRecord(doc, ui, view, kStates);
 }
 
 bool DeleteState(BudgetFile& doc, Platform& ui, MainView& view) {
-    const int s = SelectedRow(view.sostSel, view.sostRows.size(), doc.sostkol);
-    if (s == 0) {
-        ui.MessageBox(
-            "Не выбрано состояние! Выберите состояние, которое вы хотите удалить и нажмите "
-            "Удалить еще раз.",
-            Icon::Information, Buttons::OK, kAppTitle);
-        return false;
-    }
-    const std::string& row = view.sostRows[static_cast<std::size_t>(s - 1)];
-    if (ui.MessageBox("Внимание: все данные, относящиеся к выбранному состоянию" + kNl + row + kNl +
-                          "будут удалены. Удалить?",
-                      Icon::Information, Buttons::YesNo, "Удаление состояния") != Answer::Yes)
-        return false;
-    RemoveState(doc, s);
-    return Changed(doc, ui, view);
+    return DeleteRecord(doc, ui, view, kStates);
 }
 
 bool OpenState(BudgetFile& doc, Platform& ui, const MainView& view) {
-    const int s = SelectedRow(view.sostSel, view.sostRows.size(), doc.sostkol);
-    if (s == 0) {
-        ui.MessageBox("Выделите состояние, которое вы хотите открыть, и нажмите <Открыть>",
-                      Icon::Information, Buttons::OK, kAppTitle);
-        return false;
-    }
-    doc.CurrentSost = s;
-    return true;
+    return MakeCurrent(doc, ui, view, kStates,
+                       "Выделите состояние, которое вы хотите открыть, и нажмите <Открыть>");
 }
 
 std::optional<std::string> ShowStateReport(const BudgetFile& doc, Platform& ui,
                                            const MainView& view) {
-    const int s = SelectedRow(view.sostSel, view.sostRows.size(), doc.sostkol);
+    const int s = SelectedRecord(doc, view, kStates);
     if (s == 0) {
         ui.MessageBox("Не выбрано состояние!", Icon::Information, Buttons::OK, kAppTitle);
         return std::nullopt;
@@ -160,56 +223,21 @@ std::optional<std::string> ShowStateReport(const BudgetFile& doc, Platform& ui,
 }
 
 bool AddClient(BudgetFile& doc, Platform& ui, MainView& view) {
-    if (doc.clientkol >= kMaxClients) {
-        ui.MessageBox("Вы не можете создать более " + std::to_string(kMaxClients) + " клиентов!",
-                      Icon::Critical, Buttons::OK, kAppTitle);
-        return false;
-    }
-    std::string name;
-    if (!Ask(ui, "Введите имя нового клиента:", "Создание нового клиента", kDefaultClientName,
-             name))
-        return false;
-    AppendClient(doc, name);
-    return Changed(doc, ui, view);
+    return AddRecord(doc, ui, view, kClients);
 }
 
 bool DeleteClient(BudgetFile& doc, Platform& ui, MainView& view) {
-    const int c = SelectedRow(view.clientSel, view.clientRows.size(), doc.clientkol);
-    if (c == 0) {
-        ui.MessageBox(
-            "Не выбран клиент! Выберите клиента, которого вы хотите удалить и нажмите Удалить "
-            "еще раз.",
-            Icon::Information, Buttons::OK, kAppTitle);
-        return false;
-    }
-    const std::string& row = view.clientRows[static_cast<std::size_t>(c - 1)];
-    if (ui.MessageBox("Внимание: все данные, относящиеся к выбранному клиенту" + kNl + row + kNl +
-                          "будут удалены. Удалить?",
-                      Icon::Information, Buttons::YesNo, "Удаление клиента") != Answer::Yes)
-        return false;
-    RemoveClient(doc, c);
-    return Changed(doc, ui, view);
+    return DeleteRecord(doc, ui, view, kClients);
 }
 
 bool OpenClient(BudgetFile& doc, Platform& ui, const MainView& view) {
-    const int c = SelectedRow(view.clientSel, view.clientRows.size(), doc.clientkol);
-    if (c == 0) {
-        ui.MessageBox("Выберите клиента, страницу которого вы хотите открыть, и нажмите <Открыть>",
-                      Icon::Information, Buttons::OK, kAppTitle);
-        return false;
-    }
-    doc.CurrentClient = c;
-    return true;
+    return MakeCurrent(
+        doc, ui, view, kClients,
+        "Выберите клиента, страницу которого вы хотите открыть, и нажмите <Открыть>");
 }
 
 bool ShowClientInfo(BudgetFile& doc, Platform& ui, const MainView& view) {
-    const int c = SelectedRow(view.clientSel, view.clientRows.size(), doc.clientkol);
-    if (c == 0) {
-        ui.MessageBox("Не выбран клиент!", Icon::Information, Buttons::OK, kAppTitle);
-        return false;
-    }
-    doc.CurrentClient = c;
-    return true;
+    return MakeCurrent(doc, ui, view, kClients, "Не выбран клиент!");
 }
 
 bool AddCurrencyUnit(BudgetFile& doc, Platform& ui, MainView& view) {

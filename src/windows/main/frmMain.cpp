@@ -9,79 +9,30 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <tuple>
 
-#include "gui/App.h"
+#include "platform/qt/Widgets.h"
 #include "reports/ReportFiles.h"
-#include "reports/frmReport.h"
 #include "startup/Login.h"
 #include "startup/frmOptions.h"
 #include "startup/frmPass.h"
+#include "tools/Export.h"
 #include "tools/frmConv.h"
-#include "tools/frmErrorReport.h"
-#include "tools/frmNote.h"
-#include "tools/frmPhone.h"
-#include "tools/frmShtrih.h"
 #include "windows/main/MainWindow.h"
 
 namespace kz {
 
 namespace {
 
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-// Reminder texts come with CR LF; a text box wants plain line feeds.
-QString Shown(const std::string& s) {
-    QString q = Q(s);
-    q.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return q;
-}
-
-template <typename W>
-W* Named(W* w, const char* name) {
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-}
-
-QLabel* Heading(QWidget* parent, const QString& text, const char* name, double scale = 1.15) {
-    auto* label = new QLabel(text, parent);
-    if (name) label->setObjectName(QString::fromLatin1(name));
-    QFont f = label->font();
-    f.setBold(true);
-    if (f.pointSizeF() > 0) f.setPointSizeF(f.pointSizeF() * scale);
-    label->setFont(f);
-    return label;
-}
-
-QPushButton* Button(QWidget* parent, const QString& text, const char* name,
-                    const QString& tip = {}) {
-    auto* b = Named(new QPushButton(text, parent), name);
-    if (!tip.isEmpty()) b->setToolTip(tip);
-    return b;
-}
-
-// A label the user clicks like a link.
-QLabel* LinkLabel(QWidget* parent, const QString& text, const char* name, const QString& tip) {
-    auto* label = Named(new QLabel(text, parent), name);
-    label->setToolTip(tip);
-    label->setCursor(Qt::PointingHandCursor);
-    QFont f = label->font();
-    f.setUnderline(true);
-    label->setFont(f);
-    label->setStyleSheet(QStringLiteral("color: palette(link);"));
-    return label;
-}
-
 QListWidget* List(QWidget* parent, const char* name) {
     auto* list = Named(new QListWidget(parent), name);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
+    CurrentFollowsSelection(list);
     return list;
 }
 
@@ -107,25 +58,27 @@ void Fill(QListWidget* list, const std::vector<std::string>& rows, int sel) {
         list->setCurrentRow(-1);
 }
 
-// A list row, 1-based; 0 when nothing is selected.
-int Row(int currentRow) {
-    return currentRow < 0 ? 0 : currentRow + 1;
+// The selected row, 1-based; 0 when nothing is selected.
+int SelectedRow(const QListWidget* list) {
+    const QModelIndexList rows = list->selectionModel()->selectedRows();
+    return rows.isEmpty() ? 0 : rows.first().row() + 1;
 }
 
 }  // namespace
 
 template <typename Op>
 void frmMain::Run(Op op) {
-    if (op(app_.doc, app_.ui(), view_)) ShowView();
+    if (op(ctx_.doc, ctx_.ui, view_)) ShowView();
 }
 
-frmMain::frmMain(App& app, QWidget* parent) : QMainWindow(parent), app_(app) {
+frmMain::frmMain(WindowContext context, QWidget* parent)
+    : QMainWindow(parent), ctx_(std::move(context)) {
     setObjectName("frmMain");
     setWindowTitle(QString::fromUtf8(kAppTitle));
     BuildControls();
     BuildMenus();
     Connect();
-    resize(800, 600);
+    FitOnScreen(this, {800, 600});
 }
 
 void frmMain::BuildControls() {
@@ -133,15 +86,16 @@ void frmMain::BuildControls() {
     setCentralWidget(central);
 
     // Heading row: title, user name, save and close-file buttons.
-    Label2 = Heading(central, QStringLiteral("Kerva сегодня"), "Label2", 1.6);
-    Label3 = Named(new QLabel(QStringLiteral("Имя пользователя:"), central), "Label3");
-    lblUserName = LinkLabel(central, QStringLiteral("Пользователь"), "lblUserName",
-                            QStringLiteral("Кликните,чтобы изменить имя пользователя"));
+    QLabel* Label2 = Heading(Label(central, "Label2", QStringLiteral("Kerva сегодня")), 1.6);
+    lblUserName = LinkButton(central, "lblUserName", QStringLiteral("Пользователь"),
+                             QStringLiteral("Кликните,чтобы изменить имя пользователя"));
+    QLabel* Label3 =
+        FieldLabel(central, "Label3", QStringLiteral("Имя пользователя:"), lblUserName);
     Image1 = Named(new QToolButton(central), "Image1");
-    Image1->setToolTip(QStringLiteral("Сохранить"));
+    IconOnly(Image1, QStringLiteral("Сохранить"));
     Image1->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
     imgExit = Named(new QToolButton(central), "imgExit");
-    imgExit->setToolTip(QStringLiteral("Перейти на стартовую страницу"));
+    IconOnly(imgExit, QStringLiteral("Перейти на стартовую страницу"));
     imgExit->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
     for (QToolButton* b : {Image1, imgExit}) {
         b->setIconSize(QSize(24, 24));
@@ -158,21 +112,25 @@ void frmMain::BuildControls() {
 
     // States and clients.
     QFrame* manage = Panel(central);
-    Label7 = Heading(manage, QStringLiteral("Управление:"), "Label7");
-    Label8 = Named(new QLabel(QStringLiteral("Состояния:"), manage), "Label8");
+    QLabel* Label7 = Heading(Label(manage, "Label7", QStringLiteral("Управление:")));
     lstSost = List(manage, "lstSost");
-    cmdOpenSost = Button(manage, QStringLiteral("Открыть >>>"), "cmdOpenSost");
-    cmdAddSost = Button(manage, QStringLiteral("Добавить..."), "cmdAddSost");
-    cmdDelSost = Button(manage, QStringLiteral("Удалить"), "cmdDelSost");
-    cmdReport = Button(manage, QStringLiteral("Отчет"), "cmdReport",
+    QLabel* Label8 = FieldLabel(manage, "Label8", QStringLiteral("Состояния:"), lstSost);
+    cmdOpenSost = Button(manage, "cmdOpenSost", QStringLiteral("Открыть >>>"));
+    cmdAddSost = Button(manage, "cmdAddSost", QStringLiteral("Добавить..."));
+    cmdDelSost = Button(manage, "cmdDelSost", QStringLiteral("Удалить"));
+    cmdReport = Button(manage, "cmdReport", QStringLiteral("Отчет"),
                        QStringLiteral("Отчет за месяц по данному состоянию"));
-    Label9 = Named(new QLabel(QStringLiteral("Клиенты:"), manage), "Label9");
+    for (QPushButton* b : {cmdOpenSost, cmdAddSost, cmdDelSost})
+        ActsOn(b, QStringLiteral("состояние"));
     lstClients = List(manage, "lstClients");
-    cmdOpenClient = Button(manage, QStringLiteral("Открыть >>>"), "cmdOpenClient");
-    cmdAddClient = Button(manage, QStringLiteral("Добавить..."), "cmdAddClient");
-    cmdDelClient = Button(manage, QStringLiteral("Удалить"), "cmdDelClient");
-    cmdClientInfo = Button(manage, QStringLiteral("Инфо"), "cmdClientInfo",
+    QLabel* Label9 = FieldLabel(manage, "Label9", QStringLiteral("Клиенты:"), lstClients);
+    cmdOpenClient = Button(manage, "cmdOpenClient", QStringLiteral("Открыть >>>"));
+    cmdAddClient = Button(manage, "cmdAddClient", QStringLiteral("Добавить..."));
+    cmdDelClient = Button(manage, "cmdDelClient", QStringLiteral("Удалить"));
+    cmdClientInfo = Button(manage, "cmdClientInfo", QStringLiteral("Инфо"),
                            QStringLiteral("Просмотреть информацию о клиенте"));
+    for (QPushButton* b : {cmdOpenClient, cmdAddClient, cmdDelClient})
+        ActsOn(b, QStringLiteral("клиента"));
 
     auto listWithButtons = [](QListWidget* list, std::initializer_list<QPushButton*> buttons) {
         auto* column = new QVBoxLayout;
@@ -195,33 +153,40 @@ void frmMain::BuildControls() {
 
     // Reminders.
     QFrame* remind = Panel(central);
-    Label6 = Heading(remind, QStringLiteral("Напоминания:"), "Label6");
     txtRemindToday = ReminderBox(remind, "txtRemindToday");
     txtSostToday = ReminderBox(remind, "txtSostToday");
     txtClientToday = ReminderBox(remind, "txtClientToday");
+    QLabel* Label6 =
+        Heading(FieldLabel(remind, "Label6", QStringLiteral("Напоминания:"), txtRemindToday));
     auto* remindLayout = new QVBoxLayout(remind);
     remindLayout->addWidget(Label6);
     remindLayout->addWidget(txtRemindToday, 3);
     remindLayout->addWidget(
-        Named(new QLabel(QStringLiteral("Состояния:"), remind), "lblSostToday"));
+        FieldLabel(remind, "lblSostToday", QStringLiteral("Состояния:"), txtSostToday));
     remindLayout->addWidget(txtSostToday, 3);
     remindLayout->addWidget(
-        Named(new QLabel(QStringLiteral("Клиенты:"), remind), "lblClientToday"));
+        FieldLabel(remind, "lblClientToday", QStringLiteral("Клиенты:"), txtClientToday));
     remindLayout->addWidget(txtClientToday, 2);
+    // Their captions are those of the lists of states and clients.
+    txtSostToday->setAccessibleName(QStringLiteral("Состояния: напоминания"));
+    txtClientToday->setAccessibleName(QStringLiteral("Клиенты: напоминания"));
 
     // Currency units and help.
     QFrame* setup = Panel(central);
-    Label11 = Heading(setup, QStringLiteral("Настройка:"), "Label11");
-    auto* ieCaption =
-        Named(new QLabel(QStringLiteral("Настройка Используемых Единиц:"), setup), "lblIE");
-    ieCaption->setWordWrap(true);
+    QLabel* Label11 = Heading(Label(setup, "Label11", QStringLiteral("Настройка:")));
     lstIE = List(setup, "lstIE");
-    cmdAddIE = Button(setup, QStringLiteral("Добавить"), "cmdAddIE",
+    QLabel* ieCaption =
+        FieldLabel(setup, "lblIE", QStringLiteral("Настройка Используемых Единиц:"), lstIE);
+    ieCaption->setWordWrap(true);
+    cmdAddIE = Button(setup, "cmdAddIE", QStringLiteral("Добавить"),
                       QStringLiteral("Добавление в список "));
-    cmdChangeIE = Button(setup, QStringLiteral("Изменить"), "cmdChangeIE");
-    lblDelIE = LinkLabel(setup, QStringLiteral("Удалить"), "lblDelIE",
-                         QStringLiteral("Удалить выбранную и.е."));
-    cmdHelp = Button(setup, QStringLiteral("Помощь"), "cmdHelp");
+    cmdChangeIE = Button(setup, "cmdChangeIE", QStringLiteral("Изменить"));
+    lblDelIE = LinkButton(setup, "lblDelIE", QStringLiteral("Удалить"),
+                          QStringLiteral("Удалить выбранную и.е."));
+    for (QAbstractButton* b :
+         std::initializer_list<QAbstractButton*>{cmdAddIE, cmdChangeIE, lblDelIE})
+        ActsOn(b, QStringLiteral("и.е."));
+    cmdHelp = Button(setup, "cmdHelp", QStringLiteral("Помощь"));
     auto* ieButtons = new QHBoxLayout;
     ieButtons->addWidget(cmdAddIE);
     ieButtons->addWidget(cmdChangeIE);
@@ -231,16 +196,16 @@ void frmMain::BuildControls() {
     setupLayout->addWidget(lstIE, 1);
     setupLayout->addLayout(ieButtons);
     setupLayout->addWidget(lblDelIE, 0, Qt::AlignRight);
-    frameConv = new frmConv(app_, setup);
+    frameConv = new frmConv(ctx_.ui, setup);
     setupLayout->addWidget(frameConv);
     setupLayout->addStretch(1);
     setupLayout->addWidget(cmdHelp);
 
     // The small tools, in one row under the panels.
-    cmdCalc = Button(central, QStringLiteral("Калькулятор"), "cmdCalc");
-    cmdNotepad = Button(central, QStringLiteral("Записная книжка"), "cmdNotepad");
-    cmdPhoneBook = Button(central, QStringLiteral("Телефонная книга"), "cmdPhoneBook");
-    cmdShtrihCheck = Button(central, QStringLiteral("Проверка штрих-кода"), "cmdShtrihCheck");
+    cmdCalc = Button(central, "cmdCalc", QStringLiteral("Калькулятор"));
+    cmdNotepad = Button(central, "cmdNotepad", QStringLiteral("Записная книжка"));
+    cmdPhoneBook = Button(central, "cmdPhoneBook", QStringLiteral("Телефонная книга"));
+    cmdShtrihCheck = Button(central, "cmdShtrihCheck", QStringLiteral("Проверка штрих-кода"));
     auto* tools = new QHBoxLayout;
     for (QPushButton* b : {cmdCalc, cmdNotepad, cmdPhoneBook, cmdShtrihCheck})
         tools->addWidget(b, 1);
@@ -255,49 +220,40 @@ void frmMain::BuildControls() {
     layout->addLayout(body, 1);
     layout->addLayout(tools);
 
-    for (QLabel* label : {lblUserName, lblDelIE}) label->installEventFilter(this);
+    TabOrderFollowsLayout(this);
+    WindowKeys(this, nullptr, false);
+    lstSost->setFocus();  // the window opens on its first list, not on the user's name
 }
 
 void frmMain::BuildMenus() {
-    auto item = [this](QMenu* menu, const QString& text, const char* name) {
-        QAction* a = menu->addAction(text);
-        a->setObjectName(QString::fromLatin1(name));
-        return a;
-    };
-
     mnuFile = Named(menuBar()->addMenu(QStringLiteral("&Файл")), "mnuFile");
-    mnuItemCreateAllRep =
-        item(mnuFile, QStringLiteral("Создать отчеты по всем состояниям"), "mnuItemCreateAllRep");
+    mnuItemCreateAllRep = MenuItem(mnuFile, "mnuItemCreateAllRep",
+                                   QStringLiteral("Создать отчеты по всем состояниям"));
     mnuFile->addSeparator();
-    mnuItemSave = item(mnuFile, QStringLiteral("Сохранить"), "mnuItemSave");
+    mnuItemSave = MenuItem(mnuFile, "mnuItemSave", QStringLiteral("Сохранить"));
     mnuItemSave->setShortcut(QKeySequence::Save);
-    mnuItemSaveAs = item(mnuFile, QStringLiteral("Сохранить как..."), "mnuItemSaveAs");
+    mnuItemSaveAs = MenuItem(mnuFile, "mnuItemSaveAs", QStringLiteral("Сохранить как..."));
     mnuFile->addSeparator();
-    mnuItemExit = item(mnuFile, QStringLiteral("В&ыход"), "mnuItemExit");
+    mnuItemExit = MenuItem(mnuFile, "mnuItemExit", QStringLiteral("В&ыход"));
 
     mnuOptions = Named(menuBar()->addMenu(QStringLiteral("&Инструменты")), "mnuOptions");
-    mnuItemPass = item(mnuOptions, QStringLiteral("Защита паролем..."), "mnuItemPass");
+    mnuItemPass = MenuItem(mnuOptions, "mnuItemPass", QStringLiteral("Защита паролем..."));
     mnuItemErrReport =
-        item(mnuOptions, QStringLiteral("Отчет об ошибках Kerva Zyl"), "mnuItemErrReport");
+        MenuItem(mnuOptions, "mnuItemErrReport", QStringLiteral("Отчет об ошибках Kerva Zyl"));
+    mnuItemExportCsv = MenuItem(mnuOptions, "mnuItemExportCsv", QStringLiteral("Экспорт в CSV..."));
     mnuOptions->addSeparator();
-    mnuItemOptions = item(mnuOptions, QStringLiteral("Параметры..."), "mnuItemOptions");
+    mnuItemOptions = MenuItem(mnuOptions, "mnuItemOptions", QStringLiteral("Параметры..."));
     mnuOptions->addSeparator();
-    mnuItemUpdateMe = item(mnuOptions, QStringLiteral("Обновление Kerva Zyl"), "mnuItemUpdateMe");
+    mnuItemUpdateMe =
+        MenuItem(mnuOptions, "mnuItemUpdateMe", QStringLiteral("Обновление Kerva Zyl"));
 
-    mnuHelp = Named(menuBar()->addMenu(QStringLiteral("&Помощь")), "mnuHelp");
-    mnuItemContents = item(mnuHelp, QStringLiteral("Вызов справки"), "mnuItemContents");
-    QMenu* web = mnuHelp->addMenu(QStringLiteral("Brisklane в Интернете"));
-    web->setObjectName("mnuWeb");
-    mnuItemMainSite = item(web, QStringLiteral("Главная страница"), "mnuItemMainSite");
-    mnuItemKervaPage = item(web, QStringLiteral("Проект Kerva"), "mnuItemKervaPage");
-    mnuHelp->addSeparator();
-    mnuItemAbout = item(mnuHelp, QStringLiteral("О программе"), "mnuItemAbout");
+    BuildHelpMenu(this, ctx_.nav, "mnuItemContents", true);
 }
 
 void frmMain::Connect() {
     auto track = [this](QListWidget* list, int MainView::*sel) {
-        connect(list, &QListWidget::currentRowChanged, this, [this, sel](int row) {
-            if (!showing_) view_.*sel = Row(row);
+        connect(list, &QListWidget::itemSelectionChanged, this, [this, list, sel] {
+            if (!showing_) view_.*sel = SelectedRow(list);
         });
     };
     track(lstSost, &MainView::sostSel);
@@ -310,46 +266,60 @@ void frmMain::Connect() {
     connect(cmdDelClient, &QPushButton::clicked, this, [this] { Run(&DeleteClient); });
     connect(cmdAddIE, &QPushButton::clicked, this, [this] { Run(&AddCurrencyUnit); });
     connect(cmdChangeIE, &QPushButton::clicked, this, [this] { Run(&ChangeCurrencyUnit); });
+    connect(lblDelIE, &QPushButton::clicked, this, [this] { Run(&DeleteCurrencyUnit); });
+    connect(lblUserName, &QPushButton::clicked, this, [this] { Run(&RenameUser); });
 
-    // The state and client windows are not part of the program yet: opening
-    // only makes the record current.
-    auto openState = [this] { OpenState(app_.doc, app_.ui(), view_); };
-    auto openClient = [this] { OpenClient(app_.doc, app_.ui(), view_); };
+    auto openState = [this] {
+        if (OpenState(ctx_.doc, ctx_.ui, view_)) ctx_.nav.OpenState(this);
+    };
+    auto openClient = [this] {
+        if (OpenClient(ctx_.doc, ctx_.ui, view_)) ctx_.nav.OpenClientWindow(this);
+    };
     connect(cmdOpenSost, &QPushButton::clicked, this, openState);
     connect(lstSost, &QListWidget::itemDoubleClicked, this, openState);
     connect(cmdOpenClient, &QPushButton::clicked, this, openClient);
     connect(lstClients, &QListWidget::itemDoubleClicked, this, openClient);
-    connect(cmdClientInfo, &QPushButton::clicked, this,
-            [this] { ShowClientInfo(app_.doc, app_.ui(), view_); });
+    connect(cmdClientInfo, &QPushButton::clicked, this, [this] {
+        if (ShowClientInfo(ctx_.doc, ctx_.ui, view_)) ctx_.nav.ShowClientInfo(this);
+    });
     connect(cmdReport, &QPushButton::clicked, this, &frmMain::OnReport);
 
     connect(Image1, &QToolButton::clicked, this, &frmMain::OnSave);
     connect(imgExit, &QToolButton::clicked, this, &frmMain::OnCloseFile);
-    connect(cmdHelp, &QPushButton::clicked, this, [this] { app_.ShowHelp(); });
-    connect(cmdCalc, &QPushButton::clicked, this, &frmMain::OnCalc);
-    connect(cmdNotepad, &QPushButton::clicked, this, [this] { OpenNotepad(app_, this); });
-    connect(cmdPhoneBook, &QPushButton::clicked, this, [this] { ShowPhoneBook(app_, this); });
-    connect(cmdShtrihCheck, &QPushButton::clicked, this, [this] { ShowBarcodeWindow(app_, this); });
+    connect(cmdHelp, &QPushButton::clicked, this, [this] { ctx_.nav.ShowHelp(); });
+    connect(cmdCalc, &QPushButton::clicked, this, [this] { LaunchCalculator(ctx_.ui); });
+    connect(cmdNotepad, &QPushButton::clicked, this, [this] { ctx_.nav.ShowNotepad(this); });
+    connect(cmdPhoneBook, &QPushButton::clicked, this, [this] { ctx_.nav.ShowPhoneBook(this); });
+    connect(cmdShtrihCheck, &QPushButton::clicked, this,
+            [this] { ctx_.nav.ShowBarcodeCheck(this); });
 
     connect(mnuItemCreateAllRep, &QAction::triggered, this, &frmMain::OnCreateAllReports);
     connect(mnuItemSave, &QAction::triggered, this, &frmMain::OnSave);
     connect(mnuItemSaveAs, &QAction::triggered, this, &frmMain::OnSaveAs);
     connect(mnuItemExit, &QAction::triggered, this, &QWidget::close);
     connect(mnuItemPass, &QAction::triggered, this, &frmMain::OnPassword);
-    connect(mnuItemErrReport, &QAction::triggered, this,
-            [this] { ShowErrorReportWindow(app_, this); });
+    connect(mnuItemErrReport, &QAction::triggered, this, [this] { ctx_.nav.ShowErrorNotes(this); });
+    connect(mnuItemExportCsv, &QAction::triggered, this,
+            [this] { ExportToCsv(ctx_.doc, ctx_.ui); });
     connect(mnuItemOptions, &QAction::triggered, this, &frmMain::OnOptions);
-    connect(mnuItemUpdateMe, &QAction::triggered, this, &frmMain::OnUpdateMe);
-    // The maker's web pages are not shipped; both items lead to the help pages.
-    for (QAction* a : {mnuItemContents, mnuItemMainSite, mnuItemKervaPage})
-        connect(a, &QAction::triggered, this, [this] { app_.ShowHelp(); });
-    connect(mnuItemAbout, &QAction::triggered, this, [this] { app_.ShowAbout(this); });
+    connect(mnuItemUpdateMe, &QAction::triggered, this, [this] { ShowUpdateUnavailable(ctx_.ui); });
 }
 
 void frmMain::Refresh() {
-    view_ = RefreshMainWindow(app_.doc, app_.ui());
-    setWindowTitle(Q(app_.WindowTitle()));
+    view_ = RefreshMainWindow(ctx_.doc, ctx_.ui);
+    setWindowTitle(Q(MainWindowTitle(ctx_.doc.FilePath)));
     ShowView();
+}
+
+void frmMain::SelectCurrent(int s, int c) {
+    showing_ = true;
+    for (auto [list, sel, row] : {std::tuple{lstSost, &MainView::sostSel, s},
+                                  std::tuple{lstClients, &MainView::clientSel, c}}) {
+        if (row < 1 || row > list->count()) continue;
+        view_.*sel = row;
+        list->setCurrentRow(row - 1);
+    }
+    showing_ = false;
 }
 
 void frmMain::ShowView() {
@@ -359,83 +329,52 @@ void frmMain::ShowView() {
     Fill(lstClients, view_.clientRows, view_.clientSel);
     showing_ = false;
     lblUserName->setText(Q(view_.userName));
-    txtRemindToday->setPlainText(Shown(view_.remindToday));
-    txtSostToday->setPlainText(Shown(view_.sostToday));
-    txtClientToday->setPlainText(Shown(view_.clientToday));
+    txtRemindToday->setPlainText(ShownText(view_.remindToday));
+    txtSostToday->setPlainText(ShownText(view_.sostToday));
+    txtClientToday->setPlainText(ShownText(view_.clientToday));
 }
 
 SaveHooks frmMain::Hooks() {
-    SaveHooks hooks;
-    hooks.setTitle = [this](const std::string& title) { setWindowTitle(Q(title)); };
-    hooks.closeNotepad = &CloseNotepad;
-    return hooks;
+    return WindowSaveHooks(this, ctx_.nav);
 }
 
 void frmMain::OnReport() {
-    if (auto text = ShowStateReport(app_.doc, app_.ui(), view_)) ShowReportWindow(app_, *text);
+    if (auto text = ShowStateReport(ctx_.doc, ctx_.ui, view_)) ctx_.nav.ShowReport(*text);
 }
 
 void frmMain::OnCreateAllReports() {
-    ShowReportWindow(app_, CreateAllReports(app_.doc, app_.ui()));
+    ctx_.nav.ShowReport(CreateAllReports(ctx_.doc, ctx_.ui));
 }
 
 void frmMain::OnSave() {
-    Save(app_.doc, app_.ui(), app_.settings, Hooks());
+    Save(ctx_.doc, ctx_.ui, ctx_.settings, Hooks());
 }
 
 void frmMain::OnSaveAs() {
-    SaveAs(app_.doc, app_.ui(), app_.settings, Hooks());
+    SaveAs(ctx_.doc, ctx_.ui, ctx_.settings, Hooks());
 }
 
 void frmMain::OnCloseFile() {
-    if (!ConfirmCloseFile(app_.doc, app_.ui(), app_.settings, Hooks())) return;
-    // The notepad and the phone book belong to the file being closed.
-    CloseNotepad();
-    ClosePhoneBook();
-    app_.ReturnToLogin(this);
+    if (ConfirmCloseFile(ctx_.doc, ctx_.ui, ctx_.settings, Hooks())) ctx_.nav.CloseFile(this);
 }
 
 void frmMain::OnPassword() {
-    frmPass dialog(app_, this);
+    frmPass dialog(ctx_.doc, ctx_.ui, this);
     dialog.Update();
     dialog.exec();
 }
 
 void frmMain::OnOptions() {
-    frmOptions dialog(app_, this);
+    frmOptions dialog(ctx_.settings, ctx_.ui, this);
     dialog.LoadOpt();
     dialog.exec();
 }
 
-void frmMain::OnUpdateMe() {
-    app_.ui().MessageBox("В настоящий момент сервис недоступен.", Icon::Information, Buttons::OK,
-                         kAppTitle);
-}
-
-void frmMain::OnCalc() {
-    LaunchCalculator(app_.ui());
-}
-
 void frmMain::closeEvent(QCloseEvent* event) {
-    if (app_.CloseProgram(this))
+    if (ctx_.nav.CloseProgram(this))
         event->accept();
     else
         event->ignore();
-}
-
-bool frmMain::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        if (watched == lblUserName) {
-            Run(&RenameUser);
-            return true;
-        }
-        if (watched == lblDelIE) {
-            Run(&DeleteCurrencyUnit);
-            return true;
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 }  // namespace kz

@@ -2,12 +2,12 @@
 
 #include <QMainWindow>
 
+#include "core/SaveCommands.h"
+#include "platform/qt/Navigation.h"
 #include "reports/Refresh.h"
-#include "windows/main/SaveCommands.h"
 
 class QAction;
 class QCloseEvent;
-class QLabel;
 class QListWidget;
 class QMenu;
 class QPlainTextEdit;
@@ -16,28 +16,31 @@ class QToolButton;
 
 namespace kz {
 
-class App;
 class frmConv;
 
 // The hub while a data file is open: the states, clients and currency units
 // with their operations, the user name, the reminder boxes and the menus.
 // Every operation is one of the window-free functions of MainWindow.h or
 // SaveCommands.h; this class copies the selections in and shows the result.
+// Other windows are reached through the context's navigation.
 class frmMain : public QMainWindow {
     Q_OBJECT
 public:
-    explicit frmMain(App& app, QWidget* parent = nullptr);
+    explicit frmMain(WindowContext context, QWidget* parent = nullptr);
 
     // Runs the refresh of the document and shows its lists, selections, user
     // name and reminder boxes.
     void Refresh();
+
+    // Chooses state `s` and client `c` (1-based) in their lists; one out of
+    // its list leaves that list's choice as it is.
+    void SelectCurrent(int s, int c);
 
     // What the window shows now.
     const MainView& View() const { return view_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildControls();
@@ -57,43 +60,34 @@ private:
     void OnCloseFile();
     void OnPassword();
     void OnOptions();
-    void OnUpdateMe();
-    void OnCalc();
 
-    App& app_;
+    WindowContext ctx_;
     MainView view_;
     bool showing_ = false;  // selection signals while the lists are refilled
 
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* lblUserName = nullptr;
+    QPushButton* lblUserName = nullptr;
     QToolButton* Image1 = nullptr;
     QToolButton* imgExit = nullptr;
 
-    QLabel* Label7 = nullptr;
-    QLabel* Label8 = nullptr;
     QListWidget* lstSost = nullptr;
     QPushButton* cmdOpenSost = nullptr;
     QPushButton* cmdAddSost = nullptr;
     QPushButton* cmdDelSost = nullptr;
     QPushButton* cmdReport = nullptr;
-    QLabel* Label9 = nullptr;
     QListWidget* lstClients = nullptr;
     QPushButton* cmdOpenClient = nullptr;
     QPushButton* cmdAddClient = nullptr;
     QPushButton* cmdDelClient = nullptr;
     QPushButton* cmdClientInfo = nullptr;
 
-    QLabel* Label6 = nullptr;
     QPlainTextEdit* txtRemindToday = nullptr;
     QPlainTextEdit* txtSostToday = nullptr;
     QPlainTextEdit* txtClientToday = nullptr;
 
-    QLabel* Label11 = nullptr;
     QListWidget* lstIE = nullptr;
     QPushButton* cmdAddIE = nullptr;
     QPushButton* cmdChangeIE = nullptr;
-    QLabel* lblDelIE = nullptr;
+    QPushButton* lblDelIE = nullptr;
     QPushButton* cmdHelp = nullptr;
 
     QPushButton* cmdCalc = nullptr;
@@ -110,13 +104,9 @@ private:
     QMenu* mnuOptions = nullptr;
     QAction* mnuItemPass = nullptr;
     QAction* mnuItemErrReport = nullptr;
+    QAction* mnuItemExportCsv = nullptr;
     QAction* mnuItemOptions = nullptr;
     QAction* mnuItemUpdateMe = nullptr;
-    QMenu* mnuHelp = nullptr;
-    QAction* mnuItemContents = nullptr;
-    QAction* mnuItemMainSite = nullptr;
-    QAction* mnuItemKervaPage = nullptr;
-    QAction* mnuItemAbout = nullptr;
 };
 
 }  // namespace kz

@@ -1,6 +1,7 @@
 #include "windows/state/AddSell.h"
 
 #include "core/Text.h"
+#include "core/TextFiles.h"
 #include "windows/state/StateCommon.h"
 
 namespace kz {
@@ -34,7 +35,7 @@ void AddIncome(BudgetFile& doc, const std::string& dateText, double amount,
     SostRecord& sost = CurrentState(doc);
     PushEntry(sost.dohod, OperationEntry(amount, dateText, source));
     PushEntry(sost.oldbal, PastBalanceEntry(sost.bal, dateText));
-    sost.bal += amount;
+    sost.bal = AddAmounts(sost.bal, amount);
     doc.Dirty = true;
 }
 
@@ -43,7 +44,7 @@ void AddSpending(BudgetFile& doc, const std::string& dateText, double amount,
     SostRecord& sost = CurrentState(doc);
     PushEntry(sost.rashod, OperationEntry(amount, dateText, purpose));
     if (keepOldBalance) PushEntry(sost.oldbal, PastBalanceEntry(sost.bal, dateText));
-    sost.bal -= amount;
+    sost.bal = AddAmounts(sost.bal, -amount);
     doc.Dirty = true;
 }
 
@@ -54,7 +55,7 @@ bool SubmitAddSell(BudgetFile& doc, Platform& ui, const AppSettings& settings, A
         ui.MessageBox("Необходимо указать дату (по умолчанию - текущая).", Icon::Information);
         return false;
     }
-    const double amount = ReadTypedAmount(form.sum);
+    const double amount = TypedAmount(form.sum);
     if (!(amount > 0)) {
         ui.MessageBox("Необходимо указать сумму денег.", Icon::Information);
         return false;
@@ -68,6 +69,7 @@ bool SubmitAddSell(BudgetFile& doc, Platform& ui, const AppSettings& settings, A
         ui.MessageBox("Вы не можете отдать больше, чем у вас есть!", Icon::Exclamation);
         return false;
     }
+    if (!AcceptTypedText(ui, form.source)) return false;
     const std::string question =
         income ? "Вы уверены, что хотите добавить " + AmountText(amount) + " и.е. к вашему балансу?"
                : "Вы уверены, что хотите потратить " + AmountText(amount) + " и.е. (" +

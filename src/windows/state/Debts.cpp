@@ -1,7 +1,7 @@
 #include "windows/state/Debts.h"
 
 #include "core/Text.h"
-#include "reports/Finance.h"
+#include "finance/Finance.h"
 #include "windows/state/StateCommon.h"
 
 namespace kz {
@@ -13,10 +13,6 @@ constexpr const char* kRepayTitle = "Возврат долга";
 
 bool ValidSlot(int slot) {
     return slot >= 1 && slot <= kListSize;
-}
-
-std::string& SlotOf(EntryList& list, int slot) {
-    return list[static_cast<std::size_t>(slot - 1)];
 }
 
 // The lines every debt confirmation starts with.
@@ -39,7 +35,7 @@ const EntryList& DebtListOf(const SostRecord& sost, DebtListMode mode) {
 }
 
 bool IsInterestBearing(const std::string& entry) {
-    return ReadTypedAmount(GetField(entry, '\t', 5)) > 0;
+    return LeadingAmount(GetField(entry, '\t', 5)) > 0;
 }
 
 void RepayDebt(BudgetFile& doc, DebtListMode mode, int slot, double paid, double amountDue,
@@ -50,9 +46,10 @@ void RepayDebt(BudgetFile& doc, DebtListMode mode, int slot, double paid, double
     if (paid == amountDue)
         RemoveEntry(list, slot);
     else
-        SlotOf(list, slot) = SetField(SlotOf(list, slot), '\t', 4, AmountText(amountDue - paid));
+        Slot(list, slot) =
+            SetField(Slot(list, slot), '\t', 4, AmountText(AddAmounts(amountDue, -paid)));
     PushEntry(sost.oldbal, PastBalanceEntry(sost.bal, FormatDate(today)));
-    sost.bal += mode == DebtListMode::OnDol ? paid : -paid;
+    sost.bal = AddAmounts(sost.bal, mode == DebtListMode::OnDol ? paid : -paid);
     doc.Dirty = true;
 }
 
@@ -66,7 +63,7 @@ bool SubmitRepayDebt(BudgetFile& doc, Platform& ui, const AppSettings& settings,
                      int row, const std::string& currentCell) {
     if (currentCell.empty() || !ValidSlot(row)) return false;
     SostRecord& sost = CurrentState(doc);
-    const std::string entry = SlotOf(DebtListOf(sost, mode), row);
+    const std::string entry = Slot(DebtListOf(sost, mode), row);
     if (entry.empty()) return false;
     const bool owedToUser = mode == DebtListMode::OnDol;
     const std::string unit = UnitShortOf(doc, sost);
@@ -98,7 +95,7 @@ bool SubmitRepayDebt(BudgetFile& doc, Platform& ui, const AppSettings& settings,
             ui.InputBox("Введите сумму возвращаемых денег (не более " + AmountText(due) + ")",
                         kRepayTitle, AmountText(due));
         if (answer.empty()) return false;
-        paid = ReadTypedAmount(answer);
+        paid = TypedAmount(answer);
         if (!(paid > 0) || paid > due) {
             ui.MessageBox("Вы ввели неправильную сумму.", Icon::Exclamation);
             return false;
@@ -118,7 +115,7 @@ bool SubmitRepayDebt(BudgetFile& doc, Platform& ui, const AppSettings& settings,
 bool SubmitStrikeOutDebt(BudgetFile& doc, Platform& ui, DebtListMode mode, int row,
                          const std::string& currentCell) {
     if (currentCell.empty() || !ValidSlot(row)) return false;
-    const std::string entry = SlotOf(DebtListOf(CurrentState(doc), mode), row);
+    const std::string entry = Slot(DebtListOf(CurrentState(doc), mode), row);
     if (entry.empty()) return false;
     const Date today = ui.Today();
     const ReturnInfo info = ComputeReturn(entry, today);

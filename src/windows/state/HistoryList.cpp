@@ -1,7 +1,7 @@
 #include "windows/state/HistoryList.h"
 
 #include "core/Text.h"
-#include "reports/Finance.h"
+#include "finance/Finance.h"
 
 namespace kz {
 
@@ -16,19 +16,6 @@ const SostRecord& CurrentSostOf(const BudgetFile& doc) {
 CurrencyUnit UnitOf(const BudgetFile& doc, const SostRecord& s) {
     if (s.ienum < 1 || s.ienum > kUnitCount) return {};
     return doc.Unit(s.ienum);
-}
-
-std::vector<std::string> SplitCells(const std::string& row, std::size_t columns) {
-    std::vector<std::string> cells(columns);
-    std::size_t cell = 0, start = 0;
-    while (cell < columns) {
-        const std::size_t tab = row.find('\t', start);
-        cells[cell++] =
-            row.substr(start, tab == std::string::npos ? std::string::npos : tab - start);
-        if (tab == std::string::npos) break;
-        start = tab + 1;
-    }
-    return cells;
 }
 
 std::string ReplaceTabs(const std::string& text, const std::string& with) {
@@ -148,59 +135,11 @@ std::string ListTableText(const std::vector<std::string>& captions, const EntryL
     for (const auto& c : captions) text += "\t" + c;
     text += "\r\n";
     for (int i = 1; i <= kListSize; ++i) {
-        const std::string& e = list[static_cast<std::size_t>(i - 1)];
+        const std::string& e = Slot(list, i);
         if (e.empty()) continue;
         text += std::to_string(i) + "\t" + e + "\r\n";
     }
     return text;
-}
-
-GridRows FillGrid(std::string_view table, int rowCount, int dataColumns, Platform* progress) {
-    if (rowCount < 1) rowCount = 1;  // the caption row always exists
-    const std::size_t columns = static_cast<std::size_t>(dataColumns < 0 ? 0 : dataColumns) + 1;
-
-    std::string marked;
-    marked.reserve(table.size());
-    for (std::size_t i = 0; i < table.size(); ++i) {
-        if (table[i] == '\r' && i + 1 < table.size() && table[i + 1] == '\n') {
-            marked += '`';
-            ++i;
-        } else {
-            marked += table[i];
-        }
-    }
-
-    const long long total = static_cast<long long>(CharCount(marked));
-    long long scanned = 0;
-    GridRows rows;
-    std::string row;
-    for (std::size_t i = 0; i < marked.size(); ++i) {
-        const char c = marked[i];
-        if (c == '|')
-            row += '\t';
-        else if (c == '`') {
-            rows.push_back(SplitCells(row, columns));
-            row.clear();
-        } else
-            row += c;
-        // One step per character: the continuation bytes of a UTF-8
-        // character do not count.
-        const bool charEnds =
-            i + 1 == marked.size() || (static_cast<unsigned char>(marked[i + 1]) & 0xC0) != 0x80;
-        if (progress && charEnds) progress->SetProgress(++scanned, total);
-    }
-    rows.push_back(SplitCells(row, columns));
-
-    rows.resize(static_cast<std::size_t>(rowCount), std::vector<std::string>(columns));
-    return rows;
-}
-
-void RemoveGridRow(GridRows& rows, int row, int rowCount) {
-    if (row < 1 || row >= static_cast<int>(rows.size())) return;
-    const std::size_t columns = rows.front().size();
-    rows.erase(rows.begin() + row);
-    if (rowCount > 0)
-        rows.resize(static_cast<std::size_t>(rowCount), std::vector<std::string>(columns));
 }
 
 ListView OpenList(const BudgetFile& doc, Platform& ui, int mode) {
@@ -218,7 +157,7 @@ ListView OpenList(const BudgetFile& doc, Platform& ui, int mode) {
     if (IsDebtMode(mode)) {
         const Date today = ui.Today();
         for (int r = 1; r < static_cast<int>(view.rows.size()) && r <= kListSize; ++r) {
-            const std::string& e = (*list)[static_cast<std::size_t>(r - 1)];
+            const std::string& e = Slot(*list, r);
             if (e.empty()) continue;
             view.rows[static_cast<std::size_t>(r)][5] =
                 AmountText(ComputeReturn(e, today).ReturnAmount);
@@ -233,7 +172,7 @@ bool StrikeOutEntry(BudgetFile& doc, Platform& ui, int mode, int row,
     if (currentCell.empty() || !IsHistoryMode(mode) || row < 1 || row > kListSize) return false;
     if (doc.CurrentSost < 1 || doc.CurrentSost > kMaxSosts) return false;
     EntryList& list = *ModeList(doc.Sost(doc.CurrentSost), mode);
-    const std::string& entry = list[static_cast<std::size_t>(row - 1)];
+    const std::string& entry = Slot(list, row);
     if (entry.empty()) return false;
 
     const std::string question = "Выбранная запись:\r\n\r\n" + ReplaceTabs(entry, ", ") +
@@ -258,13 +197,13 @@ bool PrepareGraph(const BudgetFile& doc, Platform& ui, int mode, GraphData& grap
     const EntryList* list = IsHistoryMode(mode) ? ModeList(s, mode) : nullptr;
     int n = 0;
     for (int slot = kGraphPoints; list && slot >= 1; --slot) {
-        const std::string& e = (*list)[static_cast<std::size_t>(slot - 1)];
+        const std::string& e = Slot(*list, slot);
         if (e.empty()) continue;
         double value = 0;
         if (!ParseAmountText(FirstField(e, '\t'), value)) value = 0;
         std::string label = GetField(e, '\t', 1);
-        if (n > 0 && graph.labels[static_cast<std::size_t>(n - 1)] == label) {
-            double& earlier = graph.values[static_cast<std::size_t>(n - 1)];
+        if (n > 0 && Slot(graph.labels, n) == label) {
+            double& earlier = Slot(graph.values, n);
             // The newest balance of a day wins; amounts of a day add up.
             earlier = mode == kListOldBal ? value : earlier + value;
             continue;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/Document.h"
+#include "core/Grid.h"
 #include "platform/Platform.h"
 #include "reports/Graph.h"
 
@@ -28,13 +29,6 @@ bool IsDebtMode(int mode);     // 5, 6
 EntryList* ModeList(SostRecord& sost, int mode);
 const EntryList* ModeList(const SostRecord& sost, int mode);
 
-struct ColumnWidth {
-    int column;
-    int twips;
-};
-
-inline constexpr int kGridColumn0Twips = 300;
-
 // What the list window shows around the grid for one mode.
 struct ListLayout {
     std::string windowName;             // lblWindowName
@@ -53,22 +47,6 @@ ListLayout ListWindowLayout(const BudgetFile& doc, int mode);
 // empty cell, then each caption after a tab), then "slot<TAB>entry" for every
 // used slot in order; every line ends with CR LF.
 std::string ListTableText(const std::vector<std::string>& captions, const EntryList& list);
-
-// Grid rows, row 0 the caption row; every row has the same number of cells.
-using GridRows = std::vector<std::vector<std::string>>;
-
-// Turns a table text into exactly `rowCount` rows of `dataColumns` + 1 cells.
-// CR LF ends a row; a tab or "|" separates cells ("`" also ends a row, since
-// the grid marks row ends with it). Cells beyond the columns are dropped;
-// missing cells, and rows beyond the text, are empty. Rows past `rowCount`
-// are cut off. Progress goes to `progress` once per character when given.
-GridRows FillGrid(std::string_view table, int rowCount, int dataColumns,
-                  Platform* progress = nullptr);
-
-// Deletes grid row `row` (1-based data row) and adds an empty row at the end
-// so the grid keeps `rowCount` rows, as the window does after a strike-out.
-// The slot numbers of the rows below stay as they were shown.
-void RemoveGridRow(GridRows& rows, int row, int rowCount);
 
 struct ListView {
     ListLayout layout;

@@ -17,10 +17,6 @@ std::string UnitShortOf(const BudgetFile& doc, const SostRecord& sost) {
     return doc.Unit(sost.ienum).short_;
 }
 
-double ReadTypedAmount(const std::string& text) {
-    return LeadingNumber(CommaToPoint(text));
-}
-
 std::string PastBalanceEntry(double balance, const std::string& dateText) {
     return AmountText(balance) + "\t" + dateText;
 }

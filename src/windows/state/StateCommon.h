@@ -13,9 +13,6 @@ const SostRecord& CurrentState(const BudgetFile& doc);
 // Short sign of the state's currency unit ("р."); empty when the state points at no unit.
 std::string UnitShortOf(const BudgetFile& doc, const SostRecord& sost);
 
-// A typed amount: every "," becomes "." and the number the text begins with is read.
-double ReadTypedAmount(const std::string& text);
-
 // A past-balance entry: the balance, a tab, the date text.
 std::string PastBalanceEntry(double balance, const std::string& dateText);
 

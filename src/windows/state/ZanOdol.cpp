@@ -1,6 +1,9 @@
 #include "windows/state/ZanOdol.h"
 
+#include <cmath>
+
 #include "core/Text.h"
+#include "core/TextFiles.h"
 #include "windows/state/StateCommon.h"
 
 namespace kz {
@@ -69,7 +72,7 @@ void RecordLoan(BudgetFile& doc, double amount, const ZanOdolForm& form, bool bo
     SostRecord& sost = CurrentState(doc);
     PushEntry(borrow ? sost.oldzan : sost.oldodol, LoanHistoryEntry(amount, form));
     if (form.keepOldBalance) PushEntry(sost.oldbal, PastBalanceEntry(sost.bal, form.date));
-    sost.bal += borrow ? amount : -amount;
+    sost.bal = AddAmounts(sost.bal, borrow ? amount : -amount);
     PushEntry(borrow ? sost.vydol : sost.ondol, DebtEntry(amount, form));
     doc.Dirty = true;
 }
@@ -91,7 +94,7 @@ bool SubmitZanOdol(BudgetFile& doc, Platform& ui, ZanOdolMode mode, ZanOdolForm&
         ui.MessageBox("Необходимо указать дату (по умолчанию - текущая).", Icon::Information);
         return false;
     }
-    const double amount = LeadingNumber(form.sum);
+    const double amount = TypedAmount(form.sum);
     if (!(amount > 0)) {
         ui.MessageBox("Необходимо указать сумму денег.", Icon::Information);
         return false;
@@ -102,7 +105,10 @@ bool SubmitZanOdol(BudgetFile& doc, Platform& ui, ZanOdolMode mode, ZanOdolForm&
                       Icon::Information);
         return false;
     }
-    if (form.returnSum.empty() && form.percent.empty()) {
+    // A return sum or percent beyond every number counts as none given.
+    auto unusable = [](const std::string& typed) { return !std::isfinite(LeadingAmount(typed)); };
+    if ((form.returnSum.empty() && form.percent.empty()) || unusable(form.returnSum) ||
+        unusable(form.percent)) {
         ui.MessageBox(JoinParagraphs("Необходимо указать или количество процентов ежемесячно или "
                                      "конкретную сумму возвращаемых денег.",
                                      "Примечание о количестве процентов: итоговая сумма будет "
@@ -134,6 +140,8 @@ bool SubmitZanOdol(BudgetFile& doc, Platform& ui, ZanOdolMode mode, ZanOdolForm&
         ui.MessageBox("Вы не можете отдать больше, чем у вас есть!", Icon::Exclamation);
         return false;
     }
+    for (const std::string* typed : {&form.person, &form.reason, &form.returnSum, &form.percent})
+        if (!AcceptTypedText(ui, *typed)) return false;
     const std::string question =
         borrow
             ? "Вы уверены, что хотите занять " + AmountText(amount) + " и.е. у " + form.person + "?"

@@ -2,10 +2,10 @@
 
 #include <filesystem>
 
+#include "core/SaveCommands.h"
 #include "core/Settings.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TempDir.h"
-#include "windows/main/SaveCommands.h"
 
 namespace kz {
 namespace {
@@ -96,8 +96,8 @@ TEST_F(SaveCommandsTest, SaveAsAsksBeforeOverwritingTheCompletedName) {
     ui.saveDialogResults.push_back(dir / "home");
     ui.Answer(Answer::No);
     EXPECT_FALSE(SaveAs(doc, ui, settings, hooks));
-    EXPECT_EQ(ui.Texts(), std::vector<std::string>{
-                              "Файл с таким именем уже существует. Хотите перезаписать?"});
+    EXPECT_EQ(ui.Texts(),
+              std::vector<std::string>{"Файл с таким именем уже существует. Хотите перезаписать?"});
     EXPECT_EQ(ReadBytes(dir / "home.kv7"), "keep me");
     EXPECT_EQ(doc.FilePath, dir / "start.kv7");
     EXPECT_TRUE(doc.Dirty);
@@ -165,8 +165,8 @@ TEST_F(SaveCommandsTest, CloseAndExitAskToSaveThenToLeave) {
     ui.Answer(Answer::No);  // do not save
     ui.Answer(Answer::No);  // do not close
     EXPECT_FALSE(ConfirmCloseFile(doc, ui, settings, hooks));
-    EXPECT_EQ(ui.Texts(), (std::vector<std::string>{
-                              kAskText, "Закрыть файл и вернуться в стартовое окно?"}));
+    EXPECT_EQ(ui.Texts(),
+              (std::vector<std::string>{kAskText, "Закрыть файл и вернуться в стартовое окно?"}));
     // Saved: only the closing question.
     doc.Dirty = false;
     ui.Answer(Answer::Yes);

@@ -7,6 +7,9 @@
 #include "core/Settings.h"
 #include "platform/Platform.h"
 
+// The save commands of every large window, and the questions before the file
+// or the program is left.
+
 namespace kz {
 
 // The filter of every data-file dialog.

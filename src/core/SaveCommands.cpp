@@ -1,4 +1,4 @@
-#include "windows/main/SaveCommands.h"
+#include "core/SaveCommands.h"
 
 #include "core/DataFile.h"
 #include "core/Files.h"

@@ -1,4 +1,6 @@
-#include "reports/Finance.h"
+#include "finance/Finance.h"
+
+#include <cmath>
 
 #include "core/Text.h"
 
@@ -8,20 +10,31 @@ namespace {
 
 constexpr char kTab = '\t';
 
+// A typed field of a debt; a number that is not finite counts as none.
+double ReadTypedField(const std::string& text) {
+    const double v = LeadingAmount(text);
+    return std::isfinite(v) ? v : 0;
+}
+
 // Amount fields are written as AmountText; an entry damaged by hand still gives the number it
 // begins with rather than nothing.
 double ReadStoredAmount(const std::string& text) {
     double v = 0;
     if (ParseAmountText(text, v)) return v;
-    return LeadingNumber(CommaToPoint(text));
+    return ReadTypedField(text);
 }
 
 }  // namespace
 
 double CutToCents(double value) {
-    const std::string text = AmountText(value);
-    // The exponent form has no decimals worth cutting; keep it whole.
-    if (text.find('E') != std::string::npos) return value;
+    if (!std::isfinite(value)) return value;
+    std::string text = AmountText(value);
+    if (text.find('E') != std::string::npos) {
+        // Far above the cents there is nothing to cut.
+        if (std::fabs(value) >= kPlainAmountLimit) return value;
+        // Small ones are cut from their fixed-point form: 0,0999999999999943 is 0,09.
+        text = AmountText(KeptAmount(value));
+    }
     const std::size_t comma = text.find(',');
     if (comma == std::string::npos) return value;
     // Read back even when nothing is cut: 116.80000000000001 must become the 116,8 the user
@@ -38,8 +51,8 @@ ReturnInfo ComputeReturn(const std::string& entry, const Date& today) {
     const double amount = ReadStoredAmount(FirstField(entry, kTab));
     info.Person = GetField(entry, kTab, 2);
     const std::string loanDateText = GetField(entry, kTab, 1);
-    const double returnSum = LeadingNumber(CommaToPoint(GetField(entry, kTab, 4)));
-    const double percent = LeadingNumber(CommaToPoint(GetField(entry, kTab, 5)));
+    const double returnSum = ReadTypedField(GetField(entry, kTab, 4));
+    const double percent = ReadTypedField(GetField(entry, kTab, 5));
     const std::string returnDateText = GetField(entry, kTab, 6);
 
     // A return date that does not read as a date counts as none: the debt then keeps growing
@@ -70,6 +83,8 @@ ReturnInfo ComputeReturn(const std::string& entry, const Date& today) {
         const double r = static_cast<double>(days) * rate;
         const double q = r / 30;
         due = q * amount + amount;
+        // Interest beyond every number leaves the amount itself due.
+        if (!std::isfinite(due)) due = amount;
     }
     info.ReturnAmount = CutToCents(due);
     return info;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/Text.h"
-#include "reports/Finance.h"
+#include "finance/Finance.h"
 
 namespace kz {
 namespace {
@@ -49,6 +49,10 @@ TEST(ComputeReturn, AmountDueIsCutNotRounded) {
               116.8);
     EXPECT_EQ(CutToCents(108.339), 108.33);
     EXPECT_EQ(CutToCents(-7.129), -7.12);
+    // Small amounts in exponent form are cut from their fixed-point form.
+    EXPECT_EQ(CutToCents(0.0999999999999943), 0.09);
+    EXPECT_EQ(Due("1", "01.03.2002", "0,0999999999999943", "", "", Date{}), "0,09");
+    EXPECT_EQ(CutToCents(1.5e-15), 0);
 }
 
 TEST(ComputeReturn, EmptyAndDamagedEntries) {
@@ -59,6 +63,10 @@ TEST(ComputeReturn, EmptyAndDamagedEntries) {
     // A loan date that is no date accrues nothing; a bad return date counts as none.
     EXPECT_EQ(Due("500", "вчера", "", "3", "", Date{2003, 1, 1}), "500");
     EXPECT_EQ(Due("500", "01.03.2002", "", "3", "31.02.2002", Date{2002, 3, 31}), "515");
+    // Typed numbers beyond every number count as none; the amount stays due.
+    EXPECT_EQ(Due("500", "01.03.2002", "1e400", "", "", Date{2002, 3, 31}), "500");
+    EXPECT_EQ(Due("500", "01.03.2002", "", "1e400", "", Date{2002, 3, 31}), "500");
+    EXPECT_EQ(Due("1e400", "01.03.2002", "", "3", "", Date{2002, 3, 31}), "0");
 }
 
 }  // namespace
