@@ -6,7 +6,10 @@
 #include <cstdlib>
 #include <unistd.h>
 
+#include "cli/DocumentJson.h"
+#include "core/Cipher.h"
 #include "core/DataFile.h"
+#include "core/Files.h"
 #include "core/Document.h"
 #include "bench/BenchPlatform.h"
 #include "support/SampleDocuments.h"
@@ -69,6 +72,31 @@ void ReadProtected(benchmark::State& state) {
     }
 }
 
+// Deciphering alone, in memory: the enciphered text of the largest document.
+void DecipherInMemory(benchmark::State& state) {
+    Fixture& f = Shared();
+    std::string enciphered, key, plain;
+    int err = 0;
+    if (!ReadWholeFile(f.protectedPath, enciphered, err) || !PasswordBytes("пароль", key))
+        std::abort();
+    for (auto _ : state) {
+        if (!DecipherBytes(enciphered, key, plain)) std::abort();
+        benchmark::DoNotOptimize(plain.data());
+    }
+    state.SetBytesProcessed(static_cast<long long>(state.iterations() * enciphered.size()));
+}
+
+// The document as the dump command prints it.
+void DumpText(benchmark::State& state) {
+    Fixture& f = Shared();
+    for (auto _ : state) {
+        std::string text = cli::DocumentJsonText(f.doc);
+        benchmark::DoNotOptimize(text.data());
+    }
+}
+
+BENCHMARK(DecipherInMemory)->Unit(benchmark::kMillisecond);
+BENCHMARK(DumpText)->Unit(benchmark::kMillisecond);
 BENCHMARK(WritePlain)->Unit(benchmark::kMillisecond);
 BENCHMARK(WriteProtected)->Unit(benchmark::kMillisecond);
 BENCHMARK(ReadPlain)->Unit(benchmark::kMillisecond);

@@ -8,7 +8,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work" /tmp/kz-fuzz-* /dev/shm/kz-fuzz-*' EXIT
 cmake --build "$build" --target kervazyl-cli >/dev/null
 cli="$build/src/cli/kervazyl-cli"
-mkdir -p "$work/plain" "$work/enciphered"
+mkdir -p "$work/plain" "$work/enciphered" "$work/json"
 "$cli" new "$work/plain/new.kv7"
 cat > "$work/doc.json" <<'JSON'
 {"name": "Анна", "sostkol": 2, "clientkol": 1,
@@ -21,7 +21,9 @@ cat > "$work/doc.json" <<'JSON'
 JSON
 "$cli" write "$work/doc.json" "$work/plain/rich.kv7"
 "$cli" write "$work/doc.json" "$work/enciphered/rich.kv7" --password pw
-for target in fuzz_read_data:plain fuzz_decipher_read:enciphered; do
+cp "$work/doc.json" "$work/json/"
+"$cli" dump "$work/plain/rich.kv7" > "$work/json/dump.json"
+for target in fuzz_read_data:plain fuzz_decipher_read:enciphered fuzz_json:json; do
   name=${target%%:*}
   corpus=$work/${target##*:}
   echo "fuzz: $name for ${seconds}s"

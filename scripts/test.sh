@@ -11,7 +11,7 @@ echo "== fuzzing the file readers"
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_CXX_COMPILER=clang++ -DKZ_FUZZ=ON -DKZ_BUILD_GUI=OFF -DKZ_BUILD_TESTS=OFF \
   -DKZ_BUILD_BENCH=OFF >/dev/null
-cmake --build build-fuzz -j"$jobs" --target fuzz_read_data fuzz_decipher_read
+cmake --build build-fuzz -j"$jobs" --target fuzz_read_data fuzz_decipher_read fuzz_json
 fuzz/run.sh build-fuzz "${KZ_FUZZ_SECONDS:-30}"
 
 echo "== Qt-free tests under the sanitizers"

@@ -128,7 +128,8 @@ int CmdDump(const std::vector<std::string>& words, std::ostream& out, ConsolePla
     ApplyToday(a, ui);
     BudgetFile doc;
     if (!OpenDocument(doc, ui, a.positional[0], Option(a, "--password"), nullptr)) return 1;
-    out << DocumentToJson(doc).dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
+    WriteDocumentJson(doc, out);
+    out << "\n";
     return 0;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <iosfwd>
 #include <string>
 
 #include <nlohmann/json.hpp>
@@ -11,6 +12,11 @@ namespace kz::cli {
 // The document as the dump command prints it: every list an array of
 // exactly 100 texts, line breaks inside texts as CR LF.
 nlohmann::ordered_json DocumentToJson(const BudgetFile& doc);
+// The same printed as DocumentToJson(doc).dump(2) prints it (texts as they
+// are, invalid UTF-8 replaced), written straight from the document.
+std::string DocumentJsonText(const BudgetFile& doc);
+// The same text written to `sink` piece by piece.
+void WriteDocumentJson(const BudgetFile& doc, std::ostream& sink);
 
 // Builds a document from that form (lists may be shorter; missing fields
 // keep the defaults of a new document). False with a reason when the JSON

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/Platform.h"
 
@@ -24,6 +26,39 @@ int DecodeLine(std::string_view line, int k);
 std::string EncipherBytes(std::string_view plain, std::string_view password);
 // Deciphers; false when a line cannot give a character.
 bool DecipherBytes(std::string_view enciphered, std::string_view password, std::string& plain);
+
+// Deciphers an enciphered text handed over in pieces of any size (lines may
+// be split between them), appending to `plain`. Lines end with CR LF, LF or
+// a lone CR, as the line reader takes them.
+class Decipherer {
+public:
+    // The password as the cipher uses it (Windows-1251 bytes); an empty one
+    // deciphers nothing.
+    explicit Decipherer(std::string_view password);
+    // False once a line cannot give a character.
+    bool Feed(std::string_view piece, std::string& plain);
+    // After the last piece: false when deciphering failed.
+    bool Finish(std::string& plain);
+
+private:
+    bool Line(std::string_view line, std::string& plain);
+    void FastLines(const char* p, std::size_t n, std::size_t& pos, std::string& plain);
+    void BlockLines(const char* p, std::size_t n, std::size_t& pos, char*& out);
+    bool Terminator(const char* p, std::size_t n, std::size_t& pos);
+    bool Fail();
+
+    std::vector<int> chars_;  // the codes of the password's characters
+    // For each of them, the character of a line by its length (7, 8, 9
+    // digits, other) and its digits.
+    struct CodeTable {
+        std::uint16_t code[4][512];
+    };
+    std::vector<CodeTable> codes_;
+    std::size_t m_ = 0;     // the password character of the next line
+    std::string carry_;     // a line not yet ended
+    bool afterCr_ = false;  // the last piece ended with a CR
+    bool failed_ = false;
+};
 
 // The password of the document as the cipher uses it (Windows-1251 bytes);
 // false when it holds a character the code page lacks.

@@ -1,7 +1,15 @@
 #include "core/Cp1251.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include <array>
+#include <bit>
 #include <cstdint>
+#include <cstring>
+
+#include "core/Text.h"
 
 namespace kz {
 
@@ -73,59 +81,221 @@ int EncodeCodePoint(std::uint32_t cp) {
     return -1;
 }
 
+// The UTF-8 bytes of every code and how many there are.
+struct Utf8Table {
+    struct Entry {
+        char bytes[3];
+        std::uint8_t length;
+    };
+    std::array<Entry, 256> entry{};
+    Utf8Table() {
+        for (unsigned b = 0; b < 0x100; ++b) {
+            std::string s;
+            AppendUtf8(s, CodePoint(static_cast<unsigned char>(b)));
+            Entry& e = entry[b];
+            std::memcpy(e.bytes, s.data(), s.size());
+            e.length = static_cast<std::uint8_t>(s.size());
+        }
+    }
+};
+const Utf8Table kUtf8;
+
 }  // namespace
 
 std::string Cp1251ToUtf8(std::string_view bytes) {
-    std::string out;
-    out.reserve(bytes.size() + bytes.size() / 2);
-    for (char ch : bytes) {
-        const unsigned char b = static_cast<unsigned char>(ch);
-        if (b < 0x80)
-            out += ch;
-        else
-            AppendUtf8(out, CodePoint(b));
+    // At most three bytes for one, written into room made beforehand (a
+    // fourth may be written past them); runs of ASCII eight bytes at a time.
+    // Short texts, the values of a file, share one room.
+    thread_local std::string shared;
+    std::string own;
+    std::string& room = bytes.size() <= 4096 ? shared : own;
+    if (room.size() < bytes.size() * 3 + 8) room.resize(bytes.size() * 3 + 8);
+    char* const first = room.data();
+    char* o = first;
+    const auto one = [&o](unsigned char b) {
+        std::memcpy(o, &kUtf8.entry[b], 4);
+        o += kUtf8.entry[b].length;
+    };
+    const unsigned char* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const unsigned char* const end = p + bytes.size();
+    for (; end - p >= 8; p += 8) {
+        std::uint64_t w;
+        std::memcpy(&w, p, sizeof w);
+        if ((w & 0x8080808080808080ull) == 0) {
+            std::memcpy(o, p, 8);
+            o += 8;
+        } else {
+            for (int k = 0; k < 8; ++k) one(p[k]);
+        }
     }
-    return out;
+    while (p < end) one(*p++);
+    return std::string(first, static_cast<std::size_t>(o - first));
 }
 
-bool Utf8ToCp1251(std::string_view utf8, std::string& out, std::string* bad) {
-    out.clear();
-    out.reserve(utf8.size());
-    for (std::size_t i = 0; i < utf8.size();) {
-        const unsigned char c = static_cast<unsigned char>(utf8[i]);
+namespace {
+
+// Encodes UTF-8 into `out` (room for as many bytes as the text has; nullptr
+// to only check), `written` bytes; false with the first character the code
+// page lacks in `bad`.
+bool EncodeCp1251(std::string_view utf8, char* out, std::size_t& written, std::string* bad) {
+    char* const first = out;
+    const unsigned char* const u = reinterpret_cast<const unsigned char*>(utf8.data());
+    const std::size_t n = utf8.size();
+    std::size_t i = 0;
+    while (i < n) {
+#if defined(__SSE2__)
+        // Sixteen bytes of ASCII and the letters А..я at a time: a letter
+        // (D0 90..BF or D1 80..8F) becomes its second byte plus 0x30 or
+        // 0x70, and the second bytes are then left out.
+        if (n - i >= 16) {
+            const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(u + i));
+            const unsigned high = static_cast<unsigned>(_mm_movemask_epi8(v));
+            if (high == 0) {
+                if (out) {
+                    _mm_storeu_si128(reinterpret_cast<__m128i*>(out), v);
+                    out += 16;
+                }
+                i += 16;
+                continue;
+            }
+            const __m128i d0 = _mm_cmpeq_epi8(v, _mm_set1_epi8(static_cast<char>(0xD0)));
+            const __m128i d1 = _mm_cmpeq_epi8(v, _mm_set1_epi8(static_cast<char>(0xD1)));
+            const __m128i leads = _mm_or_si128(d0, d1);
+            const unsigned lead = static_cast<unsigned>(_mm_movemask_epi8(leads));
+            const __m128i next = _mm_srli_si128(v, 1);
+            // The second bytes as signed numbers from 0 (0x80) to 0x3F (0xBF).
+            const __m128i x = _mm_xor_si128(next, _mm_set1_epi8(static_cast<char>(0x80)));
+            const __m128i inD0 = _mm_and_si128(_mm_cmpgt_epi8(x, _mm_set1_epi8(0x0F)),
+                                               _mm_cmplt_epi8(x, _mm_set1_epi8(0x40)));
+            const __m128i inD1 = _mm_and_si128(_mm_cmpgt_epi8(x, _mm_set1_epi8(-1)),
+                                               _mm_cmplt_epi8(x, _mm_set1_epi8(0x10)));
+            const unsigned good = static_cast<unsigned>(
+                _mm_movemask_epi8(_mm_or_si128(_mm_and_si128(d0, inD0), _mm_and_si128(d1, inD1))));
+            // Every byte beyond ASCII a good letter's first or second byte (a
+            // first byte at the end has no good second one).
+            if (good == lead && high == (lead | (lead << 1))) {
+                if (out) {
+                    const __m128i codes = _mm_add_epi8(_mm_add_epi8(next, _mm_set1_epi8(0x30)),
+                                                       _mm_and_si128(d1, _mm_set1_epi8(0x40)));
+                    alignas(16) unsigned char merged[16];
+                    _mm_store_si128(
+                        reinterpret_cast<__m128i*>(merged),
+                        _mm_or_si128(_mm_and_si128(leads, codes), _mm_andnot_si128(leads, v)));
+                    for (unsigned keep = ~(lead << 1) & 0xFFFFu; keep != 0; keep &= keep - 1)
+                        *out++ = static_cast<char>(merged[__builtin_ctz(keep)]);
+                }
+                i += 16;
+                continue;
+            }
+        }
+#endif
+        // Runs of ASCII eight bytes at a time.
+        while (n - i >= 8) {
+            std::uint64_t w;
+            std::memcpy(&w, u + i, sizeof w);
+            if ((w & (kEveryByte * 0x80)) != 0) break;
+            if (out) {
+                std::memcpy(out, u + i, 8);
+                out += 8;
+            }
+            i += 8;
+        }
+        if (i == n) break;
+        const unsigned char c = u[i];
+        int code;
+        std::size_t len = 2;
         if (c < 0x80) {
-            out += static_cast<char>(c);
-            ++i;
-            continue;
+            code = c;
+            len = 1;
+        } else if (c == 0xD0 && i + 1 < n && u[i + 1] >= 0x90 && u[i + 1] <= 0xBF) {
+            code = u[i + 1] + 0x30;  // А..п
+        } else if (c == 0xD1 && i + 1 < n && u[i + 1] >= 0x80 && u[i + 1] <= 0x8F) {
+            code = u[i + 1] + 0x70;  // р..я
+        } else {
+            std::uint32_t cp = 0;
+            len = DecodeUtf8(utf8, i, cp);
+            code = len ? EncodeCodePoint(cp) : -1;
+            if (code < 0) {
+                if (bad)
+                    *bad = len ? std::string(utf8.substr(i, len)) : std::string("\xEF\xBF\xBD");
+                return false;
+            }
         }
-        std::uint32_t cp = 0;
-        const std::size_t len = DecodeUtf8(utf8, i, cp);
-        const int code = len ? EncodeCodePoint(cp) : -1;
-        if (code < 0) {
-            if (bad) *bad = len ? std::string(utf8.substr(i, len)) : std::string("\xEF\xBF\xBD");
-            return false;
-        }
-        out += static_cast<char>(code);
+        if (out) *out++ = static_cast<char>(code);
         i += len;
+    }
+    written = static_cast<std::size_t>(out - first);
+    return true;
+}
+
+}  // namespace
+
+bool Utf8ToCp1251(std::string_view utf8, std::string& out, std::string* bad) {
+    // Never longer than the UTF-8 text.
+    out.resize(utf8.size());
+    std::size_t written = 0;
+    const bool ok = EncodeCp1251(utf8, out.data(), written, bad);
+    out.resize(written);
+    return ok;
+}
+
+bool AppendCp1251(std::string_view utf8, std::string& out, std::string* bad) {
+    const std::size_t before = out.size();
+    out.resize(before + utf8.size());
+    std::size_t written = 0;
+    const bool ok = EncodeCp1251(utf8, out.data() + before, written, bad);
+    out.resize(before + written);
+    return ok;
+}
+
+bool IsCp1251Representable(std::string_view utf8, std::string* bad) {
+    std::size_t written = 0;
+    return EncodeCp1251(utf8, nullptr, written, bad);
+}
+
+bool IsValidUtf8(std::string_view bytes) {
+    const unsigned char* const u = reinterpret_cast<const unsigned char*>(bytes.data());
+    const std::size_t n = bytes.size();
+    std::size_t i = 0;
+    while (i < n) {
+        if (n - i >= 8 && std::endian::native == std::endian::little) {
+            // Eight bytes at once: every lead byte is followed by a
+            // continuation byte, and every continuation byte follows a lead.
+            std::uint64_t w, lead, cont;
+            std::memcpy(&w, u + i, sizeof w);
+            if ((w & (kEveryByte * 0x80)) == 0) {
+                i += 8;
+                continue;
+            }
+            if (TwoByteCharacters(w, lead, cont)) {
+                if (cont != (lead << 8)) return false;
+                // A lead in the last byte is checked with the next eight.
+                i += (lead >> 63) != 0 ? 7 : 8;
+                continue;
+            }
+        }
+        const unsigned char c = u[i];
+        if (c < 0x80) {
+            ++i;
+        } else {
+            std::uint32_t cp;
+            const std::size_t len = DecodeUtf8(bytes, i, cp);
+            if (len == 0) return false;
+            i += len;
+        }
     }
     return true;
 }
 
-bool IsCp1251Representable(std::string_view utf8, std::string* bad) {
-    std::string scratch;
-    return Utf8ToCp1251(utf8, scratch, bad);
-}
-
 bool LooksLikeUtf8(std::string_view bytes) {
-    bool multi = false;
     for (std::size_t i = 0; i < bytes.size();) {
         std::uint32_t cp;
         const std::size_t len = DecodeUtf8(bytes, i, cp);
         if (len == 0) return false;
-        if (len > 1) multi = true;
+        if (len > 1) return IsValidUtf8(bytes.substr(i + len));
         i += len;
     }
-    return multi;
+    return false;
 }
 
 }  // namespace kz

@@ -14,8 +14,15 @@ std::string Cp1251ToUtf8(std::string_view bytes);
 // such character (as UTF-8) for the message.
 bool Utf8ToCp1251(std::string_view utf8, std::string& out, std::string* bad = nullptr);
 
+// Encodes UTF-8 text onto the end of `out`; on failure (as Utf8ToCp1251)
+// `out` holds what came before the character.
+bool AppendCp1251(std::string_view utf8, std::string& out, std::string* bad = nullptr);
+
 // True when every character of the text can be written to a file.
 bool IsCp1251Representable(std::string_view utf8, std::string* bad = nullptr);
+
+// True when the bytes are valid UTF-8 (plain ASCII is).
+bool IsValidUtf8(std::string_view bytes);
 
 // True when the bytes hold at least one multi-byte sequence and are valid
 // UTF-8 as a whole: real Windows-1251 text is practically never both.

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <array>
 #include <cerrno>
 
 #include "core/Cipher.h"
@@ -18,14 +19,53 @@ namespace kz {
 
 namespace {
 
-void Line(std::string& out, std::string_view a, std::string_view b = {}) {
-    out += a;
-    out += b;
-    out += "\r\n";
-}
+// Where the text of a data file goes: kept as it is (UTF-8), or encoded into
+// Windows-1251 on the way (in pieces of some size, which is faster), up to
+// the first character the code page lacks.
+class FileText {
+public:
+    FileText(bool cp1251, std::size_t room) : cp1251_(cp1251) {
+        out_.reserve(room);
+        if (cp1251_) pending_.reserve(kPiece + 4096);
+    }
+
+    FileText& operator+=(std::string_view s) {
+        std::string& to = cp1251_ ? pending_ : out_;
+        to += s;
+        if (cp1251_ && pending_.size() >= kPiece) Encode();
+        return *this;
+    }
+    FileText& operator+=(char c) { return *this += std::string_view(&c, 1); }
+    void Line(std::string_view a, std::string_view b = {}) {
+        *this += a;
+        *this += b;
+        *this += "\r\n";
+    }
+
+    bool ok() {
+        Encode();
+        return ok_;
+    }
+    const std::string& bad() const { return bad_; }
+    std::string Take() {
+        Encode();
+        return std::move(out_);
+    }
+
+private:
+    static constexpr std::size_t kPiece = 1 << 16;
+    void Encode() {
+        if (ok_ && !pending_.empty()) ok_ = AppendCp1251(pending_, out_, &bad_);
+        pending_.clear();
+    }
+
+    bool cp1251_;
+    bool ok_ = true;
+    std::string out_, pending_, bad_;
+};
 
 template <class Record, class Info>
-void WriteLists(std::string& out, const Record& rec, const Info& lists, int i) {
+void WriteLists(FileText& out, const Record& rec, const Info& lists, int i) {
     const std::string n = std::to_string(i);
     for (const auto& info : lists) {
         out += '[';
@@ -45,6 +85,72 @@ void WriteLists(std::string& out, const Record& rec, const Info& lists, int i) {
     }
 }
 
+// The whole data file text of a document.
+void WriteFileText(FileText& out, const BudgetFile& doc, bool enciphered) {
+    out.Line(enciphered ? "type=Kerva70cr" : "type=Kerva70st");
+    out.Line("[user]");
+    out.Line("name=", doc.name);
+    out.Line("pass=", doc.pass);
+    for (int k = 1; k <= kUnitCount; ++k) {
+        const std::string n = std::to_string(k);
+        out.Line("ie" + n + "cap=", doc.Unit(k).cap);
+        out.Line("ie" + n + "short=", doc.Unit(k).short_);
+    }
+    out.Line("sostkol=", std::to_string(doc.sostkol));
+    out.Line("clientkol=", std::to_string(doc.clientkol));
+    for (int i = 1; i <= doc.sostkol && i <= kMaxSosts; ++i) {
+        const SostRecord& s = doc.Sost(i);
+        out.Line("[Sost" + std::to_string(i) + "]");
+        out.Line("bal=", AmountText(s.bal));
+        out.Line("sostname=", s.sostname);
+        out.Line("ienum=", std::to_string(s.ienum));
+        WriteLists(out, s, kSostLists, i);
+    }
+    for (int i = 1; i <= doc.clientkol && i <= kMaxClients; ++i) {
+        const ClientRecord& c = doc.Client(i);
+        out.Line("[Client" + std::to_string(i) + "]");
+        out.Line("clientname=", c.clientname);
+        out.Line("ienum=", std::to_string(c.ienum));
+        out.Line("reput=", std::to_string(c.reput));
+        WriteLists(out, c, kClientLists, i);
+        out.Line("[clinfo" + std::to_string(i) + "]");
+        out.Line(CrLfLineBreaks(c.clinfo));
+    }
+    out.Line("[phones]");
+    for (int k = 1; k <= kSavedPhones; ++k) {
+        const std::string& p = Slot(doc.phones, k);
+        if (!p.empty()) out.Line("p" + std::to_string(k) + "=", p);
+    }
+    out.Line("[notes]");
+    out.Line(CrLfLineBreaks(doc.notes));
+    out.Line("");
+}
+
+// Room for the text of a document: its entries and a key in front of each.
+std::size_t FileTextRoom(const BudgetFile& doc) {
+    std::size_t room = 64 * 1024 + doc.notes.size();
+    for (int i = 1; i <= doc.sostkol && i <= kMaxSosts; ++i)
+        for (const auto& info : kSostLists)
+            for (const std::string& e : doc.Sost(i).*(info.list)) room += e.size() + 16;
+    for (int i = 1; i <= doc.clientkol && i <= kMaxClients; ++i) {
+        room += doc.Client(i).clinfo.size();
+        for (const auto& info : kClientLists)
+            for (const std::string& e : doc.Client(i).*(info.list)) room += e.size() + 16;
+    }
+    return room;
+}
+
+// The bytes of the data file (Windows-1251); false with the first character
+// the code page lacks in `bad`.
+bool DataFileBytes(const BudgetFile& doc, bool enciphered, std::string& bytes, std::string& bad) {
+    FileText out(true, FileTextRoom(doc));
+    WriteFileText(out, doc, enciphered);
+    const bool ok = out.ok();
+    bad = out.bad();
+    bytes = out.Take();
+    return ok;
+}
+
 bool NumberValue(const std::string& text, int& out) {
     return ToInteger16(LeadingNumber(text), out);
 }
@@ -52,31 +158,45 @@ bool NumberValue(const std::string& text, int& out) {
 const char* const kUtf8Message =
     "Файл записан в кодировке UTF-8, а не Windows-1251, и не может быть открыт.";
 
-// Everything of step "load" that can fail on a damaged file fails here.
-bool LoadDocument(BudgetFile& d, Platform& ui, const IniFile& ini, const std::string& password) {
-    d.pass = password;
-    d.name = ini.Value("user", "name");
-    if (d.name.empty()) d.name = kDefaultUserName;
+// What of a data file can be damaged, read and checked before anything of
+// the open document changes.
+struct CheckedParts {
+    std::string name;
+    std::array<CurrencyUnit, kUnitCount> units;
+    int sostkol = 0, clientkol = 0;
+    std::string notes;
+    struct Sost {
+        double bal = 0;
+        int ienum = 1;
+        std::string sostname;
+    };
+    std::array<Sost, kMaxSosts> sosts;
+    struct Client {
+        int ienum = 1, reput = 0;
+        std::string clientname, clinfo;
+    };
+    std::array<Client, kMaxClients> clients;
+};
+
+// Everything of step "load" that can fail on a damaged file fails here, in
+// the order of the file's parts.
+bool CheckDocument(Platform& ui, const IniFile& ini, CheckedParts& c) {
+    c.name = ini.Value("user", "name");
+    if (c.name.empty()) c.name = kDefaultUserName;
     for (int k = 1; k <= kUnitCount; ++k) {
         const std::string n = std::to_string(k);
-        d.Unit(k).cap = ini.Value("user", "ie" + n + "cap");
-        d.Unit(k).short_ = ini.Value("user", "ie" + n + "short");
+        c.units[static_cast<std::size_t>(k - 1)] = {ini.Value("user", "ie" + n + "cap"),
+                                                    ini.Value("user", "ie" + n + "short")};
     }
-    int sostkol = 0, clientkol = 0;
-    if (!NumberValue(ini.Value("user", "sostkol"), sostkol) ||
-        !NumberValue(ini.Value("user", "clientkol"), clientkol))
+    if (!NumberValue(ini.Value("user", "sostkol"), c.sostkol) ||
+        !NumberValue(ini.Value("user", "clientkol"), c.clientkol))
         return false;
     // No states at all is legal: the main window lets the user delete the last one.
-    if (sostkol < 0 || sostkol > kMaxSosts || clientkol < 0 || clientkol > kMaxClients)
+    if (c.sostkol < 0 || c.sostkol > kMaxSosts || c.clientkol < 0 || c.clientkol > kMaxClients)
         return false;
-    d.sostkol = sostkol;
-    d.clientkol = clientkol;
-    d.notes = ReadNotes(ui, ini);
-    for (int k = 1; k <= kPhoneSlots; ++k)
-        Slot(d.phones, k) = ini.Value("phones", "p" + std::to_string(k));
-
-    for (int i = 1; i <= sostkol; ++i) {
-        SostRecord& s = d.Sost(i);
+    c.notes = ReadNotes(ui, ini);
+    for (int i = 1; i <= c.sostkol; ++i) {
+        CheckedParts::Sost& s = c.sosts[static_cast<std::size_t>(i - 1)];
         const std::string sec = "sost" + std::to_string(i);
         if (!ParseAmountText(ini.Value(sec, "bal"), s.bal)) return false;
         if (!NumberValue(ini.Value(sec, "ienum"), s.ienum)) return false;
@@ -84,33 +204,54 @@ bool LoadDocument(BudgetFile& d, Platform& ui, const IniFile& ini, const std::st
         if (s.ienum < 1 || s.ienum > kUnitCount) return false;
         s.sostname = ini.Value(sec, "sostname");
         if (s.sostname.empty()) s.sostname = kFirstSostName;
-        const std::string n = std::to_string(i);
-        for (int j = 1; j <= kListSize; ++j) {
-            const std::string slot = std::to_string(j);
-            for (const auto& info : kSostLists)
-                Slot(s.*(info.list), j) = ini.Value(info.section + n, info.key + slot);
-            ui.SetProgress((i - 1) * 100LL + j, sostkol * 100LL);
-        }
     }
-    for (int i = 1; i <= clientkol; ++i) {
-        ClientRecord& c = d.Client(i);
+    for (int i = 1; i <= c.clientkol; ++i) {
+        CheckedParts::Client& cl = c.clients[static_cast<std::size_t>(i - 1)];
         const std::string sec = "client" + std::to_string(i);
-        if (!NumberValue(ini.Value(sec, "ienum"), c.ienum)) return false;
-        if (c.ienum == 0) c.ienum = 1;
-        if (c.ienum < 1 || c.ienum > kUnitCount) return false;
-        c.clientname = ini.Value(sec, "clientname");
-        if (c.clientname.empty()) c.clientname = kDefaultClientName;
-        if (!NumberValue(ini.Value(sec, "reput"), c.reput)) return false;
-        const std::string n = std::to_string(i);
-        c.clinfo = ini.Section(ui, "clinfo" + n);
-        for (int j = 1; j <= kListSize; ++j) {
-            const std::string slot = std::to_string(j);
-            for (const auto& info : kClientLists)
-                Slot(c.*(info.list), j) = ini.Value(info.section + n, info.key + slot);
-            ui.SetProgress((i - 1) * 100LL + j, clientkol * 100LL);
-        }
+        if (!NumberValue(ini.Value(sec, "ienum"), cl.ienum)) return false;
+        if (cl.ienum == 0) cl.ienum = 1;
+        if (cl.ienum < 1 || cl.ienum > kUnitCount) return false;
+        cl.clientname = ini.Value(sec, "clientname");
+        if (cl.clientname.empty()) cl.clientname = kDefaultClientName;
+        if (!NumberValue(ini.Value(sec, "reput"), cl.reput)) return false;
+        cl.clinfo = ini.Section(ui, "clinfo" + std::to_string(i));
     }
     return true;
+}
+
+// The checked parts and the lists (which cannot be damaged) go into the
+// document; slots beyond the counts keep what they held.
+void FillDocument(BudgetFile& d, Platform& ui, const IniFile& ini, CheckedParts& c) {
+    d.name = std::move(c.name);
+    d.Units = std::move(c.units);
+    d.sostkol = c.sostkol;
+    d.clientkol = c.clientkol;
+    d.notes = std::move(c.notes);
+    ini.NumberedValues("phones", "p", d.phones.data(), d.phones.size());
+    const long long records = c.sostkol + c.clientkol;
+    for (int i = 1; i <= c.sostkol; ++i) {
+        SostRecord& s = d.Sost(i);
+        CheckedParts::Sost& from = c.sosts[static_cast<std::size_t>(i - 1)];
+        s.bal = from.bal;
+        s.ienum = from.ienum;
+        s.sostname = std::move(from.sostname);
+        const std::string n = std::to_string(i);
+        for (const auto& info : kSostLists)
+            ini.NumberedValues(info.section + n, info.key, (s.*(info.list)).data(), kListSize);
+        ui.SetProgress(i, records);
+    }
+    for (int i = 1; i <= c.clientkol; ++i) {
+        ClientRecord& cl = d.Client(i);
+        CheckedParts::Client& from = c.clients[static_cast<std::size_t>(i - 1)];
+        cl.ienum = from.ienum;
+        cl.clientname = std::move(from.clientname);
+        cl.reput = from.reput;
+        cl.clinfo = std::move(from.clinfo);
+        const std::string n = std::to_string(i);
+        for (const auto& info : kClientLists)
+            ini.NumberedValues(info.section + n, info.key, (cl.*(info.list)).data(), kListSize);
+        ui.SetProgress(c.sostkol + i, records);
+    }
 }
 
 }  // namespace
@@ -124,8 +265,19 @@ std::string ReadNotes(Platform& ui, const IniFile& ini) {
     return notes;
 }
 
-void ShowFileNotFound(Platform& ui, const std::string& path) {
-    ui.MessageBox("Указанный файл\r\n\r\n" + path + "\r\n\r\nне найден.", Icon::Exclamation);
+bool CheckDataPath(Platform& ui, const std::string& path) {
+    const int problem = FileReadProblem(path);
+    if (problem == 0) return true;
+    ShowUnreadable(ui, path, problem);
+    return false;
+}
+
+void ShowUnreadable(Platform& ui, const std::string& path, int err) {
+    const std::string text = UnreadableFileText(path, err);
+    if (!text.empty())
+        ui.MessageBox(text, Icon::Exclamation);
+    else
+        ui.MessageBox("Ошибка при открытии служебного файла.", Icon::Information);
 }
 
 void ShowDamagedFile(Platform& ui) {
@@ -134,76 +286,43 @@ void ShowDamagedFile(Platform& ui) {
 }
 
 std::string DataFileText(const BudgetFile& doc, bool enciphered) {
-    std::string out;
-    out.reserve(64 * 1024);
-    Line(out, enciphered ? "type=Kerva70cr" : "type=Kerva70st");
-    Line(out, "[user]");
-    Line(out, "name=", doc.name);
-    Line(out, "pass=", doc.pass);
-    for (int k = 1; k <= kUnitCount; ++k) {
-        const std::string n = std::to_string(k);
-        Line(out, "ie" + n + "cap=", doc.Unit(k).cap);
-        Line(out, "ie" + n + "short=", doc.Unit(k).short_);
-    }
-    Line(out, "sostkol=", std::to_string(doc.sostkol));
-    Line(out, "clientkol=", std::to_string(doc.clientkol));
-    for (int i = 1; i <= doc.sostkol && i <= kMaxSosts; ++i) {
-        const SostRecord& s = doc.Sost(i);
-        Line(out, "[Sost" + std::to_string(i) + "]");
-        Line(out, "bal=", AmountText(s.bal));
-        Line(out, "sostname=", s.sostname);
-        Line(out, "ienum=", std::to_string(s.ienum));
-        WriteLists(out, s, kSostLists, i);
-    }
-    for (int i = 1; i <= doc.clientkol && i <= kMaxClients; ++i) {
-        const ClientRecord& c = doc.Client(i);
-        Line(out, "[Client" + std::to_string(i) + "]");
-        Line(out, "clientname=", c.clientname);
-        Line(out, "ienum=", std::to_string(c.ienum));
-        Line(out, "reput=", std::to_string(c.reput));
-        WriteLists(out, c, kClientLists, i);
-        Line(out, "[clinfo" + std::to_string(i) + "]");
-        Line(out, CrLfLineBreaks(c.clinfo));
-    }
-    Line(out, "[phones]");
-    for (int k = 1; k <= kSavedPhones; ++k) {
-        const std::string& p = Slot(doc.phones, k);
-        if (!p.empty()) Line(out, "p" + std::to_string(k) + "=", p);
-    }
-    Line(out, "[notes]");
-    Line(out, CrLfLineBreaks(doc.notes));
-    Line(out, "");
-    return out;
+    FileText out(false, FileTextRoom(doc));
+    WriteFileText(out, doc, enciphered);
+    return out.Take();
 }
 
 bool WriteDataFile(BudgetFile& doc, Platform& ui, const AppSettings& settings) {
-    MakeBackup(doc, ui, settings);
-
-    std::string bytes, bad;
-    if (!Utf8ToCp1251(DataFileText(doc, doc.IsProtected), bytes, &bad)) {
-        ui.MessageBox(JoinParagraphs("Ошибка при сохранении файла!", UnwritableCharText(bad)),
-                      Icon::Critical);
-        return false;
-    }
-    int err = 0;
-    if (doc.IsProtected) {
-        std::string key;
-        bool ok = PasswordBytes(doc.pass, key);
-        if (!ok)
-            err = EILSEQ;
-        else
-            ok = AtomicWriteFile(doc.FilePath, EncipherBytes(bytes, key), err);
-        if (!ok) {
+    const auto writeFailed = [&](int err) {
+        if (doc.IsProtected) {
             ui.MessageBox(JoinParagraphs("Ошибка при шифровании файла!", SystemErrorText(err)),
                           Icon::Critical);
             ui.MessageBox("Возникла ошибка при шифровании файла. Файл не сохранен!",
                           Icon::Critical);
-            return false;
+        } else {
+            ui.MessageBox(JoinParagraphs("Ошибка при сохранении файла!", SystemErrorText(err)),
+                          Icon::Critical);
         }
-    } else if (!AtomicWriteFile(doc.FilePath, bytes, err)) {
-        ui.MessageBox(JoinParagraphs("Ошибка при сохранении файла!", SystemErrorText(err)),
+        return false;
+    };
+    // A file the user may not write is not replaced, and its backup copy is
+    // left as it is too.
+    int err = 0;
+    if (!MayReplace(doc.FilePath, err)) return writeFailed(err);
+
+    MakeBackup(doc, ui, settings);
+
+    std::string bytes, bad;
+    if (!DataFileBytes(doc, doc.IsProtected, bytes, bad)) {
+        ui.MessageBox(JoinParagraphs("Ошибка при сохранении файла!", UnwritableCharText(bad)),
                       Icon::Critical);
         return false;
+    }
+    if (doc.IsProtected) {
+        std::string key;
+        if (!PasswordBytes(doc.pass, key)) return writeFailed(EILSEQ);
+        if (!AtomicWriteFile(doc.FilePath, EncipherBytes(bytes, key), err)) return writeFailed(err);
+    } else if (!AtomicWriteFile(doc.FilePath, bytes, err)) {
+        return writeFailed(err);
     }
 
     if (doc.PendingBackupDelete.size() >= 3) {
@@ -238,24 +357,24 @@ void SetMonthFlags(BudgetFile& doc, Platform& ui, const std::string& dataPath) {
 bool OpenDataText(Platform& ui, const std::string& path, const std::string& password,
                   const std::string* plain, const char* plainType, const char* cipherType,
                   IniFile& ini) {
-    if (!FileExists(path)) {
-        ShowFileNotFound(ui, path);
-        return false;
-    }
+    if (!CheckDataPath(ui, path)) return false;
+    // A save of this file that was killed half-way may have left its hidden
+    // file behind.
+    RemoveSaveLeftovers(path);
     std::string bytes;
     if (!plain) {
         int err = 0;
         if (!ReadWholeFile(path, bytes, err)) {
-            ui.MessageBox("Ошибка при открытии служебного файла.", Icon::Information);
+            ShowUnreadable(ui, path, err);
             return false;
         }
     }
-    const std::string& text = plain ? *plain : bytes;
-    if (LooksLikeUtf8(text)) {
+    if (plain) bytes = *plain;
+    if (LooksLikeUtf8(bytes)) {
         ui.MessageBox(kUtf8Message, Icon::Information);
         return false;
     }
-    ini.Load(Cp1251ToUtf8(text));
+    ini.LoadCp1251(std::move(bytes));
 
     const std::string type = ini.Value("", "type");
     if (plain && type != cipherType) {
@@ -281,28 +400,27 @@ bool ReadDataFile(BudgetFile& doc, Platform& ui, const std::string& path,
     if (!OpenDataText(ui, path, password, plain, "Kerva70st", "Kerva70cr", ini)) return false;
     const bool isProtected = plain != nullptr;
 
-    BudgetFile loaded = doc;
-    loaded.Dirty = false;
-    loaded.IsProtected = isProtected;
-    if (!LoadDocument(loaded, ui, ini, password)) {
+    // Nothing of the open document changes unless the file is sound.
+    CheckedParts parts;
+    if (!CheckDocument(ui, ini, parts)) {
         ShowDamagedFile(ui);
         return false;
     }
-    loaded.FilePath = path;
-    loaded.PendingBackupDelete.clear();
-    SetMonthFlags(loaded, ui, path);
+    doc.Dirty = false;
+    doc.IsProtected = isProtected;
+    doc.pass = password;
+    FillDocument(doc, ui, ini, parts);
+    doc.FilePath = path;
+    doc.PendingBackupDelete.clear();
+    SetMonthFlags(doc, ui, path);
     ini.Close();
-    doc = std::move(loaded);
     if (refresh) refresh(doc, ui);
     return true;
 }
 
 bool OpenDocument(BudgetFile& doc, Platform& ui, const std::string& path,
                   const std::string& password, const RefreshRoutine& refresh) {
-    if (!FileExists(path)) {
-        ShowFileNotFound(ui, path);
-        return false;
-    }
+    if (!CheckDataPath(ui, path)) return false;
     const bool older = EndsWithNoCase(path, ".kv6");
     if (password.empty())
         return older ? ReadOlderFile(doc, ui, path, password, refresh)

@@ -61,7 +61,12 @@ bool OpenDataText(Platform& ui, const std::string& path, const std::string& pass
 std::string ReadNotes(Platform& ui, const IniFile& ini);
 
 // The messages every reader shares.
-void ShowFileNotFound(Platform& ui, const std::string& path);
 void ShowDamagedFile(Platform& ui);
+// Why a data file cannot be read (error number of FileReadProblem or of
+// reading): what the user can act on is named, anything else is the
+// service-file error.
+void ShowUnreadable(Platform& ui, const std::string& path, int err);
+// False, after the message, when `path` is not a data file that can be read.
+bool CheckDataPath(Platform& ui, const std::string& path);
 
 }  // namespace kz

@@ -22,6 +22,9 @@ public:
     bool Open(Platform& ui, const std::string& path);
     // Takes text that is already decoded (UTF-8).
     void Load(std::string utf8Text);
+    // Takes the bytes of a Windows-1251 file; what is looked up comes back
+    // decoded (UTF-8).
+    void LoadCp1251(std::string bytes);
     void Close();
 
     // The value of `key` in `section` ("" is the unnamed section), or an empty
@@ -31,16 +34,25 @@ public:
     // adds its lines. A header on the last line shows "Ошибка при загрузке
     // данных!" and gives an empty text.
     std::string Section(Platform& ui, std::string_view section) const;
-
-    std::size_t LineCount() const { return lines_.size(); }
+    // out[i] = Value(section, prefix + decimal(i + 1)) for i < count, all in
+    // one pass over the section. `prefix` is lower-case ASCII.
+    void NumberedValues(std::string_view section, std::string_view prefix, std::string* out,
+                        std::size_t count) const;
 
 private:
     using KeyMap = std::unordered_map<std::string, std::string_view>;
-    const KeyMap& KeysFrom(std::size_t firstLine) const;
+    // The keys of the lines from `first` (a line start) to the next header.
+    const KeyMap& KeysFrom(std::size_t first) const;
+    // Where a section's keys start (the line after its first header), or
+    // false when it has none.
+    bool FirstLineOf(std::string_view section, std::size_t& first) const;
+    std::string Decoded(std::string_view raw) const;
+    void Index();
 
     std::string text_;
-    std::vector<std::string_view> lines_;
-    // Lower-case section name -> line after its first header.
+    bool cp1251_ = false;
+    std::vector<std::size_t> headers_;  // where the lines that begin with "[" start
+    // Lower-case section name -> start of the line after its first header.
     std::unordered_map<std::string, std::size_t> sections_;
     mutable std::unordered_map<std::size_t, KeyMap> keys_;
 };

@@ -16,6 +16,11 @@ std::string BackupPathOf(const std::string& dataPath) {
     return dataPath + ".bak.kv7";
 }
 
+void RemoveSaveLeftovers(const std::string& dataPath) {
+    RemoveWriteLeftovers(dataPath);
+    RemoveWriteLeftovers(BackupPathOf(dataPath));
+}
+
 void MakeBackup(const BudgetFile& doc, Platform& ui, const AppSettings& settings) {
     if (!settings.BackUp) return;
     int err = 0;

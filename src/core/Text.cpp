@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <string>
 
 namespace kz {
@@ -25,6 +26,17 @@ std::string AmountText(double value) {
     for (; i < s.size() && s[i] != 'e'; ++i)
         if (s[i] >= '0' && s[i] <= '9') digits += s[i];
     const int exp10 = std::atoi(s.c_str() + i + 1);
+    if (std::isinf(std::strtod(s.c_str(), nullptr))) {
+        // Rounded to 15 digits, the largest amounts would read back beyond
+        // the largest double: those are cut instead.
+        for (std::size_t d = digits.size(); d-- > 0;) {
+            if (digits[d] != '0') {
+                --digits[d];
+                break;
+            }
+            digits[d] = '9';
+        }
+    }
     while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
     const int n = static_cast<int>(digits.size());
 
@@ -88,7 +100,13 @@ bool ParseAmountText(std::string_view text, double& out) {
     if (i != n) return false;
     errno = 0;
     double v = std::strtod(s.c_str(), nullptr);
-    if (!std::isfinite(v)) return false;
+    if (!std::isfinite(v)) {
+        // The largest double written with 15 digits and rounded up
+        // (1,79769313486232E+308) is that double: files holding it exist.
+        const long double wide = std::strtold(s.c_str(), nullptr);
+        if (!(std::fabs(wide) <= 1.79769313486232e308L)) return false;
+        v = std::copysign(std::numeric_limits<double>::max(), static_cast<double>(wide));
+    }
     out = v;
     return true;
 }

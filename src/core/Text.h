@@ -1,7 +1,14 @@
 #pragma once
 
+#include <bit>
+#include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace kz {
 
@@ -82,6 +89,53 @@ std::string ToLower(std::string_view utf8);
 // texts in files and messages.
 std::string CrLfLineBreaks(std::string_view text);
 
+// Bytes of a 64-bit word (little-endian: byte 0 is the first of the text)
+// looked at together: the high bit of every byte of x that is zero.
+inline std::uint64_t ZeroByteMask(std::uint64_t x) {
+    constexpr std::uint64_t low7 = 0x7F7F7F7F7F7F7F7Full;
+    return ~(((x & low7) + low7) | x) & ~low7;
+}
+inline constexpr std::uint64_t kEveryByte = 0x0101010101010101ull;
+
+// Where a word of UTF-8 holds ASCII and two-byte characters only (Cyrillic
+// letters are): the high bits of its lead bytes (C2-DF) and continuation
+// bytes. False when other bytes beyond ASCII are in it.
+inline bool TwoByteCharacters(std::uint64_t w, std::uint64_t& lead, std::uint64_t& cont) {
+    cont = ZeroByteMask((w & (kEveryByte * 0xC0)) ^ (kEveryByte * 0x80));
+    lead = ZeroByteMask((w & (kEveryByte * 0xE0)) ^ (kEveryByte * 0xC0)) &
+           ~ZeroByteMask(w & (kEveryByte * 0x1E));
+    return (w & (kEveryByte * 0x80) & ~cont & ~lead) == 0;
+}
+
+// The first CR or LF at or after `from`, or the end of the text. Sixteen
+// (or eight) bytes are looked at together.
+inline std::size_t LineBreakAt(std::string_view text, std::size_t from) {
+    const char* p = text.data() + from;
+    const char* const end = text.data() + text.size();
+#if defined(__SSE2__)
+    const __m128i cr = _mm_set1_epi8('\r'), lf = _mm_set1_epi8('\n');
+    for (; end - p >= 16; p += 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+        const unsigned breaks = static_cast<unsigned>(
+            _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(v, cr), _mm_cmpeq_epi8(v, lf))));
+        if (breaks != 0)
+            return static_cast<std::size_t>(p - text.data()) +
+                   static_cast<std::size_t>(__builtin_ctz(breaks));
+    }
+#endif
+    for (; std::endian::native == std::endian::little && end - p >= 8; p += 8) {
+        std::uint64_t w;
+        std::memcpy(&w, p, sizeof w);
+        const std::uint64_t breaks =
+            ZeroByteMask(w ^ (kEveryByte * '\r')) | ZeroByteMask(w ^ (kEveryByte * '\n'));
+        if (breaks != 0)
+            return static_cast<std::size_t>(p - text.data()) +
+                   static_cast<std::size_t>(__builtin_ctzll(breaks)) / 8;
+    }
+    while (p < end && *p != '\r' && *p != '\n') ++p;
+    return static_cast<std::size_t>(p - text.data());
+}
+
 // Lines of a text: CR LF, LF and a lone CR each end a line; a final line
 // break does not start another line.
 template <class F>
@@ -89,8 +143,7 @@ void ForEachLine(std::string_view text, F&& f) {
     std::size_t pos = 0;
     const std::size_t n = text.size();
     while (pos < n) {
-        std::size_t end = pos;
-        while (end < n && text[end] != '\r' && text[end] != '\n') ++end;
+        const std::size_t end = LineBreakAt(text, pos);
         f(text.substr(pos, end - pos));
         if (end < n && text[end] == '\r' && end + 1 < n && text[end + 1] == '\n')
             pos = end + 2;

@@ -62,7 +62,8 @@ std::string ReadTextFile(Platform& ui, const std::string& path) {
     return out;
 }
 
-bool WriteTextFile(Platform& ui, const std::string& path, const std::string& text) {
+bool WriteTextFile(Platform& ui, const std::string& path, const std::string& text,
+                   const std::optional<Permissions>& like) {
     std::string bytes, bad;
     int err = 0;
     bool ok;
@@ -73,7 +74,7 @@ bool WriteTextFile(Platform& ui, const std::string& path, const std::string& tex
             ok = false;
             description = UnwritableCharText(bad);
         } else {
-            ok = AtomicWriteFile(path, bytes, err);
+            ok = AtomicWriteFile(path, bytes, err, like);
             if (!ok) description = SystemErrorText(err);
         }
     }

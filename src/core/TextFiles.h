@@ -1,7 +1,9 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
+#include "core/Files.h"
 #include "platform/Platform.h"
 
 namespace kz {
@@ -14,7 +16,9 @@ std::string ReadTextFile(Platform& ui, const std::string& path);
 // Replaces the file's content with `text` and one CR LF, in Windows-1251
 // (lone LF line breaks become CR LF). Shows the message and returns false
 // on failure, also when the text holds a character the code page lacks.
-bool WriteTextFile(Platform& ui, const std::string& path, const std::string& text);
+// The file gets `like`'s permissions when given (see AtomicWriteFile).
+bool WriteTextFile(Platform& ui, const std::string& path, const std::string& text,
+                   const std::optional<Permissions>& like = std::nullopt);
 
 // Prints a text on the default printer in an 8-point font; a failure offers
 // Retry until it succeeds or the user cancels.

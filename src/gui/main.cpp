@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <QTranslator>
 #include <clocale>
+#include <csignal>
 #include <string>
 
 #include "gui/App.h"
@@ -57,6 +58,9 @@ private:
 }  // namespace
 
 int main(int argc, char** argv) {
+    // A write beyond the file size limit (ulimit -f) must fail with its
+    // error, reported by the save, instead of ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     RussianSystemLocale russian;
     QApplication qapp(argc, argv);
     russian.Restore();

@@ -3,6 +3,7 @@
 #include <exception>
 #include <utility>
 
+#include "core/Files.h"
 #include "core/Text.h"
 #include "core/TextFiles.h"
 #include "reports/ReportText.h"
@@ -21,6 +22,17 @@ std::string ReportFileName(const std::string& dataPath, const Date& day) {
     return base + "-report-" + FormatDate(day) + ".txt";
 }
 
+std::optional<Permissions> ReportFilePermissions(const BudgetFile& doc) {
+    std::optional<Permissions> like = PermissionsOf(doc.FilePath);
+    if (doc.IsProtected) {
+        // The reports are plain text: only the owner reads those of a
+        // protected document.
+        if (!like) like = Permissions{};
+        like->mode = 0600;
+    }
+    return like;
+}
+
 AllReports BuildAllReports(const BudgetFile& doc, Platform& ui) {
     AllReports result;
     try {
@@ -32,7 +44,8 @@ AllReports BuildAllReports(const BudgetFile& doc, Platform& ui) {
         // The caller shows whatever text there is, so it is handed over only
         // once every report is built.
         result.text = std::move(text);
-        WriteTextFile(ui, ReportFileName(doc.FilePath, today), result.text);
+        WriteTextFile(ui, ReportFileName(doc.FilePath, today), result.text,
+                      ReportFilePermissions(doc));
     } catch (const std::exception&) {
         ui.MessageBox("Ошибка при создании отчетов", Icon::Exclamation, Buttons::OK, kAppTitle);
         result.ok = false;

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "core/Date.h"
 #include "core/Document.h"
+#include "core/Files.h"
 #include "platform/Platform.h"
 
 namespace kz {
@@ -17,6 +19,10 @@ struct AllReports {
 // its extension, "-report-", the date (dd.mm.yyyy) and ".txt", in the data
 // file's folder.
 std::string ReportFileName(const std::string& dataPath, const Date& day);
+
+// The permissions of the report file beside a data file: those of the data
+// file, owner-only for a protected document.
+std::optional<Permissions> ReportFilePermissions(const BudgetFile& doc);
 
 // The reports of all states for today, each followed by a blank line, 22
 // asterisks and another blank line, written to the report file beside

@@ -65,7 +65,9 @@ bool OpenOrCreate(BudgetFile& doc, AppSettings& settings, Platform& ui, const Lo
             path += ".kv7";
             form.file = path;
         }
-        if (!FileExists(path)) {
+        // A folder or a pipe of that name is not "not found": the reader
+        // says what it is.
+        if (!PathExists(path)) {
             ui.MessageBox(JoinParagraphs("Не найден файл:", path), Icon::Critical);
             return false;
         }

@@ -1,14 +1,25 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <cmath>
+#include <csignal>
 #include <ctime>
 #include <filesystem>
+#include <functional>
+#include <limits>
 #include <nlohmann/json.hpp>
+#include <random>
+#include <set>
 #include <sstream>
 
 #include "cli/CliMain.h"
+#include "cli/DocumentJson.h"
+#include "cli/JsonValue.h"
 #include "core/Cp1251.h"
 #include "core/DataFile.h"
 #include "support/SampleDocuments.h"
@@ -54,6 +65,155 @@ TEST(Cli, NewThenDump) {
     EXPECT_EQ(j["phones"].size(), 100u);
     EXPECT_EQ(j["clients"].size(), 0u);
     EXPECT_EQ(j["ReportsReady"], false);
+}
+
+TEST(Cli, DumpPrintsExactlyWhatTheJsonLibraryPrints) {
+    // Texts of every kind, at every place of the blocks the writer reads at
+    // once: control characters, quotes and backslashes, Cyrillic, longer
+    // characters, and invalid UTF-8 (which the library replaces).
+    const std::string pieces[] = {"a",    "\t",       "\"",       "\\",        "\x01", "\x1f",
+                                  "\x7f", "Я",        "ё",        "€",         "😀",    "\x80",
+                                  "\xD0", "\xC0\x80", "\xE2\x82", "0123456789"};
+    std::mt19937 rng(2);
+    BudgetFile doc = test::RichDocument();
+    doc.Sost(1).bal = std::numeric_limits<double>::max();
+    doc.Sost(2).bal = -0.0;
+    for (auto& entry : doc.Sost(1).rashod) {
+        for (std::size_t n = rng() % 14; n > 0; --n) entry += pieces[rng() % std::size(pieces)];
+    }
+    doc.Sost(2).dohod[0] = std::string(15, 'x') + "Я" + std::string(15, 'y') + "\t";
+    const auto library = [](const BudgetFile& d) {
+        return cli::DocumentToJson(d).dump(2, ' ', false, json::error_handler_t::replace);
+    };
+    EXPECT_EQ(cli::DocumentJsonText(doc), library(doc));
+    for (const BudgetFile& d : {test::FullDocument(), BudgetFile{}})
+        EXPECT_EQ(cli::DocumentJsonText(d), library(d));
+    std::ostringstream streamed;
+    cli::WriteDocumentJson(test::FullDocument(), streamed);
+    EXPECT_EQ(streamed.str(), library(test::FullDocument()));
+}
+
+// Whether the JSON library reads `text`, and the same values (kinds of
+// number included) as JsonValue.
+void ExpectSameJson(const std::string& text) {
+    const json lib = json::parse(text, nullptr, false);
+    cli::JsonValue ours;
+    const bool read = cli::JsonValue::Parse(text, ours);
+    ASSERT_EQ(read, !lib.is_discarded()) << ::testing::PrintToString(text);
+    if (!read) return;
+    std::function<void(const json&, const cli::JsonValue&)> same = [&](const json& a,
+                                                                       const cli::JsonValue& b) {
+        using Kind = cli::JsonValue::Kind;
+        switch (b.kind()) {
+            case Kind::Null:
+                ASSERT_TRUE(a.is_null());
+                break;
+            case Kind::Bool:
+                ASSERT_EQ(a, json(b.Boolean()));
+                break;
+            case Kind::Integer:
+                ASSERT_TRUE(a.is_number_integer() && !a.is_number_unsigned());
+                ASSERT_EQ(a.get<long long>(), b.Integer());
+                break;
+            case Kind::Unsigned:
+                ASSERT_TRUE(a.is_number_unsigned());
+                ASSERT_EQ(a.get<unsigned long long>(), b.Unsigned());
+                break;
+            case Kind::Float:
+                ASSERT_TRUE(a.is_number_float());
+                ASSERT_EQ(a.get<double>(), b.Number());
+                ASSERT_EQ(std::signbit(a.get<double>()), std::signbit(b.Number()));
+                break;
+            case Kind::String:
+                ASSERT_EQ(a, json(b.Text()));
+                break;
+            case Kind::Array:
+                ASSERT_TRUE(a.is_array());
+                ASSERT_EQ(a.size(), b.Size());
+                for (std::size_t i = 0; i < b.Size(); ++i) same(a[i], b[i]);
+                break;
+            case Kind::Object: {
+                ASSERT_TRUE(a.is_object());
+                std::set<std::string> keys;
+                for (std::size_t i = 0; i < b.Size(); ++i) keys.insert(b.KeyAt(i));
+                ASSERT_EQ(keys.size(), a.size());
+                for (const auto& [key, value] : a.items()) {
+                    ASSERT_NE(b.Find(key), nullptr) << key;
+                    same(value, *b.Find(key));
+                }
+                break;
+            }
+        }
+    };
+    same(lib, ours);
+}
+
+TEST(Cli, TheWriteCommandReadsJsonAsTheJsonLibraryDoes) {
+    for (const char* text : {R"({"a":1,"a":[2]})",
+                             "[1e-400, -0, 0, 18446744073709551615, 18446744073709551616, "
+                             "-9223372036854775808, -9223372036854775809, 1.0, 1E2, -0.0, 1e308]",
+                             "\xEF\xBB\xBF{}",
+                             "\xEF\xBB{}",
+                             " {} ",
+                             R"({"a":"\ud800"})",
+                             R"({"a":"\udc00"})",
+                             R"(["\u0000"])",
+                             "[01]",
+                             "[1.]",
+                             "[.5]",
+                             "[-]",
+                             "[1e]",
+                             "[\"\x7f\"]",
+                             "[\"\x1f\"]",
+                             "[\"\xc0\x80\"]",
+                             "[\"\xed\xa0\x80\"]",
+                             "[1,]",
+                             R"({"a":1,})",
+                             "[]  x",
+                             "",
+                             "  ",
+                             R"(["\/\b\f\n\r\t\"\\"])",
+                             R"(["\x"])",
+                             R"(["\uD83D\uDE00", "\u00e9\u0416"])",
+                             R"(["\uD83Dx"])",
+                             "[true,false,null]",
+                             "[tru]",
+                             "\xEF\xBB\xBF",
+                             "[2e308]",
+                             "[-1.7976931348623159e308]",
+                             "{\"a\" : [ {\"b\":{}} , [] ]\t\r\n}",
+                             "[1 2]",
+                             "{\"a\" 1}",
+                             "{1:2}"})
+        ExpectSameJson(text);
+    for (const std::string& text : {std::string("6\0x", 3), std::string("{}\0{", 4),
+                                    std::string("[1,\0", 4), std::string("\0{}", 3)})
+        ExpectSameJson(text);
+    // A document as the dump command prints it, changed at random places
+    // (the fuzzer tries many more).
+    const std::string doc = cli::DocumentJsonText(test::RichDocument());
+    std::mt19937 rng(3);
+    const char odd[] = {'"', '\\', '{', '}', '[',    ']',    ',',    ':', '0',
+                        '-', 'e',  '.', ' ', '\x01', '\xD0', '\x80', 'u'};
+    for (int round = 0; round < 400; ++round) {
+        std::string text = doc;
+        for (int changes = 1 + static_cast<int>(rng() % 3); changes > 0; --changes) {
+            const std::size_t at = rng() % text.size();
+            switch (rng() % 3) {
+                case 0:
+                    text[at] = odd[rng() % sizeof odd];
+                    break;
+                case 1:
+                    text.insert(at, 1, odd[rng() % sizeof odd]);
+                    break;
+                default:
+                    text.erase(at, 1);
+                    break;
+            }
+        }
+        ExpectSameJson(text);
+        if (::testing::Test::HasFailure()) return;
+    }
 }
 
 TEST(Cli, TodaySetsTheMonthFlags) {
@@ -126,6 +286,42 @@ TEST(Cli, RefusalsAndUsage) {
     r = Cli({"--help"});
     EXPECT_EQ(r.code, 0);
     EXPECT_NE(r.out.find("convert"), std::string::npos);
+}
+
+TEST(Cli, AFileSizeLimitFailsTheSaveInsteadOfKillingTheTool) {
+    TempDir dir;
+    const std::string out = dir / "out.kv7";
+    ASSERT_EQ(Cli({"new", out}).code, 0);
+    const std::string before = ReadBytes(out);
+    WriteBytes(dir / "doc.json", R"({"notes": ")" + std::string(20000, 'x') + R"("})");
+    int err[2];
+    ASSERT_EQ(::pipe(err), 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::dup2(err[1], 2);
+        // As a shell's "ulimit -f" leaves it: the limit, and the signal that
+        // ends a process beyond it.
+        std::signal(SIGXFSZ, SIG_DFL);
+        const rlimit limit{4096, 4096};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        ::execl(KZ_CLI_PATH, KZ_CLI_PATH, "write", (dir / "doc.json").c_str(), out.c_str(),
+                static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    ::close(err[1]);
+    std::string messages;
+    char buf[512];
+    for (ssize_t n; (n = ::read(err[0], buf, sizeof buf)) > 0;) messages.append(buf, n);
+    ::close(err[0]);
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    EXPECT_NE(messages.find("Ошибка при сохранении файла!\n\nФайл слишком большой."),
+              std::string::npos)
+        << messages;
+    EXPECT_EQ(ReadBytes(out), before);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 3);
 }
 
 TEST(Cli, ConvertsAnOlderFile) {

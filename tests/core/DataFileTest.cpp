@@ -10,6 +10,7 @@
 #include "core/Cipher.h"
 #include "core/Cp1251.h"
 #include "core/DataFile.h"
+#include "core/Files.h"
 #include "core/Save.h"
 #include "support/SampleDocuments.h"
 #include "support/ScriptedPlatform.h"
@@ -324,19 +325,36 @@ TEST(DataFile, HostileFilesAreRefusedWithoutHarm) {
 
 TEST(DataFile, PathsThatAreNotReadableFilesAreRefused) {
     TempDir dir;
-    ScriptedPlatform ui;
-    BudgetFile doc = test::RichDocument();
     std::filesystem::create_directory(dir / "folder.kv7");
     ASSERT_EQ(::mkfifo((dir / "fifo.kv7").c_str(), 0600), 0);  // opening one would block
-    EXPECT_FALSE(OpenDocument(doc, ui, dir / "folder.kv7", "", nullptr));
-    EXPECT_FALSE(OpenDocument(doc, ui, dir / "fifo.kv7", "", nullptr));
-    EXPECT_FALSE(OpenDocument(doc, ui, dir / "missing.kv7", "pw", nullptr));
-    ASSERT_EQ(ui.messages.size(), 3u);
-    EXPECT_EQ(ui.messages[0].text, "Указанный файл\r\n\r\n" + (dir / "folder.kv7") +
-                                       "\r\n\r\nне найден.");
-    EXPECT_EQ(ui.messages[0].icon, Icon::Exclamation);
+    // Sparse: larger than anything the program reads, without using the disk.
+    WriteBytes(dir / "huge.kv7", "type=Kerva70st\r\n");
+    ASSERT_EQ(::truncate((dir / "huge.kv7").c_str(), kMaxReadSize + 1), 0);
+    const struct {
+        const char *name, *head, *ending;
+    } cases[] = {
+        {"folder.kv7", "Указанный путь", "является папкой, а не файлом."},
+        {"fifo.kv7", "Указанный путь",
+         "не является обычным файлом (это канал, сокет или устройство)."},
+        {"huge.kv7", "Файл", "слишком большой: программа открывает файлы размером не более 512 МБ."},
+        {"missing.kv7", "Указанный файл", "не найден."},
+    };
+    for (const auto& c : cases) {
+        for (const char* password : {"", "pw"}) {  // plain, and deciphered first
+            ScriptedPlatform ui;
+            BudgetFile doc = test::RichDocument();
+            EXPECT_FALSE(OpenDocument(doc, ui, dir / c.name, password, nullptr)) << c.name;
+            ASSERT_EQ(ui.messages.size(), 1u) << c.name;
+            EXPECT_EQ(ui.messages[0].text,
+                      JoinParagraphs(JoinParagraphs(c.head, dir / c.name), c.ending))
+                << c.name << " " << password;
+            EXPECT_EQ(ui.messages[0].icon, Icon::Exclamation);
+        }
+    }
 
     if (::geteuid() != 0) {  // root reads files whatever their permissions
+        ScriptedPlatform ui;
+        BudgetFile doc;
         WriteBytes(dir / "locked.kv7", "type=Kerva70st\r\n");
         ::chmod((dir / "locked.kv7").c_str(), 0);
         EXPECT_FALSE(OpenDocument(doc, ui, dir / "locked.kv7", "", nullptr));

@@ -85,10 +85,14 @@ TEST(IniValue, IndexAnswersExactlyAsAScanOnRandomFiles) {
         std::vector<std::string> lines;
         const int n = static_cast<int>(rng() % 30);
         for (int k = 0; k < n; ++k) {
-            switch (rng() % 4) {
+            switch (rng() % 5) {
                 case 0: lines.push_back("[" + pick(names) + "]" + (rng() % 3 ? "" : "tail")); break;
                 case 1: lines.push_back(pick(keys) + "=v" + std::to_string(k)); break;
                 case 2: lines.push_back(pick(keys) + std::to_string(k % 3) + "=w"); break;
+                case 3:
+                    lines.push_back(pick({"bal", "BAL", "Bal", "bal0", "ba"}) +
+                                    std::to_string(rng() % 14) + "=n" + std::to_string(k));
+                    break;
                 default: lines.push_back(rng() % 2 ? "" : "noise"); break;
             }
         }
@@ -101,6 +105,13 @@ TEST(IniValue, IndexAnswersExactlyAsAScanOnRandomFiles) {
                 ASSERT_EQ(ini.Value(s, k), ScanValue(lines, s, k))
                     << "section " << s << " key " << k << " in\n" << text;
             }
+            // All numbered keys of a list at once give what each lookup gives.
+            std::string list[12];
+            ini.NumberedValues(s, "bal", list, std::size(list));
+            for (std::size_t n = 1; n <= std::size(list); ++n)
+                ASSERT_EQ(list[n - 1], ScanValue(lines, s, "bal" + std::to_string(n)))
+                    << "section " << s << " bal" << n << " in\n"
+                    << text;
         }
     }
 }

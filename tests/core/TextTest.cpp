@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
+#include <random>
 
 #include "core/Cp1251.h"
 #include "core/Date.h"
@@ -47,9 +49,23 @@ TEST(AmountText, ReadsBackWhatItWrites) {
     EXPECT_EQ(v, 1.5);
     EXPECT_TRUE(ParseAmountText("-,5", v));
     EXPECT_EQ(v, -0.5);
-    for (const char* bad :
-         {"", "abc", "-", "1,2,3", "1 2", "--1", "1E", "1E+", "12a", " 1", "1e999", "+1"})
+    for (const char* bad : {"", "abc", "-", "1,2,3", "1 2", "--1", "1E", "1E+", "12a", " 1",
+                            "1e999", "+1", "1,79769313486233E+308"})
         EXPECT_FALSE(ParseAmountText(bad, v)) << bad;
+}
+
+TEST(AmountText, TheLargestAmountsStayWithinTheDoubleRange) {
+    const double max = std::numeric_limits<double>::max();
+    // Rounded up, 15 digits of the largest double read back beyond it.
+    EXPECT_EQ(AmountText(max), "1,79769313486231E+308");
+    EXPECT_EQ(AmountText(-max), "-1,79769313486231E+308");
+    EXPECT_EQ(AmountText(1.7976931348623e308), "1,7976931348623E+308");
+    double v = 0;
+    ASSERT_TRUE(ParseAmountText(AmountText(max), v));
+    EXPECT_EQ(AmountText(v), AmountText(max));
+    // What earlier versions wrote for it is that double.
+    ASSERT_TRUE(ParseAmountText("-1,79769313486232E+308", v));
+    EXPECT_EQ(v, -max);
 }
 
 TEST(AmountText, KeptTypedAndAddedAmountsShowNoExponentBelowTheLimit) {
@@ -173,6 +189,104 @@ TEST(Cp1251, EveryCodeRoundTrips) {
     EXPECT_TRUE(LooksLikeUtf8("type=Kerva70st\r\nname=Пользователь"));
     EXPECT_FALSE(LooksLikeUtf8("name=\xCF\xEE\xEB\xFC\xE7\xEE\xE2\xE0\xF2\xE5\xEB\xFC"));
     EXPECT_FALSE(LooksLikeUtf8("plain ascii"));
+}
+
+TEST(Cp1251, WordAtATimeDecodingAndCheckingAgreeWithByteAtATime) {
+    std::mt19937 rng(1251);
+    for (int round = 0; round < 2000; ++round) {
+        std::string bytes;
+        for (std::size_t n = rng() % 70; n > 0; --n)
+            bytes += static_cast<char>(rng() % 3 ? 0x20 + rng() % 0x60 : rng() % 256);
+        std::string oneByOne;
+        for (char c : bytes) oneByOne += Cp1251ToUtf8(std::string_view(&c, 1));
+        ASSERT_EQ(Cp1251ToUtf8(bytes), oneByOne);
+        ASSERT_TRUE(IsValidUtf8(oneByOne));
+        // And back, many characters at once; with a character the code page
+        // lacks somewhere, that one is named.
+        std::string back, bad;
+        ASSERT_TRUE(Utf8ToCp1251(oneByOne, back));
+        ASSERT_EQ(back, bytes);
+        const std::size_t at = rng() % (bytes.size() + 1);
+        const std::string text =
+            Cp1251ToUtf8(bytes.substr(0, at)) + "¥Я" + Cp1251ToUtf8(bytes.substr(at));
+        ASSERT_FALSE(Utf8ToCp1251(text, back, &bad));
+        ASSERT_EQ(bad, "¥");
+    }
+    // Pieces of valid and invalid UTF-8 in every order: checked against a
+    // plain decoder.
+    const auto valid = [](std::string_view s) {
+        for (std::size_t i = 0; i < s.size();) {
+            const unsigned char c = static_cast<unsigned char>(s[i]);
+            const std::size_t len = c < 0x80                 ? 1
+                                    : c >= 0xC2 && c <= 0xDF ? 2
+                                    : c >= 0xE0 && c <= 0xEF ? 3
+                                    : c >= 0xF0 && c <= 0xF4 ? 4
+                                                             : 0;
+            if (len == 0 || i + len > s.size()) return false;
+            std::uint32_t cp = len == 1 ? c : c & (0xFF >> (len + 1));
+            for (std::size_t k = 1; k < len; ++k) {
+                const unsigned char cc = static_cast<unsigned char>(s[i + k]);
+                if ((cc & 0xC0) != 0x80) return false;
+                cp = cp << 6 | (cc & 0x3F);
+            }
+            const std::uint32_t least[] = {0, 0, 0x80, 0x800, 0x10000};
+            if (cp < least[len] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
+            i += len;
+        }
+        return true;
+    };
+    const char* const pieces[] = {"a",
+                                  "tab\t",
+                                  "Я",
+                                  "ё",
+                                  "€",
+                                  "😀",
+                                  "\x80",
+                                  "\xD0",
+                                  "\xC0\x80",
+                                  "\xC1\xBF",
+                                  "\xE0\x80\x80",
+                                  "\xED\xA0\x80",
+                                  "\xF5\x80\x80\x80",
+                                  "\xFF",
+                                  "\xE2\x82",
+                                  "0123456789abcdef"};
+    for (int round = 0; round < 5000; ++round) {
+        std::string s;
+        for (std::size_t n = rng() % 12; n > 0; --n) s += pieces[rng() % std::size(pieces)];
+        ASSERT_EQ(IsValidUtf8(s), valid(s)) << ::testing::PrintToString(s);
+    }
+}
+
+TEST(Lines, EndAtCrLfLfOrALoneCrWhereverTheyStand) {
+    // Line breaks at every place of texts long enough to be looked at
+    // sixteen bytes at a time.
+    const auto byBytes = [](std::string_view text) {
+        std::vector<std::string> lines;
+        std::string line;
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            if (text[i] != '\r' && text[i] != '\n') {
+                line += text[i];
+                continue;
+            }
+            lines.push_back(line);
+            line.clear();
+            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        }
+        if (!line.empty()) lines.push_back(line);
+        return lines;
+    };
+    for (std::size_t length : {7u, 15u, 16u, 17u, 40u}) {
+        for (std::size_t at = 0; at < length; ++at) {
+            for (const char* brk : {"\r\n", "\n", "\r", "\r\r", "\n\r"}) {
+                std::string text(length, 'x');
+                text.insert(at, brk);
+                std::vector<std::string> lines;
+                ForEachLine(text, [&](std::string_view l) { lines.emplace_back(l); });
+                ASSERT_EQ(lines, byBytes(text)) << ::testing::PrintToString(text);
+            }
+        }
+    }
 }
 
 }  // namespace

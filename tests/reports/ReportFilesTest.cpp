@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "core/Cp1251.h"
 #include "core/Files.h"
@@ -80,6 +81,26 @@ TEST(ReportFiles, SameDayReplacesNextDayAddsAFile) {
     BuildAllReports(f.doc, f.ui);
     EXPECT_TRUE(FileExists(today));
     EXPECT_TRUE(FileExists(f.ReportPath("06.10.2002")));
+}
+
+TEST(ReportFiles, TakeTheDataFilesPermissionsAndOnlyTheOwnersWhenProtected) {
+    const struct {
+        bool isProtected;
+        mode_t data, report;
+    } cases[] = {{false, 0640, 0640}, {false, 0604, 0604}, {true, 0640, 0600}, {true, 0644, 0600}};
+    for (const auto& c : cases) {
+        OpenDocument f(5, 10, 2002);
+        f.doc.IsProtected = c.isProtected;
+        test::WriteBytes(f.doc.FilePath, "data");
+        ASSERT_EQ(::chmod(f.doc.FilePath.c_str(), c.data), 0);
+        const std::string report = f.ReportPath("05.10.2002");
+        test::WriteBytes(report, "a report of before, readable by all");
+        ASSERT_EQ(::chmod(report.c_str(), 0644), 0);
+        ASSERT_TRUE(BuildAllReports(f.doc, f.ui).ok);
+        struct stat st {};
+        ASSERT_EQ(::stat(report.c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 07777, c.report) << c.isProtected << " " << c.data;
+    }
 }
 
 TEST(ReportFiles, MenuItemTellsWhereTheReportsWent) {

@@ -64,6 +64,18 @@ TEST(OpenOrCreate, ShortNamesAndMissingFilesAreRefused) {
                                         "Не найден файл:\r\n\r\n" + (t.dir / "дом.kv7")}));
     EXPECT_EQ(t.ui.progressShown, 0);
     EXPECT_FALSE(FileExists(t.paths.settingsPath));
+
+    // A folder of that name is there, but it is no file: the reader says so.
+    std::filesystem::create_directory(t.dir / "папка.kv7");
+    for (const char* pass : {"", "pw"}) {
+        t.ui.messages.clear();
+        LoginForm folder{true, t.dir / "папка", pass};
+        EXPECT_FALSE(t.Enter(folder));
+        EXPECT_EQ(t.ui.Texts(),
+                  std::vector<std::string>{"Указанный путь\r\n\r\n" + (t.dir / "папка.kv7") +
+                                           "\r\n\r\nявляется папкой, а не файлом."});
+    }
+    EXPECT_EQ(t.ui.progressShown, t.ui.progressHidden);
 }
 
 TEST(OpenOrCreate, OpeningCompletesTheNameAndRemembersIt) {

@@ -1,5 +1,7 @@
 #include "support/TempDir.h"
 
+#include <unistd.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -9,8 +11,10 @@
 
 namespace kz::test {
 
-TempDir::TempDir() {
-    std::string tmpl = "/tmp/kz-test-XXXXXX";
+TempDir::TempDir() : TempDir("/tmp") {}
+
+TempDir::TempDir(const std::string& base) {
+    std::string tmpl = base + "/kz-test-XXXXXX";
     std::vector<char> buf(tmpl.begin(), tmpl.end());
     buf.push_back('\0');
     if (!::mkdtemp(buf.data())) throw std::runtime_error("mkdtemp failed");
@@ -26,6 +30,10 @@ TempDir::~TempDir() {
                                      std::filesystem::perm_options::add, ec);
     }
     std::filesystem::remove_all(path_, ec);
+}
+
+std::string MemoryFolder() {
+    return ::access("/dev/shm", W_OK | X_OK) == 0 ? "/dev/shm" : "/tmp";
 }
 
 std::string ReadBytes(const std::string& path) {

@@ -9,6 +9,8 @@ namespace kz::test {
 class TempDir {
 public:
     TempDir();
+    // Under `base` instead of /tmp.
+    explicit TempDir(const std::string& base);
     ~TempDir();
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
@@ -19,6 +21,10 @@ public:
 private:
     std::string path_;
 };
+
+// A folder kept in memory where the system has one (/dev/shm), for tests
+// that write many files; /tmp otherwise.
+std::string MemoryFolder();
 
 // Whole-file helpers for tests (bytes as they are on disk).
 std::string ReadBytes(const std::string& path);

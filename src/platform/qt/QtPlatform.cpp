@@ -1,18 +1,20 @@
 #include "platform/qt/QtPlatform.h"
 
+#include <unistd.h>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QImage>
 #include <QInputDialog>
 #include <QLocale>
-#include <QLockFile>
 #include <QMessageBox>
 #include <QPainter>
 #include <QProcess>
@@ -154,11 +156,13 @@ QWidget* QtPlatform::AskingWindow() const {
 
 QtPlatform::~QtPlatform() {
     if (proc_) delete proc_.data();
-    if (lock_) lock_->unlock();
 }
 
 Answer QtPlatform::MessageBox(const std::string& text, Icon icon, Buttons buttons,
                               const std::string& title) {
+    // A message is not read behind the progress window: the window goes
+    // (and comes back if the work goes on).
+    if (proc_ && proc_->isVisible()) proc_->hide();
     if (messageHook_) return messageHook_(text, icon, buttons, title);
 
     QMessageBox box(AskingWindow());
@@ -293,12 +297,21 @@ void QtPlatform::ShowProgress(const std::string& message) {
     proc_->show();
     proc_->raise();
     QCoreApplication::processEvents();
+    lastRepaint_.start();
 }
 
 int QtPlatform::SetProgress(long long value, long long max) {
     const int percent = max > 0 ? int(value * 100 / max) : 0;
-    if (proc_) proc_->SetPercent(percent);
-    QCoreApplication::processEvents();
+    // A message hid the window; the work goes on.
+    if (proc_ && progressShown_ && !proc_->isVisible()) proc_->show();
+    // Painting the bar (which a new value does at once) costs more than the
+    // work between two calls: it is moved a few times a second, enough to
+    // show progress when the work is slow.
+    if (!lastRepaint_.isValid() || lastRepaint_.elapsed() >= repaintInterval_) {
+        if (proc_) proc_->SetPercent(percent);
+        QCoreApplication::processEvents();
+        lastRepaint_.start();
+    }
     return percent;
 }
 
@@ -309,8 +322,9 @@ void QtPlatform::HideProgress() {
         disabledWindow_ = nullptr;
         SetBusy(false);
     }
-    QCoreApplication::processEvents();
     if (proc_) proc_->hide();
+    QCoreApplication::processEvents();
+    lastRepaint_.invalidate();
 }
 
 void QtPlatform::SetBusy(bool busy) {
@@ -435,15 +449,25 @@ bool QtPlatform::OpenHelpPage(const std::string& path, std::string& errorText) {
 bool QtPlatform::AnotherInstanceRunning() {
     if (lock_) return false;  // this instance holds the lock already
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty()) folder = QDir::tempPath();
-    auto lock = std::make_unique<QLockFile>(QDir(folder).filePath(QStringLiteral("kervazyl.lock")));
-    // A running instance holds the lock however long it runs; the lock of an
-    // instance that crashed names a dead process and is taken over.
-    lock->setStaleLockTime(0);
-    if (!lock->tryLock(0)) {
-        return lock->error() == QLockFile::LockFailedError;
+    QString name = QStringLiteral("kervazyl.lock");
+    if (folder.isEmpty()) {
+        // The shared temporary folder: one lock per user.
+        folder = QDir::tempPath();
+        name = QStringLiteral("kervazyl-%1.lock").arg(::getuid());
     }
-    lock_ = std::move(lock);
+    // Only a running instance holds the lock: the system lets go of it when
+    // an instance ends, however it ends, and whatever the file holds does not
+    // count. A lock that cannot be taken at all blocks nobody.
+    auto lock = std::make_unique<FileLock>();
+    switch (lock->Take(S(QDir(folder).filePath(name)))) {
+        case FileLock::Result::HeldElsewhere:
+            return true;
+        case FileLock::Result::Taken:
+            lock_ = std::move(lock);
+            return false;
+        case FileLock::Result::Unavailable:
+            return false;
+    }
     return false;
 }
 

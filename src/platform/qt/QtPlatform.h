@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QString>
 #include <functional>
@@ -7,10 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "core/Files.h"
 #include "platform/Platform.h"
 #include "platform/qt/frmProc.h"
 
-class QLockFile;
 class QObject;
 class QSoundEffect;
 class QWidget;
@@ -69,6 +70,9 @@ public:
 
     // The progress window while it shows (for tests); null otherwise.
     frmProc* ProgressWindow() const { return proc_.data(); }
+    // The least time between two paintings of the progress window by
+    // SetProgress (tests make it long).
+    void SetRepaintInterval(qint64 ms) { repaintInterval_ = ms; }
 
     // The window that a box, a file dialog or the progress window stands
     // over: the modal box or the active window, or else, while no window is
@@ -87,10 +91,12 @@ private:
     std::vector<QPointer<QWidget>> activated_;  // most recent last
     QPointer<frmProc> proc_;
     QPointer<QWidget> disabledWindow_;
-    std::unique_ptr<QLockFile> lock_;
+    std::unique_ptr<FileLock> lock_;
     std::unique_ptr<QSoundEffect> sound_;
     int busyDepth_ = 0;
     bool progressShown_ = false;
+    QElapsedTimer lastRepaint_;
+    qint64 repaintInterval_ = 250;
 };
 
 }  // namespace kz
