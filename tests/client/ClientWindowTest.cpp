@@ -67,9 +67,8 @@ TEST_F(ClientWindowTest, MonthlyRepaymentTakesPositiveSumsUpToWhatIsLeftOfTheMon
         EXPECT_FALSE(ReturnPayment(doc, ui, Side::OwedToYou, 1)) << bad;
     }
     EXPECT_EQ(ui.proposals[0], "600");
-    EXPECT_EQ(ui.Texts()[3], "Нужно ввести сумму возвращаемых денег - положительное число!");
-    EXPECT_EQ(ui.Texts().back(),
-              "Возвращаемая сумма не может быть больше установленного для возврата значения.");
+    EXPECT_TRUE(ui.Texts()[3].ends_with("положительное число!"));
+    EXPECT_TRUE(ui.Texts().back().starts_with("Возвращаемая сумма не может быть больше"));
     ui.Answer(Answer::Yes);
     ui.Input(",5");         // 0.5 after the comma rule: passes the checks
     ui.Answer(Answer::No);  // the last question declined
@@ -103,6 +102,9 @@ TEST_F(ClientWindowTest, DatedRepaymentLowersThenRemovesThePayment) {
 TEST_F(ClientWindowTest, AmountDueMessages) {
     PushEntry(c.clondolkm, "1000\t20.05.2002\tРемонт");
     PushEntry(c.clondolkm, "1000\tежемесячно\t(за 3.2002)Работа");
+    // Only returns of the payment's month and side count.
+    PushEntry(c.clondolok, "1000\t05.02.2002\t(за 2.2002)Работа");
+    PushEntry(c.clvydolok, "600\t05.03.2002\t(за 3.2002)Работа");
     PushEntry(c.clondolok, "400\t05.03.2002\t(за 3.2002)Работа");
     PushEntry(c.clvydolkm, "250,5\tежемесячно\t(за 3.2002)Аренда");
     PushEntry(c.clvydolok, "250.5\t05.03.2002\t(за 3.2002)Аренда");
@@ -138,9 +140,8 @@ TEST_F(ClientWindowTest, DeletingAReturnMakesTheMonthDueAgain) {
     EXPECT_TRUE(DeleteReturn(doc, ui, Side::OwedToYou, 2));
     EXPECT_DOUBLE_EQ(Due(Side::OwedToYou, 1), 400);
     EXPECT_TRUE(doc.Dirty);
-    EXPECT_EQ(ReturnsTableText(doc, Side::OwedToYou),
-              "\tСумма,р.\tДата возвращения\tИнформация\r\n1\t600\t10.03.2002\t(за "
-              "3.2002)Работа\r\n");
+    EXPECT_TRUE(ReturnsTableText(doc, Side::OwedToYou)
+                    .ends_with("Информация\r\n1\t600\t10.03.2002\t(за 3.2002)Работа\r\n"));
     EXPECT_TRUE(ui.Texts().back().ends_with("запись:\r\n400\t05.03.2002\t(за 3.2002)Работа  ?"));
     ui.ExpectAllAnswered();
 }

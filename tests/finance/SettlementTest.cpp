@@ -69,19 +69,5 @@ TEST(Settlement, SideSettledAgreesWithAmountDueAndPaymentSettled) {
     }
 }
 
-// Only returns of the payment's month and side count.
-TEST(Settlement, AmountDueOfAMonthlyPayment) {
-    BudgetFile doc = test::DocWithClient();
-    ClientRecord& c = doc.Client(1);
-    EXPECT_EQ(AmountDue(doc, Side::OwedToYou, 1, 1), -1);  // no such payment
-    PushEntry(c.clondolkm, "1000\tежемесячно\t(за 3.2002)Работа");
-    PushEntry(c.clondolok, "1000\t05.02.2002\t(за 2.2002)Работа");  // last month's
-    PushEntry(c.clondolok, "400\t05.03.2002\t(за 3.2002)Работа");
-    PushEntry(c.clvydolok, "600\t05.03.2002\t(за 3.2002)Работа");  // the other side's
-    EXPECT_DOUBLE_EQ(AmountDue(doc, Side::OwedToYou, 1, 1), 600);
-    EXPECT_FALSE(SideSettled(doc, Side::OwedToYou, 1));
-    EXPECT_TRUE(SideSettled(doc, Side::OwedByYou, 1));
-}
-
 }  // namespace
 }  // namespace kz

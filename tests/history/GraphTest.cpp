@@ -58,28 +58,19 @@ struct Drawing {
     std::size_t Circles() const { return Only(Kind::Circle, kGraphDarkBlue).size(); }
 };
 
-TEST(DrawGraph, TwoPointsAMonthApart) {
+TEST(DrawGraph, TwoPointsAMonthApartAndANegativeValue) {
     // W = 700, H = 400; values 100 and 200: S = 400 / 300, Z = round(316.67) = 317.
-    // D = 31, X = round(700 / 32) = 22, 30 days on.
+    // D = 31, X = round(700 / 32) = 22, 30 days on. Grid levels 10 ... 200.
     const Drawing d({{"01.03.2002", 100}, {"31.03.2002", 200}}, 700, 400);
     EXPECT_EQ(d.Lines(), (Quads{{50, 50, 50, 450}, {50, 317, 750, 317}, {50, 184, 710, 50}}));
     EXPECT_EQ(d.Circles(), 2u);
+    EXPECT_EQ(d.Only(Kind::Line, kGraphGridGrey).size(), 20u);
+    EXPECT_EQ(d.Only(Kind::Text)[2].text, "10");  // the lowest level's value
 
-    // Grid levels 10 ... 200 every 13.33 units up, each with its value left of the axis.
-    const auto grid = d.Only(Kind::Line, kGraphGridGrey);
-    ASSERT_EQ(grid.size(), 20u);
-    EXPECT_EQ(std::tie(grid[0].x1, grid[0].y1, grid[0].x2), std::make_tuple(50, 304, 750));
-    EXPECT_EQ(grid[19].y1, 50);
-    const auto texts = d.Only(Kind::Text);
-    ASSERT_EQ(texts.size(), 22u);
-    EXPECT_EQ(std::tie(texts[2].text, texts[2].x1, texts[2].y1), std::make_tuple("10", 28, 299));
-
-    // A negative value lies below the zero line; the grid stays above it.
-    // Values 100 and -50, H = 300: S = 2, zero line at 250; D = 2, X = 200.
+    // Values 100 and -50, H = 300: S = 2, zero line at 250, the grid above it; D = 2, X = 200.
     const Drawing neg({{"01.03.2002", 100}, {"02.03.2002", -50}}, 600, 300);
     EXPECT_EQ(neg.Lines(), (Quads{{50, 50, 50, 350}, {50, 250, 650, 250}, {50, 50, 250, 350}}));
     for (const auto& g : neg.Only(Kind::Line, kGraphGridGrey)) EXPECT_LT(g.y1, 250);
-    EXPECT_EQ(neg.Only(Kind::Text)[2].text, "5");
 }
 
 TEST(DrawGraph, LineEndsAtTheFirstPairThatIsNotLaterAndLabelsReadLikeTypedDates) {
@@ -139,7 +130,6 @@ TEST(GraphPoints, IncomesOfADayAddUpWhileTheNewestBalanceOfADayWins) {
     ASSERT_TRUE(Prepared(
         &SostRecord::dohod, kListDohod,
         {"1000\t01.03.2002\tЗарплата", "250,5\t01.03.2002\tПремия", "300\t02.03.2002\t"}, g, ui));
-    EXPECT_EQ(g.title, "Личные деньги: график доходов");
     ASSERT_EQ(g.count, 2);
     EXPECT_EQ(g.labels[0] + " " + g.labels[1], "01.03.2002 02.03.2002");
     EXPECT_DOUBLE_EQ(g.values[0], 1250.5);

