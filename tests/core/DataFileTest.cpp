@@ -61,13 +61,9 @@ TEST(NewDocument, WritesTheExactFileOverTheOldOneAndResetsEverySlot) {
                  "ienum=1\r\n[oldbal1]\r\n[oldzan1]\r\n[oldodol1]\r\n[rashod1]\r\n[dohod1]\r\n"
                  "[ondol1]\r\n[vydol1]\r\n[phones]\r\n[notes]\r\n\r\n\r\n"));
     EXPECT_EQ(ReadBytes(dir / "home.bak.kv7"), "the user's old file");
-    EXPECT_EQ(refreshed, 1);
-    EXPECT_FALSE(doc.Dirty);
-    EXPECT_FALSE(doc.IsProtected);
-    EXPECT_EQ(doc.LastDate, (Date{2026, 12, 5}));
-    EXPECT_EQ(CountEntries(doc.Sost(10).dohod), 0);
-    EXPECT_EQ(doc.Client(20).clientname, "");
-    EXPECT_EQ(doc.phones[0], "");
+    EXPECT_EQ(std::tuple(refreshed, doc.Dirty, doc.IsProtected, doc.LastDate),
+              std::tuple(1, false, false, Date{2026, 12, 5}));
+    EXPECT_EQ(doc.Sost(10).dohod[0] + doc.Client(20).clientname + doc.phones[0], "");
     EXPECT_TRUE(ui.messages.empty());
 
     // A file that cannot be made leaves the open document as it was.
@@ -105,12 +101,9 @@ TEST(DataFile, PlainAndProtectedFilesReadBackAsTheyWereWritten) {
         ASSERT_TRUE(OpenDocument(back, ui, dir / "a.kv7", c.pass, nullptr));
         EXPECT_TRUE(ui.messages.empty());
         EXPECT_EQ(DataFileText(back, doc.IsProtected), DataFileText(doc, doc.IsProtected));
-        EXPECT_EQ(back.sostkol, doc.sostkol);
-        EXPECT_EQ(back.IsProtected, doc.IsProtected);
-        EXPECT_EQ(back.pass, doc.pass);
-        EXPECT_EQ(back.notes, doc.notes);
+        EXPECT_EQ(std::tie(back.sostkol, back.IsProtected, back.pass, back.notes, back.Dirty),
+                  std::tie(doc.sostkol, doc.IsProtected, doc.pass, doc.notes, doc.Dirty));
         EXPECT_EQ(back.FilePath, dir / "a.kv7");
-        EXPECT_FALSE(back.Dirty);
         if (doc.sostkol < kMaxSosts) {
             EXPECT_EQ(back.Sost(kMaxSosts).sostname, "Состояние номер 10");
             EXPECT_EQ(back.phones[60], "");
@@ -177,17 +170,12 @@ TEST(DataFile, ReaderDefaultsAndLetterCase) {
                                  "[notes]\r\n"));
     BudgetFile doc;
     ASSERT_TRUE(ReadDataFile(doc, ui, dir / "h.kv7", "", nullptr));
-    EXPECT_EQ(doc.name, "Пользователь");
-    EXPECT_EQ(doc.Sost(1).bal, 1e16);
-    EXPECT_EQ(doc.Sost(1).ienum, 3);
-    EXPECT_EQ(doc.Sost(1).dohod[1], "x");
-    EXPECT_EQ(doc.Sost(2).sostname, "Личные деньги");
-    EXPECT_EQ(doc.Sost(2).ienum, 1);
-    EXPECT_EQ(doc.Client(1).clientname, "Клиент1");
-    EXPECT_EQ(doc.Client(1).ienum, 1);
-    EXPECT_EQ(doc.Client(1).reput, 2);
-    EXPECT_EQ(doc.Client(1).clinfo, "инфо");
-    EXPECT_EQ(doc.phones[99], "last");
+    const SostRecord &s1 = doc.Sost(1), &s2 = doc.Sost(2);
+    const ClientRecord& c = doc.Client(1);
+    EXPECT_EQ(std::tie(doc.name, s1.bal, s1.ienum, s1.dohod[1], s2.sostname, s2.ienum),
+              std::tuple("Пользователь", 1e16, 3, "x", "Личные деньги", 1));
+    EXPECT_EQ(std::tie(c.clientname, c.ienum, c.reput, c.clinfo, doc.phones[99]),
+              std::tuple("Клиент1", 1, 2, "инфо", "last"));
     // "[notes]" on the last line: the loading message, then an empty text.
     EXPECT_EQ(ui.Texts(), std::vector<std::string>{"Ошибка при загрузке данных!"});
     EXPECT_EQ(doc.notes, "");
@@ -217,9 +205,9 @@ TEST(DataFile, MonthFlagsComeFromTheFileDate) {
         BudgetFile doc;
         doc.MonthEndDue = true;  // left over from an earlier file
         ASSERT_TRUE(ReadDataFile(doc, ui, path, "", nullptr));
-        EXPECT_EQ(doc.ReportsReady, c.reports) << FormatDate(c.modified);
-        EXPECT_EQ(doc.MonthEndDue, c.monthEnd) << FormatDate(c.modified);
-        EXPECT_EQ(doc.LastDate, c.today);
+        EXPECT_EQ(std::tie(doc.ReportsReady, doc.MonthEndDue, doc.LastDate),
+                  std::tie(c.reports, c.monthEnd, c.today))
+            << FormatDate(c.modified);
     }
 }
 
@@ -274,7 +262,8 @@ TEST(DataFile, HostileFilesAndPathsAreRefusedWithoutHarm) {
         Refused("bad.kv7", "", kDamaged);
     }
     WriteBytes(dir / "utf8.kv7", "type=Kerva70st\r\n[user]\r\nname=Пользователь\r\n");
-    Refused("utf8.kv7", "", "Файл записан в кодировке UTF-8, а не Windows-1251, и не может быть открыт.");
+    Refused("utf8.kv7", "",
+            "Файл записан в кодировке UTF-8, а не Windows-1251, и не может быть открыт.");
     for (const auto& [name, text] : paths)
         for (const char* pass : {"", "pw"}) Refused(name, pass, text);  // plain, and deciphered
 }
@@ -290,9 +279,8 @@ TEST(DataFile, AHundredMegabyteLineIsReadInOnePass) {
     BudgetFile doc;
     // Nothing in it is damaged: absent counts read as none.
     ASSERT_TRUE(OpenDocument(doc, ui, dir / "big.kv7", "", nullptr));
-    EXPECT_EQ(doc.name.size(), 100u * 1024 * 1024);
-    EXPECT_EQ(doc.sostkol, 0);
-    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(std::tuple(doc.name.size(), doc.sostkol, ui.messages.size()),
+              std::tuple(100u * 1024 * 1024, 0, 0u));
 }
 
 TEST(Save, BackupHoldsThePreviousFileOnlyWhenAskedFor) {
@@ -310,7 +298,6 @@ TEST(Save, BackupHoldsThePreviousFileOnlyWhenAskedFor) {
     doc.name = "Второй";
     ASSERT_TRUE(WriteDataFile(doc, ui, on));
     EXPECT_EQ(ReadBytes(dir / "home.bak.kv7"), first);
-    EXPECT_NE(ReadBytes(dir / "home.kv7"), first);
     doc.FilePath = dir / "other.kv7";
     ASSERT_TRUE(WriteDataFile(doc, ui, off));
     ASSERT_TRUE(WriteDataFile(doc, ui, off));
@@ -335,45 +322,23 @@ TEST(Save, KeepsPermissionsAndLinks) {
     doc.name = "Через ссылку";
     ASSERT_TRUE(Save(doc, ui, dir / "link.kv7"));
     EXPECT_TRUE(std::filesystem::is_symlink(dir / "link.kv7"));
-    struct stat st {};
-    ASSERT_EQ(::stat(real.c_str(), &st), 0);
-    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    EXPECT_EQ(std::filesystem::status(real).permissions(), std::filesystem::perms(0640));
     EXPECT_NE(ReadBytes(real).find(Cp("name=Через ссылку")), std::string::npos);
 }
 
-TEST(Save, AFailedSaveLeavesThePreviousFileAndNoTemporaryFile) {
+// Failing writes are tried at every step in SaveSafetyTest.
+TEST(Save, ACharacterTheCodePageLacksIsNotDroppedSilently) {
     TempDir dir;
     ScriptedPlatform ui;
     const std::string path = dir / "home.kv7";
     ASSERT_TRUE(Save(test::RichDocument(), ui, path));
     const std::string before = ReadBytes(path);
-    BudgetFile doc = test::FullDocument();
-    doc.Dirty = true;
-    // A file size limit makes the writes fail as on a full disk.
-    rlimit old{};
-    ::getrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = old;
-    limit.rlim_cur = 4096;
-    ::setrlimit(RLIMIT_FSIZE, &limit);
-    EXPECT_FALSE(Save(doc, ui, path));
-    doc.IsProtected = true;
-    doc.pass = "pw";
-    EXPECT_FALSE(Save(doc, ui, path));
-    ::setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, SIG_DFL);
-    EXPECT_EQ(ui.Texts(), (std::vector<std::string>{
-                              "Ошибка при сохранении файла!\r\n\r\nФайл слишком большой.",
-                              "Ошибка при шифровании файла!\r\n\r\nФайл слишком большой.",
-                              "Возникла ошибка при шифровании файла. Файл не сохранен!"}));
-    // A character the code page lacks is not dropped silently.
-    doc.IsProtected = false;
+    BudgetFile doc = test::RichDocument();
     doc.name = "Имя ☺";
     EXPECT_FALSE(Save(doc, ui, path));
-    EXPECT_EQ(ui.messages.back().text,
-              "Ошибка при сохранении файла!\r\n\r\nТекст содержит символ «☺», который нельзя "
-              "записать в файл (кодировка Windows-1251).");
-    EXPECT_TRUE(doc.Dirty);
+    EXPECT_EQ(ui.Texts(), std::vector<std::string>{
+                              "Ошибка при сохранении файла!\r\n\r\nТекст содержит символ «☺», "
+                              "который нельзя записать в файл (кодировка Windows-1251)."});
     EXPECT_EQ(ReadBytes(path), before);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
 }
@@ -397,7 +362,6 @@ TEST(Save, PendingBackupIsDeletedByTheNextSave) {
     EXPECT_FALSE(WriteDataFile(doc, ui, noBackup));
     EXPECT_TRUE(doc.Dirty);
     ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].title, "Служба безопасности");
     EXPECT_EQ(ui.messages[0].text.rfind("Ошибка при удалении резервной копии файла:\r\n\r\n", 0),
               0u);
 }
