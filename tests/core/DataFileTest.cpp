@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
-
-#include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <filesystem>
 
 #include "core/Cipher.h"
@@ -30,11 +29,8 @@ std::string Cp(const std::string& utf8) {
     return out;
 }
 
-const char* const kNewFile =
-    "type=Kerva70st\r\n[user]\r\nname=Пользователь\r\npass=\r\nie1cap=рубли\r\nie1short=р.\r\n"
-    "ie2cap=доллары\r\nie2short=$\r\nie3cap=\r\nie3short=\r\nsostkol=1\r\nclientkol=0\r\n"
-    "[Sost1]\r\nbal=0\r\nsostname=Личные деньги\r\nienum=1\r\n[oldbal1]\r\n[oldzan1]\r\n"
-    "[oldodol1]\r\n[rashod1]\r\n[dohod1]\r\n[ondol1]\r\n[vydol1]\r\n[phones]\r\n[notes]\r\n\r\n\r\n";
+const std::string kDamaged =
+    "Указанный файл поврежден, записан предыдущей версией Kerva или защищен паролем.";
 
 // Saves a document to `path` the way the program does.
 bool Save(BudgetFile doc, ScriptedPlatform& ui, const std::string& path, bool backup = false) {
@@ -44,114 +40,88 @@ bool Save(BudgetFile doc, ScriptedPlatform& ui, const std::string& path, bool ba
     return WriteDataFile(doc, ui, s);
 }
 
-TEST(NewDocument, WritesTheExactFileAndIsSaved) {
+TEST(NewDocument, WritesTheExactFileOverTheOldOneAndResetsEverySlot) {
     TempDir dir;
     ScriptedPlatform ui;
-    BudgetFile doc;
-    int refreshed = 0;
-    ASSERT_TRUE(NewDocument(doc, ui, AppSettings{}, dir / "home.kv7",
-                            [&](BudgetFile& d, Platform&) {
-                                ++refreshed;
-                                EXPECT_EQ(d.Sost(1).sostname, "Личные деньги");
-                            }));
-    // The bytes prove every default that is saved.
-    EXPECT_EQ(ReadBytes(dir / "home.kv7"), Cp(kNewFile));
-    EXPECT_EQ(refreshed, 1);
-    EXPECT_FALSE(doc.Dirty);
-    EXPECT_EQ(doc.FilePath, dir / "home.kv7");
-    EXPECT_EQ(doc.LastDate, (Date{2026, 12, 5}));
-    // The file was created empty first, so the backup copy holds that.
-    EXPECT_EQ(ReadBytes(dir / "home.bak.kv7"), "\r\n");
-    EXPECT_TRUE(ui.messages.empty());
-}
-
-TEST(NewDocument, ResetsEverySlotOfTheOpenDocument) {
-    TempDir dir;
-    ScriptedPlatform ui;
+    WriteBytes(dir / "home.kv7", "the user's old file");
     BudgetFile doc = test::FullDocument();
     doc.IsProtected = true;
     doc.pass = "secret";
-    ASSERT_TRUE(NewDocument(doc, ui, AppSettings{}, dir / "new.kv7", nullptr));
-    EXPECT_EQ(CountEntries(doc.Sost(10).dohod), 0);
-    EXPECT_EQ(doc.Sost(10).sostname, "");
-    EXPECT_EQ(doc.Client(20).clientname, "");
-    EXPECT_EQ(doc.phones[0], "");
-    EXPECT_FALSE(doc.IsProtected);
-    EXPECT_EQ(ReadBytes(dir / "new.kv7"), Cp(kNewFile));
-}
-
-TEST(NewDocument, CreatingOverAFileKeepsItAsTheBackup) {
-    TempDir dir;
-    ScriptedPlatform ui;
-    test::WriteBytes(dir / "home.kv7", "the user's old file");
-    test::WriteBytes(dir / "home.bak.kv7", "an older backup");
-    BudgetFile doc;
-    ASSERT_TRUE(NewDocument(doc, ui, AppSettings{}, dir / "home.kv7", nullptr));
-    EXPECT_EQ(ReadBytes(dir / "home.kv7"), Cp(kNewFile));
+    int refreshed = 0;
+    ASSERT_TRUE(
+        NewDocument(doc, ui, AppSettings{}, dir / "home.kv7", [&](BudgetFile& d, Platform&) {
+            ++refreshed;
+            EXPECT_EQ(d.Sost(1).sostname, "Личные деньги");
+        }));
+    // The bytes prove every default that is saved.
+    EXPECT_EQ(ReadBytes(dir / "home.kv7"),
+              Cp("type=Kerva70st\r\n[user]\r\nname=Пользователь\r\npass=\r\nie1cap=рубли\r\n"
+                 "ie1short=р.\r\nie2cap=доллары\r\nie2short=$\r\nie3cap=\r\nie3short=\r\n"
+                 "sostkol=1\r\nclientkol=0\r\n[Sost1]\r\nbal=0\r\nsostname=Личные деньги\r\n"
+                 "ienum=1\r\n[oldbal1]\r\n[oldzan1]\r\n[oldodol1]\r\n[rashod1]\r\n[dohod1]\r\n"
+                 "[ondol1]\r\n[vydol1]\r\n[phones]\r\n[notes]\r\n\r\n\r\n"));
     EXPECT_EQ(ReadBytes(dir / "home.bak.kv7"), "the user's old file");
+    EXPECT_EQ(std::tuple(refreshed, doc.Dirty, doc.IsProtected, doc.LastDate),
+              std::tuple(1, false, false, Date{2026, 12, 5}));
+    EXPECT_EQ(doc.Sost(10).dohod[0] + doc.Client(20).clientname + doc.phones[0], "");
     EXPECT_TRUE(ui.messages.empty());
-}
 
-TEST(NewDocument, FailureToCreateLeavesTheDocument) {
-    ScriptedPlatform ui;
-    BudgetFile doc = test::RichDocument();
+    // A file that cannot be made leaves the open document as it was.
     const std::string before = DataFileText(doc, false);
-    EXPECT_FALSE(NewDocument(doc, ui, AppSettings{}, "/nonexistent/dir/x.kv7", nullptr));
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, "Ошибка при создании файла!\r\n\r\nФайл или папка не найдены.");
-    EXPECT_EQ(ui.messages[0].icon, Icon::Critical);
+    EXPECT_FALSE(NewDocument(doc, ui, AppSettings{}, dir / "missing/x.kv7", nullptr));
+    EXPECT_EQ(ui.Texts(), std::vector<std::string>{"Ошибка при создании файла!\r\n\r\nФайл или "
+                                                   "папка не найдены."});
     EXPECT_EQ(DataFileText(doc, false), before);
 }
 
-TEST(DataFile, PlainRoundTripKeepsEverything) {
+TEST(DataFile, PlainAndProtectedFilesReadBackAsTheyWereWritten) {
     TempDir dir;
-    ScriptedPlatform ui;
-    const BudgetFile rich = test::RichDocument();
-    ASSERT_TRUE(Save(rich, ui, dir / "a.kv7"));
-    const std::string bytes = ReadBytes(dir / "a.kv7");
-    // Gaps stay gaps: keys 1 and 3, no key 2.
-    EXPECT_NE(bytes.find(Cp("[dohod1]\r\nd1=5000\t05.10.2002\tЗарплата\r\nd3=250,5\t")),
-              std::string::npos);
-    EXPECT_NE(bytes.find("[rashod2]\r\nras100=10\t"), std::string::npos);
-    EXPECT_NE(bytes.find("bal=-0,1\r\n"), std::string::npos);
-
-    BudgetFile back;
-    ASSERT_TRUE(ReadDataFile(back, ui, dir / "a.kv7", "", nullptr));
-    EXPECT_TRUE(ui.messages.empty());
-    EXPECT_EQ(DataFileText(back, false), DataFileText(rich, false));
-    EXPECT_EQ(back.Sost(1).dohod[1], "");
-    EXPECT_EQ(back.Sost(2).bal, -0.1);
-    EXPECT_EQ(back.notes, rich.notes);
-    EXPECT_EQ(back.FilePath, dir / "a.kv7");
-    EXPECT_FALSE(back.Dirty);
-
-    // Saving and reading again changes nothing, notes included.
-    ASSERT_TRUE(Save(back, ui, dir / "b.kv7"));
-    EXPECT_EQ(ReadBytes(dir / "b.kv7"), bytes);
-}
-
-TEST(DataFile, ProtectedRoundTripNeverWritesPlainText) {
-    TempDir dir;
-    ScriptedPlatform ui;
-    BudgetFile rich = test::RichDocument();
-    rich.IsProtected = true;
-    rich.pass = "Пароль 7";
-    ASSERT_TRUE(Save(rich, ui, dir / "p.kv7"));
-    const std::string bytes = ReadBytes(dir / "p.kv7");
-    EXPECT_EQ(bytes.find_first_not_of("01\r\n"), std::string::npos);
-    for (const auto& e : std::filesystem::directory_iterator(dir.Path()))
-        EXPECT_EQ(e.path().filename(), "p.kv7");  // no plain copy anywhere
-
-    BudgetFile back;
-    ASSERT_TRUE(OpenDocument(back, ui, dir / "p.kv7", "Пароль 7", nullptr));
-    EXPECT_TRUE(back.IsProtected);
-    EXPECT_EQ(back.pass, "Пароль 7");
-    EXPECT_EQ(DataFileText(back, true), DataFileText(rich, true));
-    EXPECT_TRUE(ui.messages.empty());
-
-    // Saved again with the same password, the file is the same.
-    ASSERT_TRUE(Save(back, ui, dir / "p2.kv7"));
-    EXPECT_EQ(ReadBytes(dir / "p2.kv7"), bytes);
+    BudgetFile noStates = test::RichDocument();
+    noStates.sostkol = 0;
+    const struct {
+        const char* what;
+        BudgetFile doc;
+        const char* pass;
+    } cases[] = {{"rich", test::RichDocument(), ""},
+                 {"no states", noStates, ""},
+                 {"ten states, twenty clients", test::FullDocument(), ""},
+                 {"protected", test::RichDocument(), "Пароль 7"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ScriptedPlatform ui;
+        BudgetFile doc = c.doc;
+        doc.IsProtected = *c.pass != 0;
+        doc.pass = c.pass;
+        ASSERT_TRUE(Save(doc, ui, dir / "a.kv7"));
+        const std::string bytes = ReadBytes(dir / "a.kv7");
+        // Read over a document with every slot in use: slots beyond the counts
+        // keep their content, all 100 phones are read.
+        BudgetFile back = test::FullDocument();
+        back.phones[60] = "left over";
+        ASSERT_TRUE(OpenDocument(back, ui, dir / "a.kv7", c.pass, nullptr));
+        EXPECT_TRUE(ui.messages.empty());
+        EXPECT_EQ(DataFileText(back, doc.IsProtected), DataFileText(doc, doc.IsProtected));
+        EXPECT_EQ(std::tie(back.sostkol, back.IsProtected, back.pass, back.notes, back.Dirty),
+                  std::tie(doc.sostkol, doc.IsProtected, doc.pass, doc.notes, doc.Dirty));
+        EXPECT_EQ(back.FilePath, dir / "a.kv7");
+        if (doc.sostkol < kMaxSosts) {
+            EXPECT_EQ(back.Sost(kMaxSosts).sostname, "Состояние номер 10");
+            EXPECT_EQ(back.phones[60], "");
+        }
+        // Saved again, the file is the same byte for byte.
+        ASSERT_TRUE(Save(back, ui, dir / "b.kv7"));
+        EXPECT_EQ(ReadBytes(dir / "b.kv7"), bytes);
+        if (doc.IsProtected) {
+            EXPECT_EQ(bytes.find_first_not_of("01\r\n"), std::string::npos);
+        } else if (doc.sostkol == 2) {  // gaps stay gaps: keys 1 and 3, no key 2
+            EXPECT_NE(bytes.find(Cp("[dohod1]\r\nd1=5000\t05.10.2002\tЗарплата\r\nd3=250,5\t")),
+                      std::string::npos);
+            EXPECT_NE(bytes.find("[rashod2]\r\nras100=10\t"), std::string::npos);
+            EXPECT_NE(bytes.find("bal=-0,1\r\n"), std::string::npos);
+        }
+    }
+    // Nothing but the two files: no plain copy of the protected one.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 2);
 }
 
 TEST(DataFile, WrongPasswordsAreRefusedAndTheDocumentStays) {
@@ -162,27 +132,19 @@ TEST(DataFile, WrongPasswordsAreRefusedAndTheDocumentStays) {
     secret.pass = "abc";
     ASSERT_TRUE(Save(secret, ui, dir / "p.kv7"));
     ASSERT_TRUE(Save(test::RichDocument(), ui, dir / "plain.kv7"));
+    // A file whose type line deciphers but which holds another password.
+    std::string key;
+    ASSERT_TRUE(PasswordBytes("xyz", key));
+    WriteBytes(dir / "mismatch.kv7", EncipherBytes(Cp(DataFileText(secret, true)), key));
 
     BudgetFile doc = test::FullDocument();
     const std::string before = DataFileText(doc, false);
     EXPECT_FALSE(OpenDocument(doc, ui, dir / "p.kv7", "", nullptr));
     EXPECT_FALSE(OpenDocument(doc, ui, dir / "p.kv7", "abd", nullptr));
     EXPECT_FALSE(OpenDocument(doc, ui, dir / "plain.kv7", "abc", nullptr));
-    // A file whose type line decodes but whose password differs.
-    BudgetFile other = test::RichDocument();
-    other.IsProtected = true;
-    other.pass = "abc";
-    std::string plain;
-    ASSERT_TRUE(Utf8ToCp1251(DataFileText(other, true), plain));
-    std::string key;
-    ASSERT_TRUE(PasswordBytes("xyz", key));
-    WriteBytes(dir / "mismatch.kv7", EncipherBytes(plain, key));
     EXPECT_FALSE(OpenDocument(doc, ui, dir / "mismatch.kv7", "xyz", nullptr));
-
     ASSERT_EQ(ui.messages.size(), 4u);
-    EXPECT_EQ(ui.messages[0].text,
-              "Указанный файл поврежден, записан предыдущей версией Kerva или защищен паролем.");
-    EXPECT_EQ(ui.messages[0].icon, Icon::Information);
+    EXPECT_EQ(ui.messages[0].text, kDamaged);
     // A wrong key either fails on a line or gives text without the type line.
     for (int i : {1, 2})
         EXPECT_TRUE(ui.messages[i].text ==
@@ -191,7 +153,6 @@ TEST(DataFile, WrongPasswordsAreRefusedAndTheDocumentStays) {
                         "Ошибка при декодировании файла!\r\n\r\nУбедитесь в правильности пароля.")
             << ui.messages[i].text;
     EXPECT_EQ(ui.messages[3].text, "Вы ввели неверный пароль!");
-    EXPECT_EQ(ui.messages[3].icon, Icon::Exclamation);
     EXPECT_EQ(DataFileText(doc, false), before);
 }
 
@@ -209,49 +170,18 @@ TEST(DataFile, ReaderDefaultsAndLetterCase) {
                                  "[notes]\r\n"));
     BudgetFile doc;
     ASSERT_TRUE(ReadDataFile(doc, ui, dir / "h.kv7", "", nullptr));
-    EXPECT_EQ(doc.name, "Пользователь");
-    EXPECT_EQ(doc.Sost(1).bal, 1e16);
-    EXPECT_EQ(doc.Sost(1).ienum, 3);
-    EXPECT_EQ(doc.Sost(1).dohod[1], "x");
-    EXPECT_EQ(doc.Sost(2).sostname, "Личные деньги");
-    EXPECT_EQ(doc.Sost(2).ienum, 1);
-    EXPECT_EQ(doc.Client(1).clientname, "Клиент1");
-    EXPECT_EQ(doc.Client(1).ienum, 1);
-    EXPECT_EQ(doc.Client(1).reput, 2);
-    EXPECT_EQ(doc.Client(1).clinfo, "инфо");
-    EXPECT_EQ(doc.phones[50], "fifty-one");
-    EXPECT_EQ(doc.phones[99], "last");
+    const SostRecord &s1 = doc.Sost(1), &s2 = doc.Sost(2);
+    const ClientRecord& c = doc.Client(1);
+    EXPECT_EQ(std::tie(doc.name, s1.bal, s1.ienum, s1.dohod[1], s2.sostname, s2.ienum),
+              std::tuple("Пользователь", 1e16, 3, "x", "Личные деньги", 1));
+    EXPECT_EQ(std::tie(c.clientname, c.ienum, c.reput, c.clinfo, doc.phones[99]),
+              std::tuple("Клиент1", 1, 2, "инфо", "last"));
     // "[notes]" on the last line: the loading message, then an empty text.
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, "Ошибка при загрузке данных!");
+    EXPECT_EQ(ui.Texts(), std::vector<std::string>{"Ошибка при загрузке данных!"});
     EXPECT_EQ(doc.notes, "");
     // Phones beyond 50 are never written.
     ASSERT_TRUE(Save(doc, ui, dir / "h2.kv7"));
     EXPECT_EQ(ReadBytes(dir / "h2.kv7").find("fifty-one"), std::string::npos);
-}
-
-TEST(DataFile, ADocumentWithoutStatesRoundTrips) {
-    TempDir dir;
-    ScriptedPlatform ui;
-    BudgetFile empty = test::RichDocument();
-    empty.sostkol = 0;
-    ASSERT_TRUE(Save(empty, ui, dir / "e.kv7"));
-    BudgetFile back;
-    ASSERT_TRUE(ReadDataFile(back, ui, dir / "e.kv7", "", nullptr));
-    EXPECT_EQ(back.sostkol, 0);
-    EXPECT_EQ(back.clientkol, 2);
-}
-
-TEST(DataFile, SlotsBeyondTheCountsKeepTheirOldContent) {
-    TempDir dir;
-    ScriptedPlatform ui;
-    ASSERT_TRUE(Save(test::RichDocument(), ui, dir / "a.kv7"));
-    BudgetFile doc = test::FullDocument();
-    ASSERT_TRUE(ReadDataFile(doc, ui, dir / "a.kv7", "", nullptr));
-    EXPECT_EQ(doc.sostkol, 2);
-    EXPECT_EQ(doc.Sost(3).sostname, "Состояние номер 3");
-    EXPECT_EQ(doc.Sost(2).sostname, "Сбережения");
-    EXPECT_EQ(doc.phones[60], "");  // all 100 phone slots are read
 }
 
 TEST(DataFile, MonthFlagsComeFromTheFileDate) {
@@ -263,11 +193,11 @@ TEST(DataFile, MonthFlagsComeFromTheFileDate) {
         Date modified, today;
         bool reports, monthEnd;
     } cases[] = {
-        {{2025, 12, 20}, {2026, 1, 3}, true, false},   // December file opened in January
-        {{2026, 3, 31}, {2026, 5, 1}, true, true},     // March file opened in May
-        {{2026, 5, 1}, {2026, 5, 31}, false, false},   // same month
-        {{2026, 6, 1}, {2026, 5, 31}, false, false},   // a date in the future
-        {{2027, 3, 1}, {2026, 5, 31}, true, true},     // only the month counts when the year is not earlier
+        {{2025, 12, 20}, {2026, 1, 3}, true, false},  // December file opened in January
+        {{2026, 3, 31}, {2026, 5, 1}, true, true},    // March file opened in May
+        {{2026, 5, 1}, {2026, 5, 31}, false, false},  // same month
+        {{2026, 6, 1}, {2026, 5, 31}, false, false},  // a date in the future
+        {{2027, 3, 1}, {2026, 5, 31}, true, true},    // only the month counts then
     };
     for (const auto& c : cases) {
         ui.SetModificationDate(path, c.modified);
@@ -275,91 +205,67 @@ TEST(DataFile, MonthFlagsComeFromTheFileDate) {
         BudgetFile doc;
         doc.MonthEndDue = true;  // left over from an earlier file
         ASSERT_TRUE(ReadDataFile(doc, ui, path, "", nullptr));
-        EXPECT_EQ(doc.ReportsReady, c.reports) << FormatDate(c.modified);
-        EXPECT_EQ(doc.MonthEndDue, c.monthEnd) << FormatDate(c.modified);
-        EXPECT_EQ(doc.LastDate, c.today);
+        EXPECT_EQ(std::tie(doc.ReportsReady, doc.MonthEndDue, doc.LastDate),
+                  std::tie(c.reports, c.monthEnd, c.today))
+            << FormatDate(c.modified);
     }
 }
 
-struct HostileCase {
-    const char* name;
-    std::string content;
-    const char* message;
-};
-
-TEST(DataFile, HostileFilesAreRefusedWithoutHarm) {
+TEST(DataFile, HostileFilesAndPathsAreRefusedWithoutHarm) {
     TempDir dir;
-    const std::string damaged =
-        "Указанный файл поврежден, записан предыдущей версией Kerva или защищен паролем.";
     const std::string head = "type=Kerva70st\r\n[user]\r\n";
     std::string garbage;
     for (int i = 0; i < 4096; ++i) garbage += static_cast<char>((i * 7919) & 0xFF);
-    const HostileCase cases[] = {
-        {"garbage", garbage, damaged.c_str()},
-        {"empty", "", damaged.c_str()},
-        {"too many states", head + "sostkol=11\r\nclientkol=0\r\n[Sost1]\r\nbal=0\r\n", damaged.c_str()},
-        {"negative states", head + "sostkol=-1\r\nclientkol=0\r\n", damaged.c_str()},
-        {"negative clients", head + "sostkol=1\r\nclientkol=-3\r\n[Sost1]\r\nbal=0\r\n", damaged.c_str()},
-        {"count beyond 16 bits", head + "sostkol=65537\r\n", damaged.c_str()},
-        {"bad balance", head + "sostkol=1\r\nclientkol=0\r\n[Sost1]\r\nbal=abc\r\n", damaged.c_str()},
-        {"no balance", head + "sostkol=1\r\nclientkol=0\r\n[Sost1]\r\n", damaged.c_str()},
-        {"unit out of range", head + "sostkol=1\r\nclientkol=0\r\n[Sost1]\r\nbal=1\r\nienum=7\r\n", damaged.c_str()},
-        {"reputation beyond 16 bits", head + "sostkol=1\r\nclientkol=1\r\n[Sost1]\r\nbal=1\r\n[Client1]\r\nreput=1e9\r\n", damaged.c_str()},
-        {"UTF-8", "type=Kerva70st\r\n[user]\r\nname=Пользователь\r\n",
-         "Файл записан в кодировке UTF-8, а не Windows-1251, и не может быть открыт."},
-        {"older format", "type=Kerva60st\r\n", damaged.c_str()},
-    };
-    for (const auto& c : cases) {
-        ScriptedPlatform ui;
-        BudgetFile doc = test::RichDocument();
-        doc.Dirty = true;
-        const std::string before = DataFileText(doc, false);
-        WriteBytes(dir / "bad.kv7", c.content);
-        EXPECT_FALSE(OpenDocument(doc, ui, dir / "bad.kv7", "", nullptr)) << c.name;
-        ASSERT_FALSE(ui.messages.empty()) << c.name;
-        EXPECT_EQ(ui.messages.back().text, c.message) << c.name;
-        EXPECT_EQ(DataFileText(doc, false), before) << c.name;
-        EXPECT_TRUE(doc.Dirty) << c.name;
-    }
-}
-
-TEST(DataFile, PathsThatAreNotReadableFilesAreRefused) {
-    TempDir dir;
+    const std::string damaged[] = {
+        garbage,
+        "",
+        "type=Kerva60st\r\n",
+        head + "sostkol=11\r\nclientkol=0\r\n[Sost1]\r\nbal=0\r\n",
+        head + "sostkol=-1\r\nclientkol=0\r\n",
+        head + "sostkol=1\r\nclientkol=-3\r\n[Sost1]\r\nbal=0\r\n",
+        head + "sostkol=65537\r\n",
+        head + "sostkol=1\r\nclientkol=0\r\n[Sost1]\r\nbal=abc\r\n",
+        head + "sostkol=1\r\nclientkol=0\r\n[Sost1]\r\n",
+        head + "sostkol=1\r\nclientkol=0\r\n[Sost1]\r\nbal=1\r\nienum=7\r\n",
+        head + "sostkol=1\r\nclientkol=1\r\n[Sost1]\r\nbal=1\r\n[Client1]\r\nreput=1e9\r\n"};
     std::filesystem::create_directory(dir / "folder.kv7");
     ASSERT_EQ(::mkfifo((dir / "fifo.kv7").c_str(), 0600), 0);  // opening one would block
     // Sparse: larger than anything the program reads, without using the disk.
     WriteBytes(dir / "huge.kv7", "type=Kerva70st\r\n");
     ASSERT_EQ(::truncate((dir / "huge.kv7").c_str(), kMaxReadSize + 1), 0);
-    const struct {
-        const char *name, *head, *ending;
-    } cases[] = {
-        {"folder.kv7", "Указанный путь", "является папкой, а не файлом."},
-        {"fifo.kv7", "Указанный путь",
-         "не является обычным файлом (это канал, сокет или устройство)."},
-        {"huge.kv7", "Файл", "слишком большой: программа открывает файлы размером не более 512 МБ."},
-        {"missing.kv7", "Указанный файл", "не найден."},
+    const auto Named = [&](const char* start, const char* name, const char* end) {
+        return JoinParagraphs(JoinParagraphs(start, dir / name), end);
     };
-    for (const auto& c : cases) {
-        for (const char* password : {"", "pw"}) {  // plain, and deciphered first
-            ScriptedPlatform ui;
-            BudgetFile doc = test::RichDocument();
-            EXPECT_FALSE(OpenDocument(doc, ui, dir / c.name, password, nullptr)) << c.name;
-            ASSERT_EQ(ui.messages.size(), 1u) << c.name;
-            EXPECT_EQ(ui.messages[0].text,
-                      JoinParagraphs(JoinParagraphs(c.head, dir / c.name), c.ending))
-                << c.name << " " << password;
-            EXPECT_EQ(ui.messages[0].icon, Icon::Exclamation);
-        }
-    }
-
-    if (::geteuid() != 0) {  // root reads files whatever their permissions
+    const std::pair<const char*, std::string> paths[] = {
+        {"folder.kv7", Named("Указанный путь", "folder.kv7", "является папкой, а не файлом.")},
+        {"fifo.kv7", Named("Указанный путь", "fifo.kv7",
+                           "не является обычным файлом (это канал, сокет или устройство).")},
+        {"huge.kv7", Named("Файл", "huge.kv7",
+                           "слишком большой: программа открывает файлы размером не более 512 МБ.")},
+        {"missing.kv7", Named("Указанный файл", "missing.kv7", "не найден.")},
+    };
+    const auto Refused = [&](const std::string& name, const char* pass, const std::string& text) {
+        SCOPED_TRACE(name + " " + pass);
         ScriptedPlatform ui;
-        BudgetFile doc;
-        WriteBytes(dir / "locked.kv7", "type=Kerva70st\r\n");
-        ::chmod((dir / "locked.kv7").c_str(), 0);
-        EXPECT_FALSE(OpenDocument(doc, ui, dir / "locked.kv7", "", nullptr));
-        EXPECT_EQ(ui.messages.back().text, "Ошибка при открытии служебного файла.");
+        BudgetFile doc = test::RichDocument();
+        doc.Dirty = true;
+        const std::string before = DataFileText(doc, false);
+        EXPECT_FALSE(OpenDocument(doc, ui, dir / name, pass, nullptr));
+        ASSERT_FALSE(ui.messages.empty());
+        EXPECT_EQ(ui.messages.back().text, text);
+        EXPECT_EQ(DataFileText(doc, false), before);
+        EXPECT_TRUE(doc.Dirty);
+    };
+    for (std::size_t i = 0; i < std::size(damaged); ++i) {
+        WriteBytes(dir / "bad.kv7", damaged[i]);
+        SCOPED_TRACE(i);
+        Refused("bad.kv7", "", kDamaged);
     }
+    WriteBytes(dir / "utf8.kv7", "type=Kerva70st\r\n[user]\r\nname=Пользователь\r\n");
+    Refused("utf8.kv7", "",
+            "Файл записан в кодировке UTF-8, а не Windows-1251, и не может быть открыт.");
+    for (const auto& [name, text] : paths)
+        for (const char* pass : {"", "pw"}) Refused(name, pass, text);  // plain, and deciphered
 }
 
 TEST(DataFile, AHundredMegabyteLineIsReadInOnePass) {
@@ -373,39 +279,35 @@ TEST(DataFile, AHundredMegabyteLineIsReadInOnePass) {
     BudgetFile doc;
     // Nothing in it is damaged: absent counts read as none.
     ASSERT_TRUE(OpenDocument(doc, ui, dir / "big.kv7", "", nullptr));
-    EXPECT_EQ(doc.name.size(), 100u * 1024 * 1024);
-    EXPECT_EQ(doc.sostkol, 0);
-    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(std::tuple(doc.name.size(), doc.sostkol, ui.messages.size()),
+              std::tuple(100u * 1024 * 1024, 0, 0u));
 }
 
-TEST(Save, BackupHoldsThePreviousFile) {
+TEST(Save, BackupHoldsThePreviousFileOnlyWhenAskedFor) {
     TempDir dir;
     ScriptedPlatform ui;
     BudgetFile doc = test::RichDocument();
     doc.FilePath = dir / "home.kv7";
-    AppSettings on;
+    AppSettings on, off;
+    off.BackUp = false;
     // The first save has nothing to back up and says so; it still saves.
     ASSERT_TRUE(WriteDataFile(doc, ui, on));
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text,
-              "Ошибка при создании резервной копии файла!\r\n\r\nФайл или папка не найдены.");
+    EXPECT_EQ(ui.Texts(), std::vector<std::string>{"Ошибка при создании резервной копии "
+                                                   "файла!\r\n\r\nФайл или папка не найдены."});
     const std::string first = ReadBytes(dir / "home.kv7");
     doc.name = "Второй";
     ASSERT_TRUE(WriteDataFile(doc, ui, on));
     EXPECT_EQ(ReadBytes(dir / "home.bak.kv7"), first);
-    EXPECT_NE(ReadBytes(dir / "home.kv7"), first);
-
-    AppSettings off;
-    off.BackUp = false;
     doc.FilePath = dir / "other.kv7";
     ASSERT_TRUE(WriteDataFile(doc, ui, off));
     ASSERT_TRUE(WriteDataFile(doc, ui, off));
     EXPECT_FALSE(std::filesystem::exists(dir / "other.bak.kv7"));
 
-    EXPECT_EQ(BackupPathOf("/x/home.kv7"), "/x/home.bak.kv7");
-    EXPECT_EQ(BackupPathOf("/x/HOME.KV7"), "/x/HOME.bak.kv7");
-    EXPECT_EQ(BackupPathOf("/x/old.kv6"), "/x/old.bak.kv7");
-    EXPECT_EQ(BackupPathOf("/x.y/noext"), "/x.y/noext.bak.kv7");
+    for (const auto& [path, backup] : {std::pair{"/x/home.kv7", "/x/home.bak.kv7"},
+                                       {"/x/HOME.KV7", "/x/HOME.bak.kv7"},
+                                       {"/x/old.kv6", "/x/old.bak.kv7"},
+                                       {"/x.y/noext", "/x.y/noext.bak.kv7"}})
+        EXPECT_EQ(BackupPathOf(path), backup);
 }
 
 TEST(Save, KeepsPermissionsAndLinks) {
@@ -416,81 +318,29 @@ TEST(Save, KeepsPermissionsAndLinks) {
     ASSERT_TRUE(Save(test::RichDocument(), ui, real));
     ASSERT_EQ(::chmod(real.c_str(), 0640), 0);
     ASSERT_EQ(::symlink(real.c_str(), (dir / "link.kv7").c_str()), 0);
-
     BudgetFile doc = test::RichDocument();
     doc.name = "Через ссылку";
     ASSERT_TRUE(Save(doc, ui, dir / "link.kv7"));
     EXPECT_TRUE(std::filesystem::is_symlink(dir / "link.kv7"));
-    struct stat st {};
-    ASSERT_EQ(::stat(real.c_str(), &st), 0);
-    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    EXPECT_EQ(std::filesystem::status(real).permissions(), std::filesystem::perms(0640));
     EXPECT_NE(ReadBytes(real).find(Cp("name=Через ссылку")), std::string::npos);
 }
 
-// Makes writes beyond `bytes` fail, as on a full disk.
-struct FileSizeLimit {
-    rlimit old{};
-    explicit FileSizeLimit(rlim_t bytes) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        ::getrlimit(RLIMIT_FSIZE, &old);
-        rlimit r = old;
-        r.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &r);
-    }
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &old);
-        std::signal(SIGXFSZ, SIG_DFL);
-    }
-};
-
-TEST(Save, AFailedSaveLeavesThePreviousFileAndNoTemporaryFile) {
+// Failing writes are tried at every step in SaveSafetyTest.
+TEST(Save, ACharacterTheCodePageLacksIsNotDroppedSilently) {
     TempDir dir;
     ScriptedPlatform ui;
     const std::string path = dir / "home.kv7";
     ASSERT_TRUE(Save(test::RichDocument(), ui, path));
     const std::string before = ReadBytes(path);
-
-    BudgetFile doc = test::FullDocument();
-    doc.FilePath = path;
-    doc.Dirty = true;
-    AppSettings noBackup;
-    noBackup.BackUp = false;
-    {
-        FileSizeLimit limit(4096);
-        EXPECT_FALSE(WriteDataFile(doc, ui, noBackup));
-        doc.IsProtected = true;
-        doc.pass = "pw";
-        EXPECT_FALSE(WriteDataFile(doc, ui, noBackup));
-    }
-    EXPECT_TRUE(doc.Dirty);
-    EXPECT_EQ(ReadBytes(path), before);
-    int files = 0;
-    for (const auto& e : std::filesystem::directory_iterator(dir.Path())) {
-        (void)e;
-        ++files;
-    }
-    EXPECT_EQ(files, 1);
-    ASSERT_EQ(ui.messages.size(), 3u);
-    EXPECT_EQ(ui.messages[0].text, "Ошибка при сохранении файла!\r\n\r\nФайл слишком большой.");
-    EXPECT_EQ(ui.messages[0].icon, Icon::Critical);
-    EXPECT_EQ(ui.messages[1].text, "Ошибка при шифровании файла!\r\n\r\nФайл слишком большой.");
-    EXPECT_EQ(ui.messages[2].text, "Возникла ошибка при шифровании файла. Файл не сохранен!");
-
-    // A folder where the file should be, and a folder that does not exist.
-    doc.IsProtected = false;
-    doc.FilePath = dir.Path() + ".";
-    EXPECT_FALSE(WriteDataFile(doc, ui, noBackup));
-    doc.FilePath = dir / "missing/home.kv7";
-    EXPECT_FALSE(WriteDataFile(doc, ui, noBackup));
-    EXPECT_TRUE(doc.Dirty);
-    // A character the code page lacks is not dropped silently.
-    doc.FilePath = path;
+    BudgetFile doc = test::RichDocument();
     doc.name = "Имя ☺";
-    EXPECT_FALSE(WriteDataFile(doc, ui, noBackup));
-    EXPECT_EQ(ui.messages.back().text,
-              "Ошибка при сохранении файла!\r\n\r\nТекст содержит символ «☺», который нельзя "
-              "записать в файл (кодировка Windows-1251).");
+    EXPECT_FALSE(Save(doc, ui, path));
+    EXPECT_EQ(ui.Texts(), std::vector<std::string>{
+                              "Ошибка при сохранении файла!\r\n\r\nТекст содержит символ «☺», "
+                              "который нельзя записать в файл (кодировка Windows-1251)."});
     EXPECT_EQ(ReadBytes(path), before);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
 }
 
 TEST(Save, PendingBackupIsDeletedByTheNextSave) {
@@ -505,7 +355,6 @@ TEST(Save, PendingBackupIsDeletedByTheNextSave) {
     ASSERT_TRUE(WriteDataFile(doc, ui, noBackup));
     EXPECT_FALSE(std::filesystem::exists(dir / "home.bak.kv7"));
     EXPECT_EQ(doc.PendingBackupDelete, "");
-
     // A path that cannot be deleted keeps the document dirty.
     std::filesystem::create_directories(dir / "full/inner");
     doc.PendingBackupDelete = dir / "full";
@@ -513,11 +362,8 @@ TEST(Save, PendingBackupIsDeletedByTheNextSave) {
     EXPECT_FALSE(WriteDataFile(doc, ui, noBackup));
     EXPECT_TRUE(doc.Dirty);
     ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].title, "Служба безопасности");
-    EXPECT_EQ(ui.messages[0].text.rfind("Ошибка при удалении резервной копии файла:\r\n\r\n", 0), 0u);
-    // Shorter than 3 characters means none.
-    doc.PendingBackupDelete = "ab";
-    EXPECT_TRUE(WriteDataFile(doc, ui, noBackup));
+    EXPECT_EQ(ui.messages[0].text.rfind("Ошибка при удалении резервной копии файла:\r\n\r\n", 0),
+              0u);
 }
 
 }  // namespace

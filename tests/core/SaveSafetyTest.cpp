@@ -1,8 +1,7 @@
-// What saving promises whatever happens to it: a write that fails, a disk
-// that fills up or a process that is killed at any byte leaves the data file
-// as it was or as it should become, byte for byte, and the next run finds
-// nothing left behind; files beside the data file keep its permissions; a
-// file the user may not write is left alone.
+// What saving promises whatever happens to it: a write that fails or a
+// process killed at any byte leaves the data file as it was or as it should
+// become, and the next run finds nothing left behind; files beside the data
+// file keep its permissions; a file the user may not write is left alone.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -14,8 +13,6 @@
 #include <functional>
 #include <set>
 
-#include "core/Cipher.h"
-#include "core/Cp1251.h"
 #include "core/DataFile.h"
 #include "core/Files.h"
 #include "core/Save.h"
@@ -29,6 +26,7 @@ using test::ReadBytes;
 using test::ScriptedPlatform;
 using test::TempDir;
 using test::WriteBytes;
+using Texts = std::vector<std::string>;
 
 // Counts the steps of a save (every byte written, every other call) and
 // makes one chosen step fail or end the process.
@@ -53,8 +51,7 @@ public:
     }
     ssize_t Write(int fd, const void* data, std::size_t size) override {
         if (stop != Stop::Never && at >= steps && at < steps + static_cast<long long>(size)) {
-            // The bytes before the chosen one reach the file.
-            size = static_cast<std::size_t>(at - steps);
+            size = static_cast<std::size_t>(at - steps);  // the bytes before reach the file
             if (size == 0) {
                 Due();
                 return -1;
@@ -73,11 +70,8 @@ public:
         return Due() ? -1 : SaveSystemCalls::Link(fd, path);
     }
     int Rename(const char* from, const char* to) override {
-        if (!unnamedFiles) {
-            struct stat st {};
-            ::stat(from, &st);
-            modes.push_back(st.st_mode & 07777);
-        }
+        struct stat st {};
+        if (!unnamedFiles && ::stat(from, &st) == 0) modes.push_back(st.st_mode & 07777);
         return Due() ? -1 : SaveSystemCalls::Rename(from, to);
     }
 
@@ -104,95 +98,105 @@ std::set<std::string> Names(const std::string& folder) {
     return names;
 }
 
+// Runs `f` in a child process, as a user without privileges if asked (root
+// is made "nobody", whom file permissions bind); its exit code, or 200 + the
+// signal that ended it.
+int InChild(const std::function<int()>& f, bool ordinaryUser = false) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (ordinaryUser && ::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+            ::_exit(100);
+        ::_exit(f());
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 200 + WTERMSIG(status);
+}
+
 // A data file with a backup copy beside it, and the next version of the
 // document to be saved over it (small, so that every byte can be tried).
-// Without backups, the backup copy is left as it was.
 struct Scenario {
     TempDir dir{test::MemoryFolder()};
     std::string path = dir / "home.kv7", backup = dir / "home.bak.kv7";
     std::string oldBytes, newBytes;
     const std::string oldBackup = "the backup copy before this save";
     BudgetFile next;
-    AppSettings settings;  // backups on
+    AppSettings settings;
     const std::set<std::string> expectedNames{"home.kv7", "home.bak.kv7"};
-    // The whole save as counted: its steps and where each file starts.
-    long long steps = 0;
-    std::vector<long long> creations;
+    long long steps = 0;               // of the whole save
+    std::vector<long long> creations;  // where each file starts
 
-    Scenario(bool isProtected, bool unnamedFiles, bool backups = true) {
+    Scenario(bool isProtected, bool unnamedFiles, bool backups) {
         settings.BackUp = backups;
-        BudgetFile old;
-        FillNewDocumentDefaults(old);
-        old.sostkol = 0;  // as short as a document can be
-        old.Units = {};
-        old.FilePath = path;
-        old.IsProtected = isProtected;
-        old.pass = isProtected ? "пароль" : "";
-        next = old;
+        FillNewDocumentDefaults(next);
+        next.sostkol = 0;  // as short as a document can be
+        next.Units = {};
+        next.FilePath = path;
+        next.IsProtected = isProtected;
+        next.pass = isProtected ? "пароль" : "";
+        BudgetFile old = next;
         next.name = "Анна";
         AppSettings noBackup;
         noBackup.BackUp = false;
-        ScriptedPlatform ui;
-        if (!WriteDataFile(old, ui, noBackup)) throw std::runtime_error("setup");
-        oldBytes = ReadBytes(path);
-
+        oldBytes = Saved(old, noBackup, nullptr);
         Interrupter counter;
         counter.unnamedFiles = unnamedFiles;
-        UseCalls use(&counter);
         Reset();
-        BudgetFile doc = next;
-        if (!WriteDataFile(doc, ui, settings) || !ui.messages.empty())
-            throw std::runtime_error("counting");
-        newBytes = ReadBytes(path);
+        newBytes = Saved(next, settings, &counter);
         steps = counter.steps;
         creations = counter.creations;
         if (creations.size() != (backups ? 2u : 1u) || newBytes == oldBytes)
             throw std::runtime_error("counting");
     }
-
+    std::string Saved(BudgetFile doc, const AppSettings& s, Interrupter* calls) {
+        UseCalls use(calls);
+        ScriptedPlatform ui;
+        if (!WriteDataFile(doc, ui, s) || !ui.messages.empty()) throw std::runtime_error("setup");
+        return ReadBytes(path);
+    }
     void Reset() {
         for (const std::string& name : Names(dir.Path())) std::filesystem::remove(dir / name);
         WriteBytes(path, oldBytes);
         WriteBytes(backup, oldBackup);
     }
+    // All steps in the normal build; under the address sanitizer, where each
+    // save is many times slower, every seventh byte and every step near the
+    // start and the end of each file.
+    bool Tried(long long at) const {
+#if defined(__SANITIZE_ADDRESS__)
+        if (at % 7 == 0 || at >= steps - 8) return true;
+        for (const long long c : creations)
+            if (at >= c - 8 && at < c + 8) return true;
+        return false;
+#else
+        return at >= 0;
+#endif
+    }
+    std::string Trace(long long at) const {
+        return std::string(next.IsProtected ? "protected" : "plain") + ", step " +
+               std::to_string(at) + " of " + std::to_string(steps);
+    }
 };
 
-// Whether step `at` is tried: all of them in the normal build; under the
-// address sanitizer, where each save is many times slower, every seventh byte
-// and every step near the start and the end of each file.
-bool Tried(const Scenario& s, long long at) {
-#if defined(__SANITIZE_ADDRESS__)
-    if (at % 7 == 0 || at >= s.steps - 8) return true;
-    for (const long long c : s.creations)
-        if (at >= c - 8 && at < c + 8) return true;
-    return false;
-#else
-    (void)s;
-    (void)at;
-    return true;
-#endif
-}
-
-std::string Mode(bool isProtected, bool unnamed) {
-    return std::string(isProtected ? "protected" : "plain") + (unnamed ? "" : ", named files");
-}
-
 TEST(InterruptedSave, AFailureAtEveryStepKeepsTheOldFileAndLeavesNothing) {
-    const int errors[] = {EIO, ENOSPC, EDQUOT};  // a broken disk, a full one, a quota
+    const std::pair<int, const char*> errors[] = {{EIO, "Ошибка ввода-вывода."},
+                                                  {ENOSPC, "Недостаточно места на диске."},
+                                                  {EDQUOT, "Превышена дисковая квота."},
+                                                  {EACCES, "Отказано в доступе."}};
     for (const bool isProtected : {false, true}) {
         for (const bool unnamed : {true, false}) {
-            Scenario s(isProtected, unnamed);
+            Scenario s(isProtected, unnamed, true);
             const long long dataStart = s.creations[1];
             for (long long at = 0; at < s.steps && !::testing::Test::HasFailure(); ++at) {
-                if (!Tried(s, at)) continue;
-                SCOPED_TRACE(Mode(isProtected, unnamed) + ", step " + std::to_string(at) + " of " +
-                             std::to_string(s.steps));
+                if (!s.Tried(at)) continue;
+                SCOPED_TRACE(s.Trace(at) + (unnamed ? "" : ", named files"));
                 s.Reset();
                 Interrupter calls;
                 calls.unnamedFiles = unnamed;
                 calls.stop = Interrupter::Stop::Fail;
                 calls.at = at;
-                calls.error = errors[at % 3];
+                const auto& [error, why] = errors[at % std::size(errors)];
+                calls.error = error;
                 ScriptedPlatform ui;
                 BudgetFile doc = s.next;
                 doc.Dirty = true;
@@ -205,21 +209,21 @@ TEST(InterruptedSave, AFailureAtEveryStepKeepsTheOldFileAndLeavesNothing) {
                 // rename: the file is in place, and no failure is reported.
                 const bool inBackup = at < dataStart;
                 const bool flush = at == dataStart - 1 || at == s.steps - 1;
-                const std::string why = SystemErrorText(calls.error);
                 EXPECT_EQ(saved, inBackup || flush);
                 EXPECT_EQ(doc.Dirty, !saved);
                 EXPECT_EQ(ReadBytes(s.path), saved ? s.newBytes : s.oldBytes);
                 EXPECT_EQ(ReadBytes(s.backup), inBackup && !flush ? s.oldBackup : s.oldBytes);
                 EXPECT_EQ(Names(s.dir.Path()), s.expectedNames);
-                std::vector<std::string> expected;
+                const std::string w = std::string("\r\n\r\n") + why;
+                Texts expected;
                 if (flush) {
                 } else if (inBackup) {
-                    expected = {"Ошибка при создании резервной копии файла!\r\n\r\n" + why};
+                    expected = {"Ошибка при создании резервной копии файла!" + w};
                 } else if (isProtected) {
-                    expected = {"Ошибка при шифровании файла!\r\n\r\n" + why,
+                    expected = {"Ошибка при шифровании файла!" + w,
                                 "Возникла ошибка при шифровании файла. Файл не сохранен!"};
                 } else {
-                    expected = {"Ошибка при сохранении файла!\r\n\r\n" + why};
+                    expected = {"Ошибка при сохранении файла!" + w};
                 }
                 EXPECT_EQ(ui.Texts(), expected);
             }
@@ -228,9 +232,8 @@ TEST(InterruptedSave, AFailureAtEveryStepKeepsTheOldFileAndLeavesNothing) {
 }
 
 TEST(InterruptedSave, AKillAtEveryStepLeavesTheOldOrTheNewFileAndTheNextRunCleansUp) {
-    // Each kill is a process of its own, so the enciphered file, ten times
-    // longer, is tried on the usual path only and without a backup copy (the
-    // copy is written as the plain runs write theirs).
+    // The enciphered file, ten times longer, is tried on the usual path only
+    // and without a backup copy (written as the plain runs write theirs).
     const struct {
         bool isProtected, unnamed, backups;
     } runs[] = {{false, true, true}, {false, false, true}, {true, true, false}};
@@ -239,27 +242,21 @@ TEST(InterruptedSave, AKillAtEveryStepLeavesTheOldOrTheNewFileAndTheNextRunClean
         const std::string backupBefore = run.backups ? s.oldBytes : s.oldBackup;
         int leftovers = 0;
         for (long long at = 0; at < s.steps && !::testing::Test::HasFailure(); ++at) {
-            if (!Tried(s, at)) continue;
-            SCOPED_TRACE(Mode(run.isProtected, run.unnamed) + ", step " + std::to_string(at) +
-                         " of " + std::to_string(s.steps));
+            if (!s.Tried(at)) continue;
+            SCOPED_TRACE(s.Trace(at) + (run.unnamed ? "" : ", named files"));
             s.Reset();
-            const pid_t child = ::fork();
-            ASSERT_GE(child, 0);
-            if (child == 0) {
-                Interrupter calls;
-                calls.unnamedFiles = run.unnamed;
-                calls.stop = Interrupter::Stop::Kill;
-                calls.at = at;
-                SetSaveCalls(&calls);
-                ScriptedPlatform ui;
-                BudgetFile doc = s.next;
-                WriteDataFile(doc, ui, s.settings);
-                ::_exit(3);  // the kill never came
-            }
-            int status = 0;
-            ASSERT_EQ(::waitpid(child, &status, 0), child);
-            ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
-
+            ASSERT_EQ(InChild([&] {
+                          Interrupter calls;
+                          calls.unnamedFiles = run.unnamed;
+                          calls.stop = Interrupter::Stop::Kill;
+                          calls.at = at;
+                          SetSaveCalls(&calls);
+                          ScriptedPlatform ui;
+                          BudgetFile doc = s.next;
+                          WriteDataFile(doc, ui, s.settings);
+                          return 3;  // the kill never came
+                      }),
+                      200 + SIGKILL);
             const std::string data = ReadBytes(s.path), backup = ReadBytes(s.backup);
             EXPECT_TRUE(data == s.oldBytes || data == s.newBytes);
             EXPECT_TRUE(backup == s.oldBackup || backup == backupBefore);
@@ -275,11 +272,9 @@ TEST(InterruptedSave, AKillAtEveryStepLeavesTheOldOrTheNewFileAndTheNextRunClean
                 doc = s.next;
                 EXPECT_TRUE(WriteDataFile(doc, ui, s.settings));
                 EXPECT_EQ(ReadBytes(s.path), s.newBytes);
-                if (run.backups) {
-                    EXPECT_EQ(ReadBytes(s.backup), data);
-                }
+                EXPECT_EQ(ReadBytes(s.backup), run.backups ? data : s.oldBackup);
             }
-            EXPECT_EQ(ui.Texts(), std::vector<std::string>{});
+            EXPECT_EQ(ui.Texts(), Texts{});
             EXPECT_EQ(Names(s.dir.Path()), s.expectedNames);
         }
         // A named file lives from its first byte to its rename; an unnamed
@@ -289,95 +284,71 @@ TEST(InterruptedSave, AKillAtEveryStepLeavesTheOldOrTheNewFileAndTheNextRunClean
             const long long first = s.creations[k];
             const long long end = k + 1 < s.creations.size() ? s.creations[k + 1] : s.steps;
             for (long long at = first; at < end; ++at)
-                if (Tried(s, at) && (run.unnamed ? at == end - 2 : at > first && at <= end - 2))
-                    ++expected;
+                expected +=
+                    s.Tried(at) && (run.unnamed ? at == end - 2 : at > first && at <= end - 2);
         }
-        EXPECT_EQ(leftovers, expected) << Mode(run.isProtected, run.unnamed);
+        EXPECT_EQ(leftovers, expected) << s.Trace(-1);
     }
 }
 
-// Runs `f` in a child process as a user without privileges (root is made
-// "nobody", whom file permissions bind) and returns its exit code.
-int AsOrdinaryUser(const std::function<int()>& f) {
-    const pid_t child = ::fork();
-    if (child == 0) {
-        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(100);
-        ::_exit(f());
-    }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 200;
-}
-
-TEST(SavePermissions, BackupAndTemporaryFilesTakeTheDataFilesPermissions) {
-    TempDir dir;
-    const std::string path = dir / "home.kv7", backup = dir / "home.bak.kv7";
-    // The user's mask would narrow 0640: the data file's mode is what counts.
-    const mode_t mask = ::umask(077);
-    for (const mode_t mode : {0600, 0640}) {
-        BudgetFile doc;
-        FillNewDocumentDefaults(doc);
-        doc.FilePath = path;
-        ScriptedPlatform ui;
-        WriteBytes(path, "old");
-        WriteBytes(backup, "a backup that every user could read");
-        ASSERT_EQ(::chmod(path.c_str(), mode), 0);
-        ASSERT_EQ(::chmod(backup.c_str(), 0644), 0);
-        Interrupter watch;
-        {
-            UseCalls use(&watch);
-            ASSERT_TRUE(WriteDataFile(doc, ui, AppSettings{}));
-        }
-        EXPECT_EQ(watch.modes, (std::vector<mode_t>{mode, mode}));  // before they had names
-        for (const std::string& file : {path, backup}) {
-            struct stat st {};
-            ASSERT_EQ(::stat(file.c_str(), &st), 0);
-            EXPECT_EQ(st.st_mode & 07777, mode) << file;
-        }
-        EXPECT_EQ(ReadBytes(backup), "old");
-    }
-    ::umask(mask);
-}
-
-TEST(SavePermissions, AFileTheUserMayNotWriteIsNotReplaced) {
+TEST(SavePermissions, BackupsTakeTheDataFilesModeAndAFileTheUserMayNotWriteStays) {
     TempDir dir;
     ASSERT_EQ(::chmod(dir.Path().c_str(), 0777), 0);  // a folder the user may write
     const std::string path = dir / "home.kv7", backup = dir / "home.bak.kv7";
-    struct Case {
+    const bool root = ::geteuid() == 0;
+    const struct {
         const char* what;
         mode_t mode;
-        bool othersFile;
-    };
-    std::vector<Case> cases = {{"read-only", 0444, false}};
-    if (::geteuid() == 0) cases.push_back({"someone else's", 0644, true});
-    for (const Case& c : cases) {
-        WriteBytes(path, "the old file");
-        WriteBytes(backup, "the old backup");
-        const uid_t owner = c.othersFile || ::geteuid() != 0 ? ::geteuid() : 65534;
-        ASSERT_EQ(::chown(path.c_str(), owner, owner == 65534 ? 65534 : ::getegid()), 0);
-        ASSERT_EQ(::chown(backup.c_str(), owner, owner == 65534 ? 65534 : ::getegid()), 0);
-        ASSERT_EQ(::chmod(path.c_str(), c.mode), 0);
+        bool usersOwn, saved;
+    } cases[] = {{"private", 0600, true, true},
+                 {"group-readable", 0640, true, true},
+                 {"read-only", 0444, true, false},
+                 {"someone else's", 0644, false, false}};
+    for (const auto& c : cases) {
+        if (!c.usersOwn && !root) continue;  // only root can give a file away
         for (const bool isProtected : {false, true}) {
-            const int code = AsOrdinaryUser([&] {
-                BudgetFile doc;
-                FillNewDocumentDefaults(doc);
-                doc.FilePath = path;
-                doc.IsProtected = isProtected;
-                doc.pass = isProtected ? "pw" : "";
-                doc.Dirty = true;
-                ScriptedPlatform ui;
-                const std::string denied = "\r\n\r\nОтказано в доступе.";
-                const std::vector<std::string> expected =
-                    isProtected ? std::vector<std::string>{"Ошибка при шифровании файла!" + denied,
-                                                           "Возникла ошибка при шифровании файла. "
-                                                           "Файл не сохранен!"}
-                                : std::vector<std::string>{"Ошибка при сохранении файла!" + denied};
-                if (WriteDataFile(doc, ui, AppSettings{})) return 1;
-                return ui.Texts() == expected && doc.Dirty ? 0 : 2;
-            });
-            EXPECT_EQ(code, 0) << c.what << (isProtected ? ", protected" : "");
-            EXPECT_EQ(ReadBytes(path), "the old file") << c.what;
-            EXPECT_EQ(ReadBytes(backup), "the old backup") << c.what;
+            SCOPED_TRACE(std::string(c.what) + (isProtected ? ", protected" : ""));
+            WriteBytes(path, "the old file");
+            WriteBytes(backup, "a backup that every user could read");
+            const uid_t owner = !root ? ::geteuid() : c.usersOwn ? 65534 : 0;
+            for (const std::string& f : {path, backup})
+                ASSERT_EQ(::chown(f.c_str(), owner, root ? owner : ::getegid()), 0);
+            ASSERT_EQ(::chmod(path.c_str(), c.mode), 0);
+            ASSERT_EQ(::chmod(backup.c_str(), 0644), 0);
+            const int code = InChild(
+                [&] {
+                    ::umask(077);  // it would narrow 0640: the data file's mode is what counts
+                    BudgetFile doc;
+                    FillNewDocumentDefaults(doc);
+                    doc.FilePath = path;
+                    doc.IsProtected = isProtected;
+                    doc.pass = isProtected ? "pw" : "";
+                    doc.Dirty = true;
+                    ScriptedPlatform ui;
+                    Interrupter watch;
+                    UseCalls use(&watch);
+                    if (WriteDataFile(doc, ui, AppSettings{}) != c.saved) return 1;
+                    if (c.saved) return watch.modes == std::vector{c.mode, c.mode} ? 0 : 2;
+                    const std::string denied = "\r\n\r\nОтказано в доступе.";
+                    return ui.Texts() == (isProtected
+                                              ? Texts{"Ошибка при шифровании файла!" + denied,
+                                                      "Возникла ошибка при шифровании файла. "
+                                                      "Файл не сохранен!"}
+                                              : Texts{"Ошибка при сохранении файла!" + denied}) &&
+                                   doc.Dirty
+                               ? 0
+                               : 3;
+                },
+                true);
+            EXPECT_EQ(code, 0);
+            EXPECT_EQ(ReadBytes(backup),
+                      c.saved ? "the old file" : "a backup that every user could read");
+            EXPECT_EQ(ReadBytes(path) == "the old file", !c.saved);
+            for (const std::string& f : {path, backup}) {
+                struct stat st {};
+                ASSERT_EQ(::stat(f.c_str(), &st), 0);
+                EXPECT_EQ(st.st_mode & 07777, f == path || c.saved ? c.mode : mode_t{0644}) << f;
+            }
             EXPECT_EQ(Names(dir.Path()), (std::set<std::string>{"home.kv7", "home.bak.kv7"}));
         }
     }
@@ -415,7 +386,6 @@ TEST(InstanceLock, OnlyAHolderThatLivesBlocks) {
     EXPECT_EQ(third.Take(lock), FileLock::Result::HeldElsewhere);
     ::close(ready[0]);
     ::close(ready[1]);
-
     FileLock nowhere;
     EXPECT_EQ(nowhere.Take(dir / "missing/kervazyl.lock"), FileLock::Result::Unavailable);
 }

@@ -34,49 +34,37 @@ TEST(ReportMenu, EachItemReportsOnItsDay) {
 }
 
 TEST(ReportFiles, FileNameBesideTheDataFile) {
-    const Date day{2002, 10, 5};
-    EXPECT_EQ(ReportFileName("/home/anna/Kerva Files/домашний.kv7", day),
-              "/home/anna/Kerva Files/домашний-report-05.10.2002.txt");
-    EXPECT_EQ(ReportFileName("/data/домашний", day), "/data/домашний-report-05.10.2002.txt");
-    EXPECT_EQ(ReportFileName("/data/a.b.kv7", day), "/data/a.b-report-05.10.2002.txt");
-    // A dot in a folder name is no extension.
-    EXPECT_EQ(ReportFileName("/my.data/домашний", day), "/my.data/домашний-report-05.10.2002.txt");
-    EXPECT_EQ(ReportFileName("C:\\my.data\\файл", day), "C:\\my.data\\файл-report-05.10.2002.txt");
+    for (const auto& [data, report] :
+         {std::pair{"/home/anna/Kerva Files/домашний.kv7", "/home/anna/Kerva Files/домашний"},
+          {"/data/a.b.kv7", "/data/a.b"},
+          {"/my.data/домашний", "/my.data/домашний"},  // a dot in a folder name is no extension
+          {"C:\\my.data\\файл", "C:\\my.data\\файл"}})
+        EXPECT_EQ(ReportFileName(data, {2002, 10, 5}),
+                  report + std::string("-report-05.10.2002.txt"));
 }
 
-TEST(ReportFiles, AllStatesInOrderWrittenInTheCodePage) {
+TEST(ReportFiles, AllStatesInOrderReplaceTheDaysFileInTheCodePage) {
     OpenDocument f(5, 10, 2002);
     f.doc.sostkol = 3;
     f.doc.Sost(2).sostname = "Карта";
     f.doc.Sost(3).sostname = "Сейф";
     f.doc.Sost(3).dohod[0] = "100\t01.10.2002\tпремия";
-
-    const AllReports r = BuildAllReports(f.doc, f.ui);
-    ASSERT_TRUE(r.ok);
-    const std::string sep = "\r\n\r\n**********************\r\n\r\n";
-    EXPECT_EQ(r.text, StateReport(f.doc, f.ui, 1, {2002, 10, 5}) + sep +
-                          StateReport(f.doc, f.ui, 2, {2002, 10, 5}) + sep +
-                          StateReport(f.doc, f.ui, 3, {2002, 10, 5}) + sep);
-    const std::size_t first = r.text.find("'Личные деньги'");
-    const std::size_t second = r.text.find("'Карта'");
-    const std::size_t third = r.text.find("'Сейф'");
-    EXPECT_TRUE(first < second && second < third);
-
-    std::string expected;
-    ASSERT_TRUE(Utf8ToCp1251(r.text + "\r\n", expected));
-    EXPECT_EQ(test::ReadBytes(f.ReportPath("05.10.2002")), expected);
-    EXPECT_TRUE(f.ui.messages.empty());
-}
-
-TEST(ReportFiles, SameDayReplacesNextDayAddsAFile) {
-    OpenDocument f(5, 10, 2002);
     const std::string today = f.ReportPath("05.10.2002");
     test::WriteBytes(today, "старый отчет, гораздо длиннее нового " + std::string(20000, 'x'));
-    BuildAllReports(f.doc, f.ui);
-    const std::string written = test::ReadBytes(today);
-    EXPECT_EQ(written.find("старый"), std::string::npos);
-    EXPECT_LT(written.size(), 20000u);
 
+    const std::string text = CreateAllReports(f.doc, f.ui);
+    const std::string sep = "\r\n\r\n**********************\r\n\r\n";
+    EXPECT_EQ(text, StateReport(f.doc, f.ui, 1, {2002, 10, 5}) + sep +
+                        StateReport(f.doc, f.ui, 2, {2002, 10, 5}) + sep +
+                        StateReport(f.doc, f.ui, 3, {2002, 10, 5}) + sep);
+    EXPECT_LT(text.find("'Личные деньги'"), text.find("'Карта'"));
+    EXPECT_LT(text.find("'Карта'"), text.find("'Сейф'"));
+    std::string expected;
+    ASSERT_TRUE(Utf8ToCp1251(text + "\r\n", expected));
+    EXPECT_EQ(test::ReadBytes(today), expected);
+    EXPECT_EQ(f.ui.Texts(), std::vector<std::string>{"Отчеты созданы и сохранены в файл "
+                                                     "домашний-report-05.10.2002.txt"});
+    // The next day adds a file.
     f.ui.SetToday(6, 10, 2002);
     BuildAllReports(f.doc, f.ui);
     EXPECT_TRUE(FileExists(today));
@@ -103,16 +91,6 @@ TEST(ReportFiles, TakeTheDataFilesPermissionsAndOnlyTheOwnersWhenProtected) {
     }
 }
 
-TEST(ReportFiles, MenuItemTellsWhereTheReportsWent) {
-    OpenDocument f(5, 10, 2002);
-    const std::string text = CreateAllReports(f.doc, f.ui);
-    EXPECT_EQ(text, BuildAllReports(f.doc, f.ui).text);
-    ASSERT_EQ(f.ui.messages.size(), 1u);
-    EXPECT_EQ(f.ui.messages[0].text,
-              "Отчеты созданы и сохранены в файл домашний-report-05.10.2002.txt");
-    EXPECT_EQ(f.ui.messages[0].icon, Icon::Information);
-}
-
 TEST(ReportFiles, WriterFailureIsTheWritersMessageOnly) {
     OpenDocument f(5, 10, 2002);
     f.doc.FilePath = f.dir / "нет такой папки/домашний.kv7";
@@ -120,7 +98,6 @@ TEST(ReportFiles, WriterFailureIsTheWritersMessageOnly) {
     EXPECT_TRUE(r.ok);
     EXPECT_FALSE(r.text.empty());
     ASSERT_EQ(f.ui.messages.size(), 1u);
-    EXPECT_EQ(f.ui.messages[0].title, "Запись файла");
     EXPECT_EQ(f.ui.messages[0].text.rfind("Ошибка при записи файла:" + f.dir.Path() +
                                               "нет такой папки/домашний-report-05.10.2002.txt",
                                           0),
@@ -130,19 +107,11 @@ TEST(ReportFiles, WriterFailureIsTheWritersMessageOnly) {
 TEST(ReportFiles, BuildFailureShowsItsMessageAndWritesNothing) {
     OpenDocument f(5, 10, 2002);
     f.doc.sostkol = kMaxSosts + 1;  // a damaged document: no eleventh state exists
-    const AllReports r = BuildAllReports(f.doc, f.ui);
-    EXPECT_FALSE(r.ok);
-    EXPECT_TRUE(r.text.empty());
-    ASSERT_EQ(f.ui.messages.size(), 1u);
-    EXPECT_EQ(f.ui.messages[0].text, "Ошибка при создании отчетов");
-    EXPECT_EQ(f.ui.messages[0].icon, Icon::Exclamation);
-    EXPECT_FALSE(FileExists(f.ReportPath("05.10.2002")));
-
+    EXPECT_FALSE(BuildAllReports(f.doc, f.ui).ok);
     // The menu item shows no success message then.
-    f.ui.messages.clear();
     EXPECT_TRUE(CreateAllReports(f.doc, f.ui).empty());
-    ASSERT_EQ(f.ui.messages.size(), 1u);
-    EXPECT_EQ(f.ui.messages[0].text, "Ошибка при создании отчетов");
+    EXPECT_EQ(f.ui.Texts(), std::vector<std::string>(2, "Ошибка при создании отчетов"));
+    EXPECT_FALSE(FileExists(f.ReportPath("05.10.2002")));
 }
 
 }  // namespace
