@@ -23,9 +23,9 @@ int Shell(const std::string& command) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-// Runs in $T with the user's folders there: a browser stand-in records the
-// page the help asks for, the probe reports, then the program runs until its
-// window shows (FOUND) or it ends.
+// Runs with $T the test's folder, which holds the user's folders: a browser
+// stand-in records the page the help asks for, the probe reports, then the
+// program runs until its window shows (FOUND) or it ends.
 const char* const kRun = R"(export HOME=$T/home XDG_RUNTIME_DIR=$T/runtime XDG_DATA_HOME=$T/data
 export XDG_CONFIG_HOME=$T/config XDG_CACHE_HOME=$T/cache PATH=$T/fakebin:$PATH QT_QPA_PLATFORM=xcb
 "$T/prefix/bin/kz_asset_probe" >"$HOME/probe.out" 2>&1
@@ -68,7 +68,7 @@ TEST(Installation, InstalledProgramFindsItsAssetsAndWritesOnlyToTheUserDataFolde
     // The probe sees what the program sees only from the program's folder.
     fs::copy_file(KZ_ASSET_PROBE, T + "prefix/bin/kz_asset_probe");
     ASSERT_EQ(Shell("cd " + T + " && chmod 755 . fakebin/xdg-open && chmod 700 runtime && " +
-                    (root ? "chown -R nobody:nogroup home runtime data config cache fakebin"
+                    (root ? "chown -R 65534:65534 home runtime data config cache fakebin"
                           : "chmod -R a-w prefix") +
                     " && find prefix -printf '%p %s %T@ %m\\n' >before.txt"),
               0);
