@@ -95,25 +95,15 @@ struct WindowCase {
             visit(window);
             return;
         }
-        QObject guard;  // no look is left pending once this returns
-        bool seen = false;
-        std::function<void(int)> look = [&](int triesLeft) {
-            QTimer::singleShot(5, &guard, [&, triesLeft] {
-                QWidget* box = QApplication::activeModalWidget();
-                if (!box) {
-                    if (triesLeft > 0) look(triesLeft - 1);
-                    return;
-                }
-                seen = true;
-                QApplication::setActiveWindow(box);
-                visit(box);
-                if (auto* dialog = qobject_cast<QDialog*>(box); dialog && dialog->isVisible())
-                    dialog->reject();
-            });
-        };
-        look(200);
+        auto seen = std::make_shared<bool>(false);
+        test::WhenModal<QDialog>([seen, visit](QDialog* box) {
+            *seen = true;
+            QApplication::setActiveWindow(box);
+            visit(box);
+            if (box->isVisible()) box->reject();
+        });
         ask(p);
-        EXPECT_TRUE(seen) << "no box showed";
+        EXPECT_TRUE(*seen) << "no box showed";
     }
 };
 
