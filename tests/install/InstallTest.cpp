@@ -76,8 +76,9 @@ TEST(Installation, InstalledProgramFindsItsAssetsAndWritesOnlyToTheUserDataFolde
     // from the other display tests.
     const std::string asUser = root ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
     EXPECT_EQ(
-        Shell(asUser + "env T=" + T + " HOME=" + T + "home timeout 150 xvfb-run -a -n 170 " +
-              "-s '-noreset -screen 0 1024x768x24' bash " + T + "run.sh >" + T + "run.log 2>&1"),
+        Shell(asUser + "env T=" + T.substr(0, T.size() - 1) + " HOME=" + T +
+              "home timeout 150 xvfb-run -a -n 170 -s '-noreset -screen 0 1024x768x24' bash " + T +
+              "run.sh >" + T + "run.log 2>&1"),
         0)
         << test::ReadBytes(T + "run.log");
 
