@@ -1,12 +1,9 @@
-"""Drives the real program through the desktop's accessibility interface (AT-SPI).
-
-A scenario sees the program as a screen-reader user does: windows and controls
-found by AT-SPI role ("push button", "text", "list", "table"...) and name,
-pressed, typed into and read. It is a function of one `Desktop` (see the
-scenarios); its file ends with `kzdrive.run(scenario)` and ctest starts it as
-`python3 scenario.py PROGRAM CLI`. The saved file is read back through
-`desk.dump(path)` (kervazyl-cli dump). Every wait has a timeout and fails with
-a listing of what is on the screen.
+"""Drives the real program through the desktop's accessibility interface (AT-SPI),
+as a screen-reader user meets it: controls found by role ("push button", "text",
+"list", "table"...) and name, pressed, typed into and read. A scenario is a
+function of one `Desktop`; its file ends with `kzdrive.run(scenario)` and ctest
+starts it as `python3 scenario.py PROGRAM CLI`. Every wait has a timeout and
+fails with a listing of what is on the screen.
 """
 
 import ctypes
@@ -28,12 +25,11 @@ BOX_ROLES = ("dialog", "alert", "file chooser")
 pyatspi = Atspi = None  # imported once the desktop's buses exist
 
 
-class ScenarioTooLong(BaseException):
-    """Raised by the scenario's alarm; not an Exception, so no wait swallows it."""
+class ScenarioTooLong(BaseException):  # not an Exception: no wait swallows it
+    pass
 
 
 def wait_for(probe, timeout, what, listing=lambda: ""):
-    """Polls probe() until it returns something true; fails naming `what`."""
     end = time.monotonic() + timeout
     while True:
         try:
@@ -48,8 +44,6 @@ def wait_for(probe, timeout, what, listing=lambda: ""):
 
 
 class Node:
-    """One accessible object: a window, a control, a list row, a table cell."""
-
     def __init__(self, acc):
         self.acc = acc
 
@@ -59,9 +53,7 @@ class Node:
     checked = property(lambda self: self.state(pyatspi.STATE_CHECKED))
     enabled = property(lambda self: self.state(pyatspi.STATE_ENABLED))
     focused = property(lambda self: self.state(pyatspi.STATE_FOCUSED))
-    # x, y, width, height on the screen
-    extents = property(lambda self: tuple(
-        self.acc.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)))
+    rows = property(lambda self: [n.name for n in self.descendants() if n.role == "list item"])
 
     def state(self, which):
         return self.acc.getState().contains(which)
@@ -77,16 +69,12 @@ class Node:
         return f"{self.role} {self.name!r}"
 
     def descendants(self):
-        # A table's cells (hundreds) are read through `cell`, not walked.
-        for child in self.acc:
-            if child is not None:
-                node = Node(child)
-                yield node
-                if node.role != "table":
-                    yield from node.descendants()
+        for node in (Node(c) for c in self.acc if c is not None):
+            yield node
+            if node.role != "table":  # a table's hundreds of cells are read through `cell`
+                yield from node.descendants()
 
     def listing(self, limit=120):
-        """What a user would find here, one control a line, for failure messages."""
         lines = [f"in {self!r}:"] + [
             f"  {n!r}" + (f" = {n.text!r}" if n.role == "text" else "")
             for n in self.descendants()
@@ -110,16 +98,24 @@ class Node:
         window = self.acc
         while window.parent.getRoleName() != "application":
             window = window.parent
-        boxes = [w for w in (Box(a) for a in window.parent if a is not None)
+        boxes = [w for w in (Node(a) for a in window.parent if a is not None)
                  if w.role in BOX_ROLES and w.showing]
         assert not boxes or boxes[-1].acc == window, \
             f"{self!r} is behind the box {boxes[-1]!r}: {boxes[-1].message!r}"
         assert self.enabled, f"{self!r} is disabled"
 
-    def _act(self, *wanted):
+    def press(self, button=None, *wanted):
+        """Presses this button or menu item (toggles a choice), as Enter or a click
+        would, and returns at once: the program may answer with a modal box. With
+        `button`, presses that button of this box and waits until the box has closed."""
+        if button is not None:
+            self.find("push button", button).press()
+            return wait_for(lambda: not self.showing, TIMEOUT, f"{self!r} closed after {button!r}",
+                            self.listing)
+        self._check_reachable()
         action = self.acc.queryAction()
         names = [action.getName(i) for i in range(action.nActions)]
-        index = next((names.index(a) for a in wanted if a in names), None)
+        index = next((names.index(a) for a in wanted or ("Press", "Toggle") if a in names), None)
         assert index is not None, f"{self!r} has none of {wanted} (actions {names})"
         # A menu item replies only after the modal box it opens has closed:
         # the action is delivered at once, its reply is not awaited.
@@ -132,105 +128,65 @@ class Node:
         finally:
             Atspi.set_timeout(5000, 5000)
 
-    def press(self):
-        """Presses a button or menu item (toggles a choice), as Enter or a click
-        would. Returns at once: the program may answer with a modal box."""
-        self._check_reachable()
-        self._act("Press", "Toggle")
-
     def type(self, text):
-        """Replaces the text of a field as typing would (change handlers run)."""
         self.acc.queryEditableText().setTextContents(text)
         assert self.text == text, f"{self!r} shows {self.text!r} after typing {text!r}"
 
     @property
     def text(self):
-        """A field's text, a list's rows joined by line feeds, or else the name."""
-        if self.role == "list":
-            return "\n".join(self.rows)
+        """A field's text, or else the name."""
         try:
             return self.acc.queryText().getText(0, -1)
         except NotImplementedError:
             return self.name
 
-    @property
-    def rows(self):
-        return [n.name for n in self.descendants() if n.role == "list item"]
-
     def cell(self, row, column):
-        """A cell of a table, counted from 0 (the heading row is not counted)."""
         return Node(wait_for(lambda: self.acc.queryTable().getAccessibleAt(row, column), TIMEOUT,
                              f"cell {row},{column} of {self!r}", self.listing))
-
-    def click(self):
-        """A left click in the middle of the control."""
-        self._check_reachable()
-        x, y, w, h = self.extents
-        assert w > 0 and h > 0, f"{self!r} is not on the screen"
-        pyatspi.Registry.generateMouseEvent(x + w // 2, y + h // 2, pyatspi.MOUSE_B1C)
 
     @property
     def table(self):
         """A table's data rows as lists of cell texts, up to the first empty row."""
-        t = self.acc.queryTable()
-        rows = []
+        t, rows = self.acc.queryTable(), []
         for r in range(t.nRows):
-            cells = [self.cell(r, c).name for c in range(t.nColumns)]
-            if not any(cells):
-                break
-            rows.append(cells)
+            rows.append([self.cell(r, c).name for c in range(t.nColumns)])
+            if not any(rows[-1]):
+                return rows[:-1]
         return rows
 
-    def choose_row(self, row):
-        """Chooses data row `row` of a table with a click on its second cell."""
-        cell = self.cell(row, 1)
-        cell.click()
-        wait_for(lambda: cell.state(pyatspi.STATE_SELECTED), TIMEOUT, f"row {row} chosen",
+    def click(self):
+        self._check_reachable()
+        x, y, w, h = self.acc.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        assert w > 0 and h > 0, f"{self!r} is not on the screen"
+        pyatspi.Registry.generateMouseEvent(x + w // 2, y + h // 2, pyatspi.MOUSE_B1C)
+
+    def choose(self, node, act):
+        """Chooses a table row or list item by `act` and waits until it is chosen."""
+        act(node)
+        wait_for(lambda: node.state(pyatspi.STATE_SELECTED), TIMEOUT, f"{node!r} chosen",
                  self.listing)
+
+    def choose_row(self, row):
+        self.choose(self.cell(row, 1), Node.click)
 
     def select(self, row):
         """Chooses a row of this list through its own accessible action, as a
         screen reader does (no mouse, no keyboard focus)."""
-        item = self.find("list item", row)
         self._check_reachable()
-        if not item.state(pyatspi.STATE_SELECTED):
-            item._act("Toggle")
-        wait_for(lambda: item.state(pyatspi.STATE_SELECTED), TIMEOUT, f"row {row!r} selected",
-                 self.listing)
-
-
-class Box(Node):
-    """A modal window: message box, input box or file dialog."""
-
-    def over(self, window, slack=40):
-        """Checks that the box stands centred over `window`, give or take `slack` pixels."""
-        x, y, w, h = wait_for(lambda: self.extents if self.extents[2] > 0 else None, TIMEOUT,
-                              f"{self!r} on the screen")
-        wx, wy, ww, wh = window.extents
-        dx, dy = (x + w / 2) - (wx + ww / 2), (y + h / 2) - (wy + wh / 2)
-        assert abs(dx) <= slack and abs(dy) <= slack, \
-            f"{self!r} at {(x, y, w, h)} is not over {window!r} at {(wx, wy, ww, wh)}"
+        self.choose(self.find("list item", row), lambda item: item.state(
+            pyatspi.STATE_SELECTED) or item.press(None, "Toggle"))
 
     @property
     def message(self):
         """The box's text (an input box's prompt), its labels joined by line feeds."""
         return "\n".join(n.name for n in self.descendants() if n.role == "label" and n.name)
 
-    def press(self, button):
-        """Presses the named button and waits until the box has closed."""
-        self.find("push button", button).press()
-        wait_for(lambda: not self.showing, TIMEOUT, f"{self!r} closed after {button!r}",
-                 self.listing)
-
     def answer(self, text, button="ОК"):
-        """Types the answer of an input box and presses its button."""
         self.find("text").type(text)
         self.press(button)
 
 
 class App:
-    """The running program: its process and its accessible application."""
-
     def __init__(self, process):
         self.process = process
         desktop = pyatspi.Registry.getDesktop(0)
@@ -240,7 +196,7 @@ class App:
             lambda: f"exit code {process.poll()}; applications: {[a.name for a in desktop if a]}")
 
     def windows(self):
-        return [w for w in (Box(a) for a in self.acc if a is not None) if w.showing]
+        return [w for w in (Node(a) for a in self.acc if a is not None) if w.showing]
 
     def listing(self):
         return f"exit code {self.process.poll()}; windows shown: {self.windows()}"
@@ -249,24 +205,21 @@ class App:
         """The shown window with that title. The large windows share their title
         as they take turns: `holding`, a (role, name) pair, names a control that
         only the wanted one shows."""
-        def probe():
-            return next(w for w in self.windows() if w.name == title and (
-                holding is None or any(n.showing for n in w._matches(*holding))))
-        return wait_for(probe, timeout, f"window {title!r} with {holding}", self.listing)
+        return wait_for(lambda: next(w for w in self.windows() if w.name == title and (
+            holding is None or any(n.showing for n in w._matches(*holding)))),
+            timeout, f"window {title!r} with {holding}", self.listing)
 
-    def modal(self, timeout=TIMEOUT):
-        """The newest shown message box, input box or dialog."""
-        probe = lambda: [w for w in self.windows() if w.role in BOX_ROLES][-1]
-        return wait_for(probe, timeout, "a modal box", self.listing)
+    def modal(self, question=None):
+        """The newest shown message box, input box or dialog; with `question`,
+        the one that asks it, whichever window it stands over."""
+        return wait_for(lambda: [w for w in self.windows() if w.role in BOX_ROLES and (
+            question is None or w.message == question)][-1], TIMEOUT,
+            f"a modal box {question or ''}", self.listing)
 
     def confirm(self, question, button="Да"):
-        """Answers the box that asks `question`, whichever window it stands over."""
-        wait_for(lambda: next(w for w in reversed(self.windows())
-                              if w.role in BOX_ROLES and w.message == question),
-                 TIMEOUT, f"the question {question!r}", self.listing).press(button)
+        self.modal(question).press(button)
 
     def wait_exit(self, timeout=TIMEOUT):
-        """The program's exit code, once it has ended by itself."""
         try:
             return self.process.wait(timeout)
         except subprocess.TimeoutExpired:
@@ -280,19 +233,16 @@ class Desktop:
     executable) start empty. Everything it started ends with the `with` block."""
 
     def __init__(self, program, cli):
-        self.program, self.cli = program, cli
-        self.children = []
+        self.program, self.cli, self.children = program, cli, []
 
     def __enter__(self):
         global pyatspi, Atspi
         self.tmp = tempfile.mkdtemp(prefix="kz-e2e-")
         self.home = os.path.join(self.tmp, "home")
-        env = {"HOME": self.home, "XDG_RUNTIME_DIR": os.path.join(self.tmp, "run"),
-               "XDG_DATA_HOME": os.path.join(self.tmp, "data"),
-               "XDG_CONFIG_HOME": os.path.join(self.tmp, "config"),
-               "XDG_CACHE_HOME": os.path.join(self.tmp, "cache"),
-               "KZ_E2E_RUN": self.tmp}  # marks every process of this desktop
-        for folder in env.values():
+        env = {var: os.path.join(self.tmp, sub) for var, sub in [
+            ("HOME", "home"), ("XDG_RUNTIME_DIR", "run"), ("XDG_DATA_HOME", "data"),
+            ("XDG_CONFIG_HOME", "config"), ("XDG_CACHE_HOME", "cache"), ("KZ_E2E_RUN", "")]}
+        for folder in env.values():  # KZ_E2E_RUN marks every process of this desktop
             os.makedirs(folder, mode=0o700, exist_ok=True)
         os.environ.update(env)
         try:
@@ -303,9 +253,8 @@ class Desktop:
                          "-nolisten", "tcp", "-noreset"], pass_fds=[write])
             os.close(write)
             with os.fdopen(read) as number:
-                self.display = ":" + number.readline().strip()
-            assert self.display != ":", "Xvfb did not start"
-            os.environ["DISPLAY"] = self.display
+                os.environ["DISPLAY"] = ":" + number.readline().strip()
+            assert os.environ["DISPLAY"] != ":", "Xvfb did not start"
             # The bus starts the accessibility bus on demand, with this environment.
             bus = self._spawn(["dbus-daemon", "--session", "--nofork", "--print-address=1",
                                f"--address=unix:path={self.tmp}/bus"], stdout=subprocess.PIPE)
@@ -322,17 +271,16 @@ class Desktop:
             raise
         return self
 
-    def __exit__(self, kind, error, trace):
+    def __exit__(self, *_):
         for child in reversed(self.children):
-            if child.poll() is None:
-                child.terminate()
-                try:
-                    child.wait(3)
-                except subprocess.TimeoutExpired:
-                    child.kill()
-                    child.wait()
+            child.terminate()
+            try:
+                child.wait(3)
+            except subprocess.TimeoutExpired:
+                child.kill()
+                child.wait()
         # What the buses started (accessibility bus, registry) carries the mark too.
-        mark = f"KZ_E2E_RUN={self.tmp}".encode()
+        mark = f"KZ_E2E_RUN={os.environ['KZ_E2E_RUN']}".encode()
         for pid in filter(str.isdigit, os.listdir("/proc")):
             try:
                 with open(f"/proc/{pid}/environ", "rb") as f:
@@ -346,10 +294,9 @@ class Desktop:
         # Children die with this process, even when it is killed.
         libc = ctypes.CDLL(None)
         kw.setdefault("stderr", subprocess.DEVNULL)
-        child = subprocess.Popen(argv, stdin=subprocess.DEVNULL,
-                                 preexec_fn=lambda: libc.prctl(1, signal.SIGKILL), **kw)
-        self.children.append(child)
-        return child
+        self.children.append(subprocess.Popen(
+            argv, stdin=subprocess.DEVNULL, preexec_fn=lambda: libc.prctl(1, signal.SIGKILL), **kw))
+        return self.children[-1]
 
     def start(self, *args, lang=None):
         """Starts the program ("--open PATH" opens a file at once; no arguments
@@ -360,23 +307,19 @@ class Desktop:
             env["LANG"] = lang
         return App(self._spawn([self.bin, *args], env=env, stdout=subprocess.DEVNULL, stderr=None))
 
-    KEYSYMS = {"Tab": 0xFF09, "Return": 0xFF0D, "Escape": 0xFF1B}
-    SHIFT_KEYCODE = 50
-
     def keys(self, *names):
         """Presses keys where the keyboard focus is ("Tab", "shift+Tab", "Return"...)."""
+        shift = 50  # its key code
         for name in names:
-            shift = name.startswith("shift+")
-            if shift:
-                pyatspi.Registry.generateKeyboardEvent(self.SHIFT_KEYCODE, None, pyatspi.KEY_PRESS)
-            pyatspi.Registry.generateKeyboardEvent(self.KEYSYMS[name.removeprefix("shift+")],
-                                                   None, pyatspi.KEY_SYM)
-            if shift:
-                pyatspi.Registry.generateKeyboardEvent(self.SHIFT_KEYCODE, None, pyatspi.KEY_RELEASE)
+            if name.startswith("shift+"):
+                pyatspi.Registry.generateKeyboardEvent(shift, None, pyatspi.KEY_PRESS)
+            key = {"Tab": 0xFF09, "Return": 0xFF0D, "Escape": 0xFF1B}[name.removeprefix("shift+")]
+            pyatspi.Registry.generateKeyboardEvent(key, None, pyatspi.KEY_SYM)
+            if name.startswith("shift+"):
+                pyatspi.Registry.generateKeyboardEvent(shift, None, pyatspi.KEY_RELEASE)
             time.sleep(0.1)  # the program takes each key before the next
 
     def new_file(self, name):
-        """A new data file in the home folder, made by the command-line tool."""
         path = os.path.join(self.home, name)
         subprocess.run([self.cli, "new", path], check=True, capture_output=True)
         return path
@@ -384,16 +327,16 @@ class Desktop:
     def dump(self, path, until=None):
         """The document of a data file as `kervazyl-cli dump` prints it; with
         `until`, waits for one that satisfies it (a save still being written)."""
-        last = {}
+        done = None
 
         def probe():
+            nonlocal done
             done = subprocess.run([self.cli, "dump", path], capture_output=True, text=True)
-            last["err"] = done.stderr
             doc = json.loads(done.stdout) if done.returncode == 0 else None
             return doc if doc is not None and (until is None or until(doc)) else None
 
         return wait_for(probe, 0 if until is None else TIMEOUT, f"kervazyl-cli dump {path}",
-                        lambda: last.get("err", ""))
+                        lambda: done.stderr if done else "")
 
 
 def run(scenario):

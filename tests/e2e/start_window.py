@@ -2,7 +2,7 @@
 from the keyboard alone, the file saved on the way out; then the file is found
 again through the remembered last file and through the file dialog, which
 speaks Russian (its words and the file's date) whatever the system's language,
-and opened. Every box is seen over the window that asked."""
+and opened."""
 import re
 
 import kzdrive
@@ -22,10 +22,7 @@ def scenario(desk):
     path = folder + "budget.kv7"
     field.type(folder + "budget")
     login.find("push button", "Открыть >>>").press()
-    ask = app.modal()
-    assert ask.message == "Файл должен иметь расширение .kv7. Добавить это расширение и продолжить?"
-    ask.over(login)
-    ask.press("Да")
+    app.confirm("Файл должен иметь расширение .kv7. Добавить это расширение и продолжить?")
     main = app.window(MAIN)
 
     # The keyboard alone: the window opens on its list of states; the user's
@@ -35,15 +32,11 @@ def scenario(desk):
         desk.keys(*keys)
         kzdrive.wait_for(lambda: node.focused, kzdrive.TIMEOUT, f"{node!r} focused")
     desk.keys("Return")
-    name = app.modal()
-    assert name.message == "Введите новое имя пользователя:", name.message
-    name.over(main)
-    name.answer("Анна")
+    app.modal("Введите новое имя пользователя:").answer("Анна")
     main.find("menu item", "Выход").press()
     for question in ("Ваши данные изменились и не были сохранены.", "Выйти из Kerva?"):
         box = app.modal()
         assert box.message.startswith(question), box.message
-        box.over(main)
         box.press("Да")
     assert app.wait_exit() == 0
     doc = desk.dump(path)
@@ -63,7 +56,6 @@ def scenario(desk):
     field.type("")
     login.find("push button", "Обзор").press()
     dialog = app.modal()
-    dialog.over(login)
     dialog.find("label", "Имя файла:")
     files = dialog.find("tree", "Файлы")
     cells = kzdrive.wait_for(
@@ -80,10 +72,7 @@ def scenario(desk):
     main.find("push button", "Анна")  # the user name read from the file
 
     main.find("push button", "Перейти на стартовую страницу").press()
-    back = app.modal()
-    assert back.message == "Закрыть файл и вернуться в стартовое окно?", back.message
-    back.over(main)
-    back.press("Да")
+    app.confirm("Закрыть файл и вернуться в стартовое окно?")
     app.window(WELCOME).find("push button", "Отмена").press()
     assert app.wait_exit() == 0
 

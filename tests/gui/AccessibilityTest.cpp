@@ -95,25 +95,15 @@ struct WindowCase {
             visit(window);
             return;
         }
-        QObject guard;  // no look is left pending once this returns
-        bool seen = false;
-        std::function<void(int)> look = [&](int triesLeft) {
-            QTimer::singleShot(5, &guard, [&, triesLeft] {
-                QWidget* box = QApplication::activeModalWidget();
-                if (!box) {
-                    if (triesLeft > 0) look(triesLeft - 1);
-                    return;
-                }
-                seen = true;
-                QApplication::setActiveWindow(box);
-                visit(box);
-                if (auto* dialog = qobject_cast<QDialog*>(box); dialog && dialog->isVisible())
-                    dialog->reject();
-            });
-        };
-        look(200);
+        auto seen = std::make_shared<bool>(false);
+        test::WhenModal<QDialog>([seen, visit](QDialog* box) {
+            *seen = true;
+            QApplication::setActiveWindow(box);
+            visit(box);
+            if (box->isVisible()) box->reject();
+        });
         ask(p);
-        EXPECT_TRUE(seen) << "no box showed";
+        EXPECT_TRUE(*seen) << "no box showed";
     }
 };
 
@@ -173,9 +163,6 @@ const WindowCase kWindows[] = {
          data.Reset();
          data.title = "Карта: график доходов";
          data.count = 2;
-         data.labels[0] = "01.03.2002";
-         data.labels[1] = "31.03.2002";
-         data.values[0] = 100;
          data.values[1] = 200;
          w->Update(data);
          return w;
@@ -330,45 +317,33 @@ TEST(Keyboard, TabReachesEveryControlInTheOrderOfTheLayout) {
 }
 
 TEST(Keyboard, EnterPressesTheFocusedButtonOrElseTheDefaultOne) {
-    struct Case {
-        const char* window;
-        const char* focus;    // where Enter is pressed
-        const char* pressed;  // the button that answers
-    };
-    const Case cases[] = {
-        {"frmLogin", "txtFile", "cmdEnter"},
-        {"frmLogin", "Option2", "cmdEnter"},
-        {"frmLogin", "cmdMD", "cmdMD"},
-        {"frmShtrih", "txt5", "cmdStart"},
-        {"frmShtrih", "cmdClear", "cmdClear"},
-        {"frmPass", "txtConfP", "cmdReady"},
-        {"frmOptions", "chkSound", "cmdOK"},
-        {"frmMain", "lblDelIE", "lblDelIE"},
-        {"frmMain", "imgExit", "imgExit"},
-        {"frmPhone", "cmdBuf", "cmdBuf"},
-        {"frmClient", "lblIE", "lblIE"},
-        {"frmClient", "imgExit", "imgExit"},
-        {"frmPayment", "txtSum", "cmdAdd"},
-        {"frmPayment", "chkKM", "cmdAdd"},
-        {"frmOldGrid", "Grid", "cmdOK"},
-        {"frmAddSell", "txtSource", "cmdAdd"},
-        {"frmClientInfo", "cmdCancel", "cmdCancel"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.window) + " " + c.focus);
+    // "window focus pressed": Enter pressed in `focus` presses the button `pressed`.
+    const QStringList cases =
+        QString(
+            "frmLogin txtFile cmdEnter, frmLogin Option2 cmdEnter, frmLogin cmdMD cmdMD, "
+            "frmShtrih txt5 cmdStart, frmShtrih cmdClear cmdClear, "
+            "frmPass txtConfP cmdReady, frmOptions chkSound cmdOK, "
+            "frmMain lblDelIE lblDelIE, frmMain imgExit imgExit, frmPhone cmdBuf cmdBuf, "
+            "frmClient lblIE lblIE, frmClient imgExit imgExit, frmPayment txtSum cmdAdd, "
+            "frmPayment chkKM cmdAdd, frmOldGrid Grid cmdOK, frmAddSell txtSource cmdAdd, "
+            "frmClientInfo cmdCancel cmdCancel")
+            .split(", ");
+    for (const QString& c : cases) {
+        SCOPED_TRACE(c.toStdString());
+        const QStringList w = c.split(' ');
         Program p;
         p.ui.Answer(Answer::No);  // the close-file question of imgExit
-        Window(c.window).Show(p, [&](QWidget* window) {
+        Window(qPrintable(w[0])).Show(p, [&](QWidget* window) {
             std::vector<std::string> pressed;
             for (QAbstractButton* b : window->findChildren<QAbstractButton*>())
                 QObject::connect(b, &QAbstractButton::clicked, window,
                                  [&pressed, b] { pressed.push_back(Who(b)); });
-            auto* focus = Child<QWidget>(window, c.focus);
+            auto* focus = Child<QWidget>(window, qPrintable(w[1]));
             ASSERT_NE(focus, nullptr);
             focus->setFocus();
             QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
             QApplication::sendEvent(focus, &enter);
-            EXPECT_EQ(pressed, std::vector<std::string>{c.pressed});
+            EXPECT_EQ(pressed, std::vector<std::string>{w[2].toStdString()});
         });
     }
 }
@@ -382,6 +357,7 @@ TEST(Keyboard, EscapeClosesDialogsToolWindowsAndTheReportButNotTheLargeWindows) 
         {"file dialog", true},        {"frmClient", false},  {"frmPayment", true},
         {"frmPayment change", true},  {"frmOldGrid", true},  {"frmClientInfo", true},
         {"frmChangeIE client", true}, {"frmAddSell", true},  {"frmZanOdol", true},
+        {"frmGraph", true},
     };
     for (const auto& [name, closes] : cases) {
         SCOPED_TRACE(name);

@@ -16,23 +16,12 @@
 
 namespace kz::test {
 
-inline QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
 // The visible top-level window with this object name, or null.
 template <typename T = QWidget>
 T* Shown(const char* name) {
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w->objectName() == QLatin1String(name) && w->isVisible()) return static_cast<T*>(w);
     return nullptr;
-}
-
-// Closes what a test left open, so the next test starts with no windows.
-inline void CloseShown(std::initializer_list<const char*> names) {
-    for (const char* name : names)
-        while (QWidget* w = Shown(name)) w->close();
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 // A child that must exist: a missing one fails the test instead of crashing it later.
@@ -102,11 +91,15 @@ struct Program {
         app.settings.BackUp = false;
     }
     // The large windows a test leaves open are hidden (closing one ends the
-    // program), the tool windows and the report closed.
+    // program), the tool windows and the report closed: the next test starts
+    // with no windows.
     ~Program() {
         for (const char* large : {"frmLogin", "frmMain", "frmSost", "frmOld", "frmClient"})
             while (QWidget* w = Shown(large)) w->hide();
-        CloseShown({"frmReport", "frmGraph", "frmNote", "frmPhone", "frmShtrih", "frmErrorReport"});
+        for (const char* tool :
+             {"frmReport", "frmGraph", "frmNote", "frmPhone", "frmShtrih", "frmErrorReport"})
+            while (QWidget* w = Shown(tool)) w->close();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 };
 

@@ -32,30 +32,6 @@ struct MainWindowGui : ::testing::Test, test::Program {
     frmMain* main = app.Main();
 };
 
-TEST_F(MainWindowGui, ButtonsActOnTheChosenRows) {
-    Get<QListWidget>("lstSost")->setCurrentRow(1);
-    ui.Answer(Answer::Yes);
-    Get("cmdDelSost")->click();
-    EXPECT_NE(ui.messages.at(0).text.find("\r\nКарта\r\n"), std::string::npos);
-    EXPECT_EQ(test::Rows(Get<QListWidget>("lstSost")), QStringList{"Личные деньги"});
-
-    Get<QListWidget>("lstClients")->setCurrentRow(1);
-    Get("cmdOpenClient")->click();
-    EXPECT_EQ(doc.CurrentClient, 2);
-
-    // Dollars are no longer used: the chosen unit goes.
-    Get<QListWidget>("lstIE")->setCurrentRow(1);
-    ui.Answer(Answer::Yes);
-    Get("lblDelIE")->click();
-    EXPECT_EQ(test::Rows(Get<QListWidget>("lstIE")), QStringList{"рубли(р.)"});
-
-    // With nothing chosen the report is refused.
-    Get<QListWidget>("lstSost")->setCurrentRow(-1);
-    Get("cmdReport")->click();
-    EXPECT_EQ(ui.messages.back().text, "Не выбрано состояние!");
-    ui.ExpectAllAnswered();
-}
-
 TEST_F(MainWindowGui, ReportButtonAllReportsAndTheCsvExportOfTheMenus) {
     Get<QListWidget>("lstSost")->setCurrentRow(1);
     Get("cmdReport")->click();

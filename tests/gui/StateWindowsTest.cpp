@@ -1,24 +1,18 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
-#include <QAction>
-#include <QCalendarWidget>
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
 #include "GuiHelpers.h"
 #include "platform/qt/ListGrid.h"
-#include "reports/StateReport.h"
 #include "reports/frmGraph.h"
-#include "reports/frmReport.h"
 #include "windows/main/frmMain.h"
 #include "windows/state/frmChangeIE.h"
 #include "windows/state/frmOld.h"
 #include "windows/state/frmSost.h"
-#include "windows/state/frmZanOdol.h"
 
 namespace kz {
 namespace {
@@ -91,34 +85,7 @@ TEST_F(StateWindowsGui, BalanceNameAndUnitChangeAndTheMainWindowFollowsOnReturn)
     ui.ExpectAllAnswered();
 }
 
-TEST_F(StateWindowsGui, LoanCalendarRefusesAPastDayAndTheLoanRecoloursItsButton) {
-    const QColor before = Colour("cmdVyDol");
-    test::WhenModal<frmZanOdol>([this](frmZanOdol* dialog) {
-        Child<QComboBox>(dialog, "cmbTo")->setEditText("Петр");
-        Child<QLineEdit>(dialog, "txtSum")->setText("1000,5");
-        Child<QAbstractButton>(dialog, "opProc")->click();
-        Child<QLineEdit>(dialog, "txtProc")->setText("3");
-        // A day before today is refused; a later one is the return date.
-        auto* calendar = Child<QCalendarWidget>(dialog, "MonthView");
-        calendar->clicked(QDate(2002, 3, 19));
-        EXPECT_EQ(ui.Texts(),
-                  std::vector<std::string>{"Вы указали дату, предшествующую текущей дате!"});
-        calendar->clicked(QDate(2002, 4, 20));
-        Child<QPushButton>(dialog, "cmdGo")->click();
-    });
-    ui.Answer(Answer::Yes);
-    Press(state, "cmdZan");
-    EXPECT_EQ(app.doc.Sost(2).vydol[0], "1000,5\t20.03.2002\tПетр\t\t\t3\t20.04.2002");
-    EXPECT_NE(Colour("cmdVyDol"), before);
-    ui.ExpectAllAnswered();
-}
-
-TEST_F(StateWindowsGui, ListWindowsStrikeOutShowTheGraphAndTheReportMenuTheMonth) {
-    Child<QAction>(state, "mnuItemReport_2")->trigger();
-    auto* report = test::Shown<frmReport>("frmReport");
-    ASSERT_NE(report, nullptr);
-    EXPECT_EQ(report->Text(), StateReport(app.doc, ui, 2, {2002, 2, 1}));
-
+TEST_F(StateWindowsGui, ListWindowsStrikeOutAndShowTheGraph) {
     // The debt struck out: back in the state window its button shows the empty list.
     Press(state, "cmdOnDol");
     frmOld* list = app.List();
@@ -152,14 +119,8 @@ TEST_F(StateWindowsGui, ListWindowsStrikeOutShowTheGraphAndTheReportMenuTheMonth
     Press(graph, "lblPrint");
     ASSERT_EQ(ui.printedPictures.size(), 1u);
     EXPECT_EQ(ui.printedPictures[0].width, 700);
-    test::Key(graph, Qt::Key_Escape);
+    Press(graph, "Label1");  // the hint "Чтобы вернуться..." closes it as Escape would
     EXPECT_FALSE(graph->isVisible());
-
-    grid->SetCurrent(1, 2);  // the newest income
-    ui.Answer(Answer::Yes);
-    Press(list, "cmdDel");
-    EXPECT_EQ(grid->item(0, 1)->text(), "1000");
-    EXPECT_EQ(app.doc.Sost(2).dohod[1], "");
     ui.ExpectAllAnswered();
 }
 

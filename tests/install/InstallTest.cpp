@@ -1,14 +1,11 @@
 // Installs the program into a temporary prefix and runs it from there, the
 // way a packaged installation runs: from a folder the user cannot write to.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <ctime>
 #include <filesystem>
-#include <map>
-#include <regex>
 
 #include "core/DataFile.h"
 #include "support/ScriptedPlatform.h"
@@ -21,65 +18,44 @@ namespace fs = std::filesystem;
 
 #ifdef KZ_ASSET_PROBE
 
-std::string Quote(const std::string& s) {
-    return "'" + std::regex_replace(s, std::regex("'"), "'\\''") + "'";
-}
-
 int Shell(const std::string& command) {
     const int status = std::system(command.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-// Every file below `root` with its size, modification time and mode.
-std::map<std::string, std::string> Snapshot(const fs::path& root) {
-    std::map<std::string, std::string> files;
-    for (const auto& e : fs::recursive_directory_iterator(root)) {
-        struct stat st {};
-        lstat(e.path().c_str(), &st);
-        files[e.path().string()] =
-            std::to_string(st.st_size) + "/" + std::to_string(st.st_mtim.tv_sec) + "." +
-            std::to_string(st.st_mtim.tv_nsec) + "/" + std::to_string(st.st_mode);
-    }
-    return files;
-}
+// Runs with $T the test's folder, which holds the user's folders: a browser
+// stand-in records the page the help asks for, the probe reports, then the
+// program runs until its window shows (FOUND) or it ends.
+const char* const kRun = R"(export HOME=$T/home XDG_RUNTIME_DIR=$T/runtime XDG_DATA_HOME=$T/data
+export XDG_CONFIG_HOME=$T/config XDG_CACHE_HOME=$T/cache PATH=$T/fakebin:$PATH QT_QPA_PLATFORM=xcb
+"$T/prefix/bin/kz_asset_probe" >"$HOME/probe.out" 2>&1
+for i in $(seq 40); do [ -s "$HOME/opened.txt" ] && break; sleep 0.25; done
+"$T/prefix/bin/kervazyl" --open "$HOME/home.kv7" &
+for i in $(seq 120); do
+  xwininfo -root -tree | grep -qF '"Brisklane Kerva Zyl - home.kv7"' && { echo FOUND; break; }
+  kill -0 $! 2>/dev/null || { echo ENDED; break; }
+  sleep 0.5
+done
+kill $! 2>/dev/null; wait $!; exit 0
+)";
 
 TEST(Installation, InstalledProgramFindsItsAssetsAndWritesOnlyToTheUserDataFolder) {
-    test::TempDir dir;
-    const fs::path prefix = fs::path(dir.Path()) / "prefix";
-    const fs::path assets = prefix / "share/kervazyl";
-    ASSERT_EQ(Shell(Quote(KZ_CMAKE_COMMAND) + " --install " + Quote(KZ_BUILD_DIR) + " --prefix " +
-                    Quote(prefix) + " >" + Quote(dir / "install.log") + " 2>&1"),
+    test::TempDir dir;  // a path of letters, digits and dashes: no quoting needed
+    const std::string T = dir.Path();
+    ASSERT_EQ(Shell(std::string(KZ_CMAKE_COMMAND) + " --install " + KZ_BUILD_DIR + " --prefix " +
+                    T + "prefix >" + T + "install.log 2>&1"),
               0)
-        << test::ReadBytes(dir / "install.log");
-
+        << test::ReadBytes(T + "install.log");
     if (Shell("command -v xvfb-run >/dev/null") != 0) GTEST_SKIP() << "no xvfb-run";
     ASSERT_EQ(Shell("command -v xwininfo >/dev/null"), 0) << "xwininfo (x11-utils) is needed";
+
     // As root the program runs as "nobody", for whom the prefix is read-only
     // as it is for any user of a packaged installation.
     const bool root = geteuid() == 0;
-    const uid_t user = root ? 65534 : geteuid();
-    const gid_t group = root ? 65534 : getegid();
-    chmod(dir.Path().c_str(), 0755);
-    std::string script;
-    for (const char* sub : {"home", "runtime", "data", "config", "cache", "fakebin"}) {
-        fs::create_directory(dir / sub);
-        ASSERT_EQ(chown((dir / sub).c_str(), user, group), 0) << sub;
-    }
-    chmod((dir / "runtime").c_str(), 0700);
-    for (const auto& [var, sub] : std::map<std::string, std::string>{{"HOME", "home"},
-                                                                     {"XDG_RUNTIME_DIR", "runtime"},
-                                                                     {"XDG_DATA_HOME", "data"},
-                                                                     {"XDG_CONFIG_HOME", "config"},
-                                                                     {"XDG_CACHE_HOME", "cache"},
-                                                                     {"PATH", "fakebin"}})
-        script += "export " + var + "=" + Quote(dir / sub) + (var == "PATH" ? ":$PATH\n" : "\n");
-
-    // A browser stand-in records the page the help asks for.
-    const std::string opened = dir / "home/opened.txt";
-    test::WriteBytes(dir / "fakebin/xdg-open",
-                     "#!/bin/sh\nprintf '%s\\n' \"$@\" >>" + Quote(opened));
-    chmod((dir / "fakebin/xdg-open").c_str(), 0755);
-
+    for (const char* sub : {"home", "runtime", "data", "config", "cache", "fakebin"})
+        fs::create_directory(T + sub);
+    test::WriteBytes(T + "fakebin/xdg-open",
+                     "#!/bin/sh\nprintf '%s\\n' \"$@\" >>\"$T/home/opened.txt\"");
     // A data file of today, so that opening it announces no month-end.
     const std::time_t now = std::time(nullptr);
     const std::tm* local = std::localtime(&now);
@@ -87,56 +63,44 @@ TEST(Installation, InstalledProgramFindsItsAssetsAndWritesOnlyToTheUserDataFolde
     ui.SetToday(local->tm_mday, local->tm_mon + 1, local->tm_year + 1900);
     BudgetFile doc;
     AppSettings settings;
-    const std::string file = dir / "home/home.kv7";
-    ASSERT_TRUE(NewDocument(doc, ui, settings, file, {}));
-    ASSERT_EQ(chown(file.c_str(), user, group), 0);
-
+    ASSERT_TRUE(NewDocument(doc, ui, settings, T + "home/home.kv7", {}));
+    test::WriteBytes(T + "run.sh", kRun);
     // The probe sees what the program sees only from the program's folder.
-    const fs::path probe = prefix / "bin/kz_asset_probe";
-    fs::copy_file(KZ_ASSET_PROBE, probe);
-    if (!root) {
-        ASSERT_EQ(Shell("chmod -R a-w " + Quote(prefix)), 0);
-    }
-    const auto before = Snapshot(prefix);
-    // The probe, then the program until its window shows (FOUND) or it ends.
-    script += "export QT_QPA_PLATFORM=xcb\n" + Quote(probe) + " >" + Quote(dir / "home/probe.out") +
-              " 2>&1\nfor i in $(seq 40); do [ -s " + Quote(opened) +
-              " ] && break; sleep 0.25; done\n" + Quote(prefix / "bin/kervazyl") + " --open " +
-              Quote(file) +
-              " &\nfor i in $(seq 120); do\n"
-              "  xwininfo -root -tree | grep -qF '\"Brisklane Kerva Zyl - home.kv7\"' && "
-              "{ echo FOUND; break; }\n  kill -0 $! 2>/dev/null || { echo ENDED; break; }\n"
-              "  sleep 0.5\ndone\nkill $! 2>/dev/null; wait $!\nexit 0\n";
-    test::WriteBytes(dir / "run.sh", script);
-    const std::string asUser =
-        root
-            ? "setpriv --reuid=65534 --regid=65534 --clear-groups env HOME=" + Quote(dir / "home") +
-                  " "
-            : "";
+    fs::copy_file(KZ_ASSET_PROBE, T + "prefix/bin/kz_asset_probe");
+    ASSERT_EQ(Shell("cd " + T + " && chmod 755 . fakebin/xdg-open && chmod 700 runtime && " +
+                    (root ? "chown -R 65534:65534 home runtime data config cache fakebin"
+                          : "chmod -R a-w prefix") +
+                    " && find prefix -printf '%p %s %T@ %m\\n' >before.txt"),
+              0);
     // -noreset: the display outlives the probe; displays from :170 on, away
     // from the other display tests.
-    EXPECT_EQ(Shell(asUser + "timeout 150 xvfb-run -a -n 170 -s '-noreset -screen 0 1024x768x24' " +
-                    "bash " + Quote(dir / "run.sh") + " >" + Quote(dir / "run.log") + " 2>&1"),
-              0)
-        << test::ReadBytes(dir / "run.log");
+    const std::string asUser = root ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
+    EXPECT_EQ(
+        Shell(asUser + "env T=" + T.substr(0, T.size() - 1) + " HOME=" + T +
+              "home timeout 150 xvfb-run -a -n 170 -s '-noreset -screen 0 1024x768x24' bash " + T +
+              "run.sh >" + T + "run.log 2>&1"),
+        0)
+        << test::ReadBytes(T + "run.log");
 
     // Assets from <prefix>/share/kervazyl, the user's data folder as the
     // writable program folder, the help opened without a message.
-    const std::string report = test::ReadBytes(dir / "home/probe.out");
-    const std::string canonicalAssets = fs::canonical(assets).string() + "/";
-    EXPECT_NE(report.find("assets=" + canonicalAssets + "\n"), std::string::npos) << report;
-    EXPECT_NE(report.find("program=" + (dir / "data/kervazyl/") + "\n"), std::string::npos);
+    const std::string report = test::ReadBytes(T + "home/probe.out");
+    const std::string assets = fs::canonical(T + "prefix/share/kervazyl").string() + "/";
+    EXPECT_NE(report.find("assets=" + assets + "\n"), std::string::npos) << report;
+    EXPECT_NE(report.find("program=" + T + "data/kervazyl/\n"), std::string::npos);
     for (const char* name : {"start.wav", "blikup.wav", "coins.wav", "Help/index.html"})
         EXPECT_NE(report.find(std::string(name) + "=found"), std::string::npos) << report;
     EXPECT_EQ(report.find("message="), std::string::npos) << report;
-    EXPECT_NE(test::ReadBytes(opened).find("file://" + canonicalAssets + "Help/index.html"),
+    EXPECT_NE(test::ReadBytes(T + "home/opened.txt").find("file://" + assets + "Help/index.html"),
               std::string::npos);
     // The real program opened the file and kept its settings and data folder
     // in the user's data folder, leaving the installation as it was.
-    EXPECT_NE(test::ReadBytes(dir / "run.log").find("FOUND"), std::string::npos);
-    EXPECT_TRUE(fs::is_regular_file(dir / "data/kervazyl/kervazyl.ini"));
-    EXPECT_TRUE(fs::is_directory(dir / "data/kervazyl/Kerva Files"));
-    EXPECT_EQ(Snapshot(prefix), before) << "the program wrote into the installation";
+    EXPECT_NE(test::ReadBytes(T + "run.log").find("FOUND"), std::string::npos);
+    EXPECT_TRUE(fs::is_regular_file(T + "data/kervazyl/kervazyl.ini"));
+    EXPECT_TRUE(fs::is_directory(T + "data/kervazyl/Kerva Files"));
+    ASSERT_EQ(Shell("cd " + T + " && find prefix -printf '%p %s %T@ %m\\n' >after.txt"), 0);
+    EXPECT_EQ(test::ReadBytes(T + "after.txt"), test::ReadBytes(T + "before.txt"))
+        << "the program wrote into the installation";
 }
 
 #endif

@@ -25,6 +25,24 @@ for f in bin/kervazyl{,-cli} share/kervazyl/{start,blikup,coins}.wav share/kerva
   share/man/man1/kervazyl{,-cli}.1.gz; do
   [ -s "$root/usr/$f" ] || fail "missing /usr/$f"
 done
+# The sounds: wave files every player takes (16-bit PCM, mono 22050 Hz), 0.05 to
+# 2 s, audible, not clipped, faded in and out (no click), all different.
+python3 - "$root"/usr/share/kervazyl/*.wav <<'EOF' || fail "sounds"
+import array, os, sys, wave
+seen = set()
+for name in sys.argv[1:]:
+    with wave.open(name) as w:  # refuses anything but RIFF/WAVE PCM
+        assert (w.getnchannels(), w.getframerate(), w.getsampwidth()) == (1, 22050, 2), name
+        s = array.array("h", w.readframes(w.getnframes()))
+        assert len(s) == w.getnframes(), (name, "data runs past the end")
+    size = open(name, "rb").read(8)[4:]  # the RIFF size: the rest of the file
+    assert int.from_bytes(size, "little") == os.path.getsize(name) - 8, name
+    peak = max(map(abs, s))
+    assert 22050 / 20 < len(s) < 2 * 22050 and 8000 < peak < 32767, (name, len(s), peak)
+    assert abs(s[0]) < 330 and abs(s[-1]) < 330, (name, s[0], s[-1])
+    seen.add(s.tobytes())
+assert len(seen) == 3, "two sounds are the same"
+EOF
 # Every library the stripped programs load comes from a package in Depends.
 for exe in "$root"/usr/bin/*; do
   [ -x "$exe" ] || fail "$exe is not executable"
