@@ -162,6 +162,8 @@ int CmdWrite(const std::vector<std::string>& words, std::ostream&, ConsolePlatfo
         ui.MessageBox("Документ в JSON не принят: " + problem, Icon::Critical);
         return 1;
     }
+    // The written file takes the room of the JSON text (see main).
+    std::string().swap(bytes);
     return WriteDocument(doc, ui, a.positional[1], Option(a, "--password"));
 }
 

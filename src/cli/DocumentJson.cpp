@@ -42,7 +42,7 @@ struct Reader {
         if (!v.IsString()) return Fail(std::string("поле ") + key + " должно быть строкой");
         const std::string& s = v.Text();
         std::string bad;
-        if (!IsCp1251Representable(s, &bad))
+        if (!v.InCodePage() && !IsCp1251Representable(s, &bad))
             return Fail(std::string("поле ") + key + " содержит символ «" + bad +
                         "», которого нет в кодировке Windows-1251");
         if (!multiLine && LineBreakAt(s, 0) != s.size())

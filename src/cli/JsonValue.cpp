@@ -37,7 +37,10 @@ const JsonValue* JsonValue::Find(std::string_view key) const {
 
 class JsonParser {
 public:
-    explicit JsonParser(std::string_view text) : p_(text.data()), end_(text.data() + text.size()) {}
+    // A text never grows when read (an escape is longer than what it
+    // stands for), so one room as long as the JSON holds any text of it.
+    explicit JsonParser(std::string_view text)
+        : p_(text.data()), end_(text.data() + text.size()), room_(new char[text.size() + 1]) {}
 
     bool Document(JsonValue& out) {
         // A byte order mark is skipped, as the JSON library did.
@@ -71,8 +74,7 @@ private:
             case '[':
                 return Array(v, depth);
             case '"':
-                v.kind_ = JsonValue::Kind::String;
-                return String(v.text_);
+                return String(v);
             case 't':
                 v.kind_ = JsonValue::Kind::Bool;
                 v.integer_ = 1;
@@ -100,8 +102,7 @@ private:
             Space();
             if (p_ == end_ || *p_ != '"') return false;
             JsonValue& key = v.children_->emplace_back();
-            key.kind_ = JsonValue::Kind::String;
-            if (!String(key.text_)) return false;
+            if (!String(key)) return false;
             Space();
             if (p_ == end_ || *p_++ != ':') return false;
             if (!Value(v.children_->emplace_back(), depth + 1)) return false;
@@ -150,22 +151,27 @@ private:
         return p;
     }
 
-    bool String(std::string& out) {
+    bool String(JsonValue& v) {
+        v.kind_ = JsonValue::Kind::String;
         ++p_;  // the opening quote
-        // Built in a room kept from text to text, and copied once.
-        room_.clear();
+        // Built in the room kept from text to text, and copied once.
+        char* o = room_.get();
         for (;;) {
             const char* const run = PlainRun(p_);
-            room_.append(p_, run);
+            std::memcpy(o, p_, static_cast<std::size_t>(run - p_));
+            o += run - p_;
             p_ = run;
             if (p_ == end_ || static_cast<unsigned char>(*p_) < 0x20) return false;
             if (*p_++ == '"') break;
-            if (!Escape(room_)) return false;
+            if (!Escape(o)) return false;
         }
+        const std::string_view text(room_.get(), static_cast<std::size_t>(o - room_.get()));
         // An escape gives whole characters: the text is valid UTF-8 exactly
-        // when what stood between them was.
-        if (!IsValidUtf8(room_)) return false;
-        out = room_;
+        // when what stood between them was. A text the code page holds is
+        // valid UTF-8, and the data file needs to know that anyway.
+        v.inCodePage_ = IsCp1251Representable(text);
+        if (!v.inCodePage_ && !IsValidUtf8(text)) return false;
+        v.text_.assign(text);
         return true;
     }
 
@@ -187,32 +193,32 @@ private:
         return true;
     }
 
-    bool Escape(std::string& out) {
+    bool Escape(char*& o) {
         if (p_ == end_) return false;
         switch (*p_++) {
             case '"':
-                out += '"';
+                *o++ = '"';
                 return true;
             case '\\':
-                out += '\\';
+                *o++ = '\\';
                 return true;
             case '/':
-                out += '/';
+                *o++ = '/';
                 return true;
             case 'b':
-                out += '\b';
+                *o++ = '\b';
                 return true;
             case 'f':
-                out += '\f';
+                *o++ = '\f';
                 return true;
             case 'n':
-                out += '\n';
+                *o++ = '\n';
                 return true;
             case 'r':
-                out += '\r';
+                *o++ = '\r';
                 return true;
             case 't':
-                out += '\t';
+                *o++ = '\t';
                 return true;
             case 'u':
                 break;
@@ -230,19 +236,19 @@ private:
             cp = 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00);
         }
         if (cp < 0x80) {
-            out += static_cast<char>(cp);
+            *o++ = static_cast<char>(cp);
         } else if (cp < 0x800) {
-            out += static_cast<char>(0xC0 | (cp >> 6));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
+            *o++ = static_cast<char>(0xC0 | (cp >> 6));
+            *o++ = static_cast<char>(0x80 | (cp & 0x3F));
         } else if (cp < 0x10000) {
-            out += static_cast<char>(0xE0 | (cp >> 12));
-            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
+            *o++ = static_cast<char>(0xE0 | (cp >> 12));
+            *o++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+            *o++ = static_cast<char>(0x80 | (cp & 0x3F));
         } else {
-            out += static_cast<char>(0xF0 | (cp >> 18));
-            out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
+            *o++ = static_cast<char>(0xF0 | (cp >> 18));
+            *o++ = static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+            *o++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+            *o++ = static_cast<char>(0x80 | (cp & 0x3F));
         }
         return true;
     }
@@ -304,7 +310,7 @@ private:
 
     const char* p_;
     const char* const end_;
-    std::string room_;
+    std::unique_ptr<char[]> room_;
 };
 
 bool JsonValue::Parse(std::string_view text, JsonValue& out) {

@@ -26,6 +26,9 @@ public:
     bool IsNumber() const { return IsInteger() || kind_ == Kind::Float; }
 
     const std::string& Text() const { return text_; }
+    // A string whose every character Windows-1251 holds (found while it was
+    // read, so that a text is looked at once).
+    bool InCodePage() const { return inCodePage_; }
     // The text, to be taken away (the value is not needed any more).
     std::string& TextToTake() { return text_; }
     bool Boolean() const { return integer_ != 0; }
@@ -56,6 +59,7 @@ private:
     std::size_t Stride() const { return kind_ == Kind::Object ? 2 : 1; }
 
     Kind kind_ = Kind::Null;
+    bool inCodePage_ = false;
     union {
         long long integer_ = 0;  // also bool and unsigned
         double float_;

@@ -171,9 +171,14 @@ bool EncodeCp1251(std::string_view utf8, char* out, std::size_t& written, std::s
                                                _mm_cmplt_epi8(x, _mm_set1_epi8(0x10)));
             const unsigned good = static_cast<unsigned>(
                 _mm_movemask_epi8(_mm_or_si128(_mm_and_si128(d0, inD0), _mm_and_si128(d1, inD1))));
-            // Every byte beyond ASCII a good letter's first or second byte (a
-            // first byte at the end has no good second one).
-            if (good == lead && high == (lead | (lead << 1))) {
+            // A letter cut by the end of the block is left for the next one:
+            // in a run of letters every other byte leads, so a block that
+            // began out of step would otherwise never be taken whole.
+            const unsigned cut = lead & 0x8000u;
+            const unsigned taken = cut ? 0x7FFFu : 0xFFFFu;
+            const unsigned inner = lead & taken;
+            // Every byte beyond ASCII a good letter's first or second byte.
+            if ((good & taken) == inner && (high & taken) == ((inner | (inner << 1)) & taken)) {
                 if (out) {
                     const __m128i codes = _mm_add_epi8(_mm_add_epi8(next, _mm_set1_epi8(0x30)),
                                                        _mm_and_si128(d1, _mm_set1_epi8(0x40)));
@@ -181,10 +186,10 @@ bool EncodeCp1251(std::string_view utf8, char* out, std::size_t& written, std::s
                     _mm_store_si128(
                         reinterpret_cast<__m128i*>(merged),
                         _mm_or_si128(_mm_and_si128(leads, codes), _mm_andnot_si128(leads, v)));
-                    for (unsigned keep = ~(lead << 1) & 0xFFFFu; keep != 0; keep &= keep - 1)
+                    for (unsigned keep = ~(inner << 1) & taken; keep != 0; keep &= keep - 1)
                         *out++ = static_cast<char>(merged[__builtin_ctz(keep)]);
                 }
-                i += 16;
+                i += cut ? 15 : 16;
                 continue;
             }
         }

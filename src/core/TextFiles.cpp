@@ -1,6 +1,7 @@
 #include "core/TextFiles.h"
 
 #include <cerrno>
+#include <cmath>
 
 #include "core/Cp1251.h"
 #include "core/Document.h"
@@ -29,6 +30,15 @@ bool AcceptTypedText(Platform& ui, const std::string& text) {
     std::string bad;
     if (IsCp1251Representable(text, &bad)) return true;
     ui.MessageBox(UnwritableCharText(bad), Icon::Exclamation, Buttons::OK, kAppTitle);
+    return false;
+}
+
+bool AcceptAmount(Platform& ui, double amount) {
+    if (std::isfinite(amount)) return true;
+    ui.MessageBox(JoinParagraphs("Сумма слишком велика: получилось бы число больше того, которое "
+                                 "может хранить программа.",
+                                 "Операция не выполнена."),
+                  Icon::Exclamation);
     return false;
 }
 

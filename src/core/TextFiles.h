@@ -35,4 +35,11 @@ std::string UnwritableCharText(const std::string& ch);
 // cannot hold, here rather than at every later save, and false is returned.
 bool AcceptTypedText(Platform& ui, const std::string& text);
 
+// An amount an operation is about to put into the document (a new balance, the rest of a debt):
+// true when it is a number. A sum beyond the largest double would be written as "0" or make the
+// file unreadable, so the user is told the amount is too large, false is returned and the
+// operation changes nothing. Typed amounts beyond every number already read as none
+// (TypedAmount); this catches what adding them up makes.
+bool AcceptAmount(Platform& ui, double amount);
+
 }  // namespace kz

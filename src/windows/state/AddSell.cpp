@@ -69,6 +69,8 @@ bool SubmitAddSell(BudgetFile& doc, Platform& ui, const AppSettings& settings, A
         ui.MessageBox("Вы не можете отдать больше, чем у вас есть!", Icon::Exclamation);
         return false;
     }
+    if (!AcceptAmount(ui, AddAmounts(CurrentState(doc).bal, income ? amount : -amount)))
+        return false;
     if (!AcceptTypedText(ui, form.source)) return false;
     const std::string question =
         income ? "Вы уверены, что хотите добавить " + AmountText(amount) + " и.е. к вашему балансу?"

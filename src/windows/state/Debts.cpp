@@ -1,6 +1,7 @@
 #include "windows/state/Debts.h"
 
 #include "core/Text.h"
+#include "core/TextFiles.h"
 #include "finance/Finance.h"
 #include "windows/state/StateCommon.h"
 
@@ -107,6 +108,7 @@ bool SubmitRepayDebt(BudgetFile& doc, Platform& ui, const AppSettings& settings,
                              AmountText(paid) + unit;
         if (ui.MessageBox(confirm, Icon::Information, Buttons::YesNo) != Answer::Yes) return false;
     }
+    if (!AcceptAmount(ui, AddAmounts(sost.bal, owedToUser ? paid : -paid))) return false;
     RepayDebt(doc, mode, row, paid, due, today);
     if (owedToUser && settings.Sound) ui.PlaySound(kCoinsSound);
     return true;

@@ -140,6 +140,8 @@ bool SubmitZanOdol(BudgetFile& doc, Platform& ui, ZanOdolMode mode, ZanOdolForm&
         ui.MessageBox("Вы не можете отдать больше, чем у вас есть!", Icon::Exclamation);
         return false;
     }
+    if (!AcceptAmount(ui, AddAmounts(CurrentState(doc).bal, borrow ? amount : -amount)))
+        return false;
     for (const std::string* typed : {&form.person, &form.reason, &form.returnSum, &form.percent})
         if (!AcceptTypedText(ui, *typed)) return false;
     const std::string question =
