@@ -347,9 +347,9 @@ def git_commit():
 
 # ------------------------------------------------------------ main
 
-def parse_indexes(spec, count):
+def parse_indexes(text, count):
     chosen = set()
-    for part in spec.split(","):
+    for part in text.split(","):
         part = part.strip()
         if not part:
             continue
