@@ -11,9 +11,9 @@ packages=(
   xvfb xauth x11-utils
   # packaging: dependencies, metadata and manual page checks
   dpkg-dev file appstream desktop-file-utils groff-base
-  # end-to-end tests: the accessibility bus and its Python client, a session
-  # bus, and xwd + netpbm for screenshots of the virtual display
-  python3 python3-pyatspi at-spi2-core dbus-daemon x11-apps netpbm
+  # end-to-end tests: the accessibility bus and its Python client, and a
+  # session bus
+  python3 python3-pyatspi at-spi2-core dbus-daemon
 )
 
 missing=()
