@@ -2,13 +2,10 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include "GuiHelpers.h"
-#include "reports/frmReport.h"
 #include "startup/frmOptions.h"
 #include "startup/frmPass.h"
 
@@ -80,19 +77,6 @@ TEST(Dialogs, PasswordChoicesFollowTheFileAndReadySetsTheNewOne) {
     EXPECT_EQ(w.result(), QDialog::Accepted);
     EXPECT_TRUE(p.app.doc.IsProtected);
     EXPECT_EQ(p.app.doc.pass, "Ключ");
-}
-
-TEST(Dialogs, ReportWindowTakesEditsOnlyWhenAskedAndIsReused) {
-    test::Program p;
-    QPointer<frmReport> report = qobject_cast<frmReport*>(p.app.ShowReport("Баланс: 1500р."));
-    ASSERT_TRUE(report);
-    auto* txt = Child<QPlainTextEdit>(report, "txt");
-    EXPECT_TRUE(txt->isReadOnly());
-    Child<QCheckBox>(report, "Check1")->setChecked(true);
-    txt->appendPlainText("исправлено");
-    EXPECT_EQ(report->Text(), "Баланс: 1500р.\r\nисправлено");
-    EXPECT_EQ(p.app.ShowReport("другой"), report.data());
-    EXPECT_EQ(report->Text(), "другой");
 }
 
 }  // namespace

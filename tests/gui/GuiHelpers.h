@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QTimer>
 #include <QWidget>
 
@@ -36,18 +35,6 @@ inline QStringList Rows(const QListWidget* list) {
     QStringList rows;
     for (int i = 0; i < list->count(); ++i) rows << list->item(i)->text();
     return rows;
-}
-
-// Labels act on clicks, not on clicked(): send the mouse events themselves,
-// in the middle of `w` unless told where.
-inline void Click(QWidget* w, QPointF at = {-1, -1}) {
-    if (at.x() < 0) at = QPointF(w->width() / 2.0, w->height() / 2.0);
-    QMouseEvent press(QEvent::MouseButtonPress, at, w->mapToGlobal(at), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, w->mapToGlobal(at), Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(w, &press);
-    QApplication::sendEvent(w, &release);
 }
 
 // Runs `act` on the modal dialog of type T once it shows: a dialog shown

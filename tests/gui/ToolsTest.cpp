@@ -1,14 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
 #include "GuiHelpers.h"
 #include "core/DataFile.h"
 #include "core/TextFiles.h"
-#include "startup/frmLogin.h"
 #include "windows/main/frmMain.h"
 
 namespace kz {
@@ -45,20 +43,6 @@ TEST_F(ToolsGui, NotepadRefusesWhatTheFileCannotHoldAndSavingStoresWhatIsTyped) 
     BudgetFile back;
     ASSERT_TRUE(ReadDataFile(back, ui, app.doc.FilePath, "", nullptr));
     EXPECT_TRUE(back.notes.starts_with("Купить хлеб {a]\r\n05.10.2002 14:30:05"));
-}
-
-TEST_F(ToolsGui, BarcodeWindowTakesDigitsInOneGo) {
-    Child<QAction>(app.Login(), "mnuItemShtrih")->trigger();
-    QWidget* w = Shown("frmShtrih");
-    ASSERT_NE(w, nullptr);
-    auto box = [&](int n) { return w->findChild<QLineEdit*>(QStringLiteral("txt%1").arg(n)); };
-    for (QChar c : QString("x4600000000008")) test::Key(w->focusWidget(), 0, c);
-    QString digits;  // the letter refused, each digit moving on to the next box
-    for (int n = 1; n <= 13; ++n) digits += box(n)->text();
-    EXPECT_EQ(digits, "4600000000008");
-    EXPECT_EQ(w->focusWidget(), Child(w, "cmdStart"));
-    Press(w, "cmdStart");
-    EXPECT_EQ(ui.messages.back().icon, Icon::Information);  // valid
 }
 
 }  // namespace
