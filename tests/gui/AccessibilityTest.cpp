@@ -51,12 +51,10 @@ struct Program : test::Program {
         doc.CurrentClient = 1;
         ClientRecord& client = doc.Client(1);
         client.clientname = "Иванов";
-        client.clinfo = "Платит в срок";
         PushEntry(client.clondolkm, "1000\tежемесячно\t(за 10.2002)Аренда");
         PushEntry(client.clondolok, "400\t01.10.2002\t(за 10.2002)Аренда");
         PushEntry(client.clvydolkm, "300\t20.10.2002\tРемонт");
         doc.phones[0] = "Сидоров\t555-55-55";
-        doc.phones[1] = "Аптека\t22-33-44";
         app.Main()->Refresh();
     }
     QtPlatform qt;
@@ -143,15 +141,7 @@ const WindowCase kWindows[] = {
      [](Program& p) {
          return p.Own(&frmClientInfo::LoadInfo, p.app.doc, p.ui, InfoOpener::ClientWindow);
      }},
-    {"frmGraph",
-     [](Program& p) {
-         auto* w = new frmGraph(p.ui);
-         p.own.reset(w);
-         GraphData data;
-         data.Reset();
-         w->Update(data);
-         return w;
-     }},
+    {"frmGraph", [](Program& p) { return p.Own<frmGraph>(nullptr, p.ui); }},
     {"message box",
      {},
      [](Program& p) {
@@ -162,13 +152,6 @@ const WindowCase kWindows[] = {
      {},
      [](Program& p) {
          p.qt.InputBox("Введите имя нового клиента:", "Создание нового клиента", "Клиент1");
-     }},
-    {"file dialog",
-     {},
-     [](Program& p) {
-         p.qt.OpenFileDialog("Открытие файла Kerva",
-                             "Kerva Zyl Files|*.kv7|Kerva 6 Files|*.kv6|Все файлы|*.*", "*.kv7",
-                             p.dir.Path());
      }},
 };
 

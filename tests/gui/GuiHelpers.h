@@ -31,12 +31,6 @@ T* Child(const QObject* in, const char* name) {
     return w;
 }
 
-inline QStringList Rows(const QListWidget* list) {
-    QStringList rows;
-    for (int i = 0; i < list->count(); ++i) rows << list->item(i)->text();
-    return rows;
-}
-
 // Runs `act` on the modal dialog of type T once it shows: a dialog shown
 // with exec() waits for it. One that never shows fails the test and the
 // modal window in its place is closed, so that the test does not hang.
@@ -77,9 +71,7 @@ struct Program {
         app.doc.LastDate = ui.Today();
         app.settings.BackUp = false;
     }
-    // The large windows a test leaves open are hidden (closing one ends the
-    // program), the tool windows and the report closed: the next test starts
-    // with no windows.
+    // The next test starts with no windows: closing a large one would end the program.
     ~Program() {
         for (const char* large : {"frmLogin", "frmMain", "frmSost", "frmOld", "frmClient"})
             while (QWidget* w = Shown(large)) w->hide();
