@@ -1,10 +1,7 @@
 """Drives the real program through the desktop's accessibility interface (AT-SPI),
-as a screen-reader user meets it: controls found by role ("push button", "text",
-"list", "table"...) and name, pressed, typed into and read. A scenario is a
-function of one `Desktop`; its file ends with `kzdrive.run(scenario)` and ctest
-starts it as `python3 scenario.py PROGRAM CLI`. Every wait has a timeout and
-fails with a listing of what is on the screen.
-"""
+as a screen-reader user meets it: controls found by role and name, pressed,
+typed into and read. A scenario file ends with `kzdrive.run(scenario)`; every
+wait fails after a timeout with a listing of what is on the screen."""
 
 import ctypes
 import importlib.util
@@ -21,7 +18,7 @@ TIMEOUT = 15.0  # seconds for anything to appear on the screen
 SPLASH = 20.0  # a start without arguments shows the splash for 5.5 s first
 SCENARIO_LIMIT = 100  # seconds; ctest's own limit is a little longer
 BUS_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
-BOX_ROLES = ("dialog", "alert", "file chooser")
+BOX_ROLES = ("dialog", "alert")
 pyatspi = Atspi = None  # imported once the desktop's buses exist
 
 
@@ -50,7 +47,6 @@ class Node:
     role = property(lambda self: self.acc.getRoleName())
     name = property(lambda self: self.acc.name or "")
     description = property(lambda self: self.acc.description or "")
-    checked = property(lambda self: self.state(pyatspi.STATE_CHECKED))
     enabled = property(lambda self: self.state(pyatspi.STATE_ENABLED))
     focused = property(lambda self: self.state(pyatspi.STATE_FOCUSED))
     rows = property(lambda self: [n.name for n in self.descendants() if n.role == "list item"])
@@ -74,12 +70,9 @@ class Node:
             if node.role != "table":  # a table's hundreds of cells are read through `cell`
                 yield from node.descendants()
 
-    def listing(self, limit=120):
-        lines = [f"in {self!r}:"] + [
-            f"  {n!r}" + (f" = {n.text!r}" if n.role == "text" else "")
-            for n in self.descendants()
-            if n.showing and (n.name or n.role not in ("filler", "panel", "scroll bar"))]
-        return "\n".join(lines[:limit])
+    def listing(self):
+        return "\n".join([f"in {self!r}:"] + [f"  {n!r}" for n in self.descendants()
+                                              if n.showing and n.name][:120])
 
     def _matches(self, role, name):
         return [n for n in self.descendants() if n.role == role and (name is None or n.name == name)]
@@ -105,8 +98,7 @@ class Node:
         assert self.enabled, f"{self!r} is disabled"
 
     def press(self, button=None, *wanted):
-        """Presses this button or menu item (toggles a choice), as Enter or a click
-        would, and returns at once: the program may answer with a modal box. With
+        """Presses this control and returns at once (a modal box may answer); with
         `button`, presses that button of this box and waits until the box has closed."""
         if button is not None:
             self.find("push button", button).press()
@@ -160,21 +152,17 @@ class Node:
         assert w > 0 and h > 0, f"{self!r} is not on the screen"
         pyatspi.Registry.generateMouseEvent(x + w // 2, y + h // 2, pyatspi.MOUSE_B1C)
 
-    def choose(self, node, act):
-        """Chooses a table row or list item by `act` and waits until it is chosen."""
-        act(node)
+    def select(self, row):
+        """Chooses a list item through its own accessible action, as a screen
+        reader does (no mouse, no keyboard focus), or a table row by a click."""
+        if isinstance(row, int):
+            node = self.cell(row, 1)
+            node.click()
+        else:
+            node = self.find("list item", row)
+            node.state(pyatspi.STATE_SELECTED) or node.press(None, "Toggle")
         wait_for(lambda: node.state(pyatspi.STATE_SELECTED), TIMEOUT, f"{node!r} chosen",
                  self.listing)
-
-    def choose_row(self, row):
-        self.choose(self.cell(row, 1), Node.click)
-
-    def select(self, row):
-        """Chooses a row of this list through its own accessible action, as a
-        screen reader does (no mouse, no keyboard focus)."""
-        self._check_reachable()
-        self.choose(self.find("list item", row), lambda item: item.state(
-            pyatspi.STATE_SELECTED) or item.press(None, "Toggle"))
 
     @property
     def message(self):
@@ -199,12 +187,10 @@ class App:
         return [w for w in (Node(a) for a in self.acc if a is not None) if w.showing]
 
     def listing(self):
-        return f"exit code {self.process.poll()}; windows shown: {self.windows()}"
+        return f"exit code {self.process.poll()}; windows: {self.windows()}"
 
     def window(self, title, timeout=TIMEOUT, holding=None):
-        """The shown window with that title. The large windows share their title
-        as they take turns: `holding`, a (role, name) pair, names a control that
-        only the wanted one shows."""
+        """The shown window with that title holding the control (role, name) if given."""
         return wait_for(lambda: next(w for w in self.windows() if w.name == title and (
             holding is None or any(n.showing for n in w._matches(*holding)))),
             timeout, f"window {title!r} with {holding}", self.listing)
@@ -227,10 +213,8 @@ class App:
 
 
 class Desktop:
-    """A private desktop: virtual X display, session and accessibility buses,
-    home and XDG folders in a temporary folder, and a private copy of the
-    program, so that its settings file and "Kerva Files" folder (kept beside the
-    executable) start empty. Everything it started ends with the `with` block."""
+    """A private desktop (X display, buses, home and XDG folders, a copy of the
+    program) that ends with the `with` block."""
 
     def __init__(self, program, cli):
         self.program, self.cli, self.children = program, cli, []
@@ -298,13 +282,10 @@ class Desktop:
             argv, stdin=subprocess.DEVNULL, preexec_fn=lambda: libc.prctl(1, signal.SIGKILL), **kw))
         return self.children[-1]
 
-    def start(self, *args, lang=None):
+    def start(self, *args):
         """Starts the program ("--open PATH" opens a file at once; no arguments
-        shows the splash, then the start window), under the language `lang`."""
+        shows the splash, then the start window)."""
         env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
-        if lang is not None:
-            env.pop("LC_ALL", None)
-            env["LANG"] = lang
         return App(self._spawn([self.bin, *args], env=env, stdout=subprocess.DEVNULL, stderr=None))
 
     def keys(self, *names):

@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QTimer>
 #include <QWidget>
 
@@ -30,24 +29,6 @@ T* Child(const QObject* in, const char* name) {
     T* w = in ? in->findChild<T*>(QString::fromLatin1(name)) : nullptr;
     EXPECT_NE(w, nullptr) << name;
     return w;
-}
-
-inline QStringList Rows(const QListWidget* list) {
-    QStringList rows;
-    for (int i = 0; i < list->count(); ++i) rows << list->item(i)->text();
-    return rows;
-}
-
-// Labels act on clicks, not on clicked(): send the mouse events themselves,
-// in the middle of `w` unless told where.
-inline void Click(QWidget* w, QPointF at = {-1, -1}) {
-    if (at.x() < 0) at = QPointF(w->width() / 2.0, w->height() / 2.0);
-    QMouseEvent press(QEvent::MouseButtonPress, at, w->mapToGlobal(at), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, w->mapToGlobal(at), Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(w, &press);
-    QApplication::sendEvent(w, &release);
 }
 
 // Runs `act` on the modal dialog of type T once it shows: a dialog shown
@@ -90,9 +71,7 @@ struct Program {
         app.doc.LastDate = ui.Today();
         app.settings.BackUp = false;
     }
-    // The large windows a test leaves open are hidden (closing one ends the
-    // program), the tool windows and the report closed: the next test starts
-    // with no windows.
+    // The next test starts with no windows: closing a large one would end the program.
     ~Program() {
         for (const char* large : {"frmLogin", "frmMain", "frmSost", "frmOld", "frmClient"})
             while (QWidget* w = Shown(large)) w->hide();

@@ -1,57 +1,28 @@
 #include <gtest/gtest.h>
 
-#include <QHeaderView>
+#include <QApplication>
 
-#include "GuiHelpers.h"
 #include "core/Grid.h"
 #include "platform/qt/ListGrid.h"
 
 namespace kz {
 namespace {
 
-TEST(ListGridGui, ShowsFillGridRowsAndReportsTheChosenRowAndCell) {
+// The current cell the grid makes for itself on taking the focus is no
+// choice: a command on the chosen row must not act on the first one unasked.
+TEST(ListGridGui, OnlyAChosenRowIsTheCurrentOne) {
     ListGrid grid(nullptr, "grdList", "Список");
-    grid.resize(700, 400);
-    grid.Show(
-        FillGrid("\tСумма\tДата\tПовод\r\n1\t300\t02.03.2002\t\r\n2\t250,5\t01.03.2002\t"
-                 "Премия\r\n100\t1000\t01.03.2002\tЗарплата\r\n",
-                 6, 3));
-    grid.SetColumnWidths({{3, 3000}});
+    grid.Show(FillGrid("\tСумма\r\n1\t300\r\n2\t250,5\r\n", 6, 1));
     grid.show();
-
-    // Row 0 of the fill is the heading, the rest are the rows.
-    ASSERT_EQ(grid.rowCount(), 5);
-    EXPECT_EQ(grid.horizontalHeaderItem(3)->text(), "Повод");
-    EXPECT_EQ(grid.item(1, 1)->text(), "250,5");
-    // A named width is at least its twips in pixels; the slot numbers fit.
-    EXPECT_GE(grid.columnWidth(3), 3000 / 15);
-    EXPECT_GE(grid.columnWidth(0), grid.fontMetrics().horizontalAdvance("100"));
-
-    // The current cell the grid makes for itself on taking the focus is no choice.
     grid.selectionModel()->setCurrentIndex(grid.model()->index(0, 1),
                                            QItemSelectionModel::NoUpdate);
     EXPECT_EQ(grid.CurrentRow(), 0);
     EXPECT_EQ(grid.CurrentCell(), "");
-
-    // A click chooses the row and the cell under the pointer.
-    test::Click(grid.viewport(), grid.visualItemRect(grid.item(1, 3)).center());
+    grid.SetCurrent(2, 1);
     EXPECT_EQ(grid.CurrentRow(), 2);
-    EXPECT_EQ(grid.CurrentCell(), "Премия");
-
-    // Deleting row 1 moves the others up, keeps five rows and the choice on row 1.
-    grid.SetCurrent(1, 1);
-    grid.RemoveRow(1, 6);
-    ASSERT_EQ(grid.rowCount(), 5);
-    EXPECT_EQ(grid.item(0, 0)->text(), "2");
-    EXPECT_EQ(grid.item(1, 3)->text(), "Зарплата");
-    EXPECT_EQ(grid.Rows().size(), 6u);
-    EXPECT_EQ(grid.CurrentRow(), 1);
     EXPECT_EQ(grid.CurrentCell(), "250,5");
-
-    // Showing new rows drops the old choice.
-    grid.Show(FillGrid("\tСумма\r\n", 3, 1));
+    grid.Show(FillGrid("\tСумма\r\n", 3, 1));  // new rows drop the old choice
     EXPECT_EQ(grid.CurrentRow(), 0);
-    EXPECT_EQ(grid.rowCount(), 2);
 }
 
 }  // namespace

@@ -2,10 +2,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QClipboard>
 #include <QDialog>
 #include <QMessageBox>
-#include <QProgressBar>
 #include <QTimer>
 #include <QtPrintSupport/QPrinterInfo>
 #include <functional>
@@ -52,21 +50,13 @@ TEST(QtPlatformMessages, RussianButtonsIconTitleAndAnswer) {
         Icon icon;
         const char* press;
         Answer answer;
-        QStringList captions;
+        const char* captions;
         QMessageBox::Icon shown;
     } cases[] = {
-        {Buttons::YesNo, Icon::Question, "Нет", Answer::No, {"Да", "Нет"}, QMessageBox::Question},
-        {Buttons::RetryCancel,
-         Icon::Exclamation,
-         "Повтор",
-         Answer::Retry,
-         {"Отмена", "Повтор"},
+        {Buttons::YesNo, Icon::Question, "Нет", Answer::No, "Да Нет", QMessageBox::Question},
+        {Buttons::RetryCancel, Icon::Exclamation, "Повтор", Answer::Retry, "Отмена Повтор",
          QMessageBox::Warning},
-        {Buttons::YesNoCancel,
-         Icon::None,
-         "Отмена",
-         Answer::Cancel,
-         {"Да", "Нет", "Отмена"},
+        {Buttons::YesNoCancel, Icon::None, "Отмена", Answer::Cancel, "Да Нет Отмена",
          QMessageBox::NoIcon}};
     for (const auto& c : cases) {
         BoxReader reader;
@@ -77,24 +67,14 @@ TEST(QtPlatformMessages, RussianButtonsIconTitleAndAnswer) {
         EXPECT_EQ(reader.text, "Ошибка печати. \nУстраните неполадку.");
         EXPECT_EQ(reader.title, "Печать");
         EXPECT_EQ(reader.icon, c.shown);
-        EXPECT_EQ(reader.captions, c.captions);
+        EXPECT_EQ(reader.captions.join(' '), c.captions);
     }
-    // The test hook answers instead of a window.
-    ui.SetMessageHook([&](const std::string& t, Icon, Buttons, const std::string&) {
-        return t == "Удалить?" ? Answer::Yes : Answer::No;
-    });
-    EXPECT_EQ(ui.MessageBox("Удалить?", Icon::Question, Buttons::YesNo, kDefaultTitle),
-              Answer::Yes);
 }
 
-// Where the box that `ask` opens stands: the window it is given as its
-// parent and its centre. The box is cancelled once seen.
-struct BoxPlace {
-    QWidget* parent = nullptr;
-    QPoint centre;
-};
-BoxPlace PlaceOf(const std::function<void()>& ask) {
-    BoxPlace place;
+// The window the box that `ask` opens stands over (its parent). The box is
+// cancelled once seen.
+QWidget* PlaceOf(const std::function<void()>& ask) {
+    QWidget* place = nullptr;
     QObject guard;
     std::function<void(int)> look = [&](int triesLeft) {
         QTimer::singleShot(0, &guard, [&, triesLeft] {
@@ -103,7 +83,7 @@ BoxPlace PlaceOf(const std::function<void()>& ask) {
                 if (triesLeft > 0) look(triesLeft - 1);
                 return;
             }
-            place = {box->parentWidget(), box->frameGeometry().center()};
+            place = box->parentWidget();
             box->reject();
         });
     };
@@ -120,40 +100,15 @@ TEST(QtPlatformMessages, BoxesStandOverTheWindowThatAsked) {
     // the splash under a window system that activates nothing by itself.
     QApplication::setActiveWindow(nullptr);
     QtPlatform ui;
-    EXPECT_EQ(PlaceOf([&] {
-                  ui.OpenFileDialog("Открытие", "Kerva Zyl Files|*.kv7", "*.kv7", "");
-              }).parent,
+    EXPECT_EQ(PlaceOf([&] { ui.OpenFileDialog("Открытие", "Kerva Zyl Files|*.kv7", "*.kv7", ""); }),
               &main);
-    QApplication::setActiveWindow(&main);
-    EXPECT_EQ(PlaceOf([&] { ui.InputBox("Введите название", "Создание", ""); }).parent, &main);
     // The window system gives the window its activity back only later: the
     // second box of an operation is asked while no window is active.
     QApplication::setActiveWindow(nullptr);
     const auto Ask = [&] {
         ui.MessageBox("Выйти?", Icon::Question, Buttons::YesNo, kDefaultTitle);
     };
-    const BoxPlace second = PlaceOf(Ask);
-    EXPECT_EQ(second.parent, &main);
-    EXPECT_TRUE(main.frameGeometry().contains(second.centre));
-
-    // A tool window asks over itself; once it has closed, the next box (the
-    // save question at the end) stands over the window that still shows.
-    QWidget tool;
-    tool.setGeometry(300, 300, 300, 200);
-    tool.show();
-    QApplication::setActiveWindow(&tool);
-    EXPECT_EQ(PlaceOf(Ask).parent, &tool);
-    tool.close();
-    QApplication::setActiveWindow(nullptr);
-    EXPECT_EQ(PlaceOf(Ask).parent, &main);
-    // The file dialogs and the progress window follow the same window.
-    EXPECT_EQ(
-        PlaceOf([&] { ui.SaveFileDialog("Сохранение", "Text Files|*.txt", "*.txt", ""); }).parent,
-        &main);
-    ui.ShowProgress("Сохранение файла...");
-    EXPECT_FALSE(main.isEnabled());
-    ui.HideProgress();
-    EXPECT_TRUE(main.isEnabled());
+    EXPECT_EQ(PlaceOf(Ask), &main);
 }
 
 TEST(QtPlatformProgress, WindowShowsMessageAndFractionAndDisablesTheCaller) {
@@ -172,7 +127,6 @@ TEST(QtPlatformProgress, WindowShowsMessageAndFractionAndDisablesTheCaller) {
     ui.SetRepaintInterval(0);  // every value shows
     EXPECT_EQ(ui.SetProgress(1, 3), 33);
     EXPECT_EQ(proc->Percent(), 33);
-    EXPECT_EQ(ui.SetProgress(5, 0), 0);  // an empty text has nothing to scan
 
     // A reader's message during the operation is answered as usual, without
     // the progress window behind it; the window comes back if the work goes on.
@@ -182,29 +136,8 @@ TEST(QtPlatformProgress, WindowShowsMessageAndFractionAndDisablesTheCaller) {
               Answer::OK);
     EXPECT_EQ(reader.text, "Неверный пароль.");
     EXPECT_FALSE(proc->isVisible());
-    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);  // busy again after
     ui.SetProgress(1, 2);
     EXPECT_TRUE(proc->isVisible());
-
-    // Painting the bar costs more than the work between two values: it moves
-    // only now and then.
-    struct PaintCounter : QObject {
-        int paints = 0;
-        bool eventFilter(QObject*, QEvent* e) override {
-            paints += e->type() == QEvent::Paint;
-            return false;
-        }
-    } counter;
-    proc->findChild<QProgressBar*>()->installEventFilter(&counter);
-    QApplication::processEvents();
-    counter.paints = 0;
-    ui.SetRepaintInterval(3600 * 1000);
-    for (int i = 1; i <= 100; ++i) EXPECT_EQ(ui.SetProgress(i, 200), i / 2);
-    EXPECT_EQ(counter.paints, 0);
-    ui.SetRepaintInterval(0);
-    ui.SetProgress(150, 200);
-    EXPECT_EQ(proc->Percent(), 75);
-    EXPECT_EQ(counter.paints, 1);
 
     ui.HideProgress();
     EXPECT_TRUE(!proc->isVisible() && caller.isEnabled() && !QApplication::overrideCursor());
@@ -218,25 +151,6 @@ TEST(QtPlatformPrinting, NoPrinterGivesAnErrorNumberAndText) {
     EXPECT_FALSE(ui.PrintPlainText("Отчет\r\nСтрока", 8, err, text));
     EXPECT_FALSE(ui.PrintPicture(Picture{1, 1, {0xffffffffu}}, err2, text2));
     EXPECT_TRUE(err != 0 && err2 != 0 && !text.empty() && !text2.empty());
-}
-
-TEST(QtPlatformDesktop, ClipboardCalculatorAndFolders) {
-    QtPlatform ui;
-    ui.SetClipboardText("4607001234567");
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), "4607001234567");
-
-    // With no calculator to be found the caller gets a name and a reason.
-    test::TempDir empty;
-    const QByteArray path = qgetenv("PATH");
-    qputenv("PATH", QByteArray::fromStdString(empty.Path()));
-    std::string program, error;
-    EXPECT_FALSE(ui.StartCalculator(program, error));
-    qputenv("PATH", path);
-    EXPECT_EQ(program + (error.empty() ? "" : ": why"), "gnome-calculator: why");
-
-    // The test program's folder is writable and holds no help pages.
-    EXPECT_EQ(ui.ProgramFolder(), QCoreApplication::applicationDirPath().toStdString() + "/");
-    EXPECT_TRUE(ui.AssetFolder().ends_with("/share/kervazyl/")) << ui.AssetFolder();
 }
 
 TEST(QtPlatformInstance, ASecondInstanceIsSeenUntilTheFirstEnds) {
