@@ -53,8 +53,7 @@ if(TARGET kervazyl)
 
   if(KZ_BUILD_TESTS)
     # Started from an installed bin/ folder by the installation test: reports
-    # where the program would find its assets and opens the help as the
-    # program's help buttons do.
+    # where the program would find its assets and which of them it finds.
     add_executable(kz_asset_probe ${CMAKE_SOURCE_DIR}/tests/install/gui/AssetProbe.cpp)
     target_link_libraries(kz_asset_probe PRIVATE kz_gui)
   endif()
