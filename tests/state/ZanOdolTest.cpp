@@ -83,7 +83,7 @@ TEST_F(ZanOdolTest, BorrowingAddsToTheBalanceLendingTakesFromIt) {
     EXPECT_EQ(sost().bal, 0);
 }
 
-TEST_F(ZanOdolTest, DialogEventsAndPersons) {
+TEST_F(ZanOdolTest, ReturnDayAndALoanWithoutInterest) {
     // The calendar refuses days before today (05.10.2002).
     EXPECT_FALSE(ChooseReturnDay(ui, Date{2002, 10, 4}, form));
     EXPECT_EQ(form.returnDate, "");
@@ -98,16 +98,6 @@ TEST_F(ZanOdolTest, DialogEventsAndPersons) {
     form.percent = "";
     EXPECT_TRUE(OnSumLeft(form));
     EXPECT_EQ(form.returnSum, "500");
-
-    // Persons offered: clients, then phone lines.
-    doc.clientkol = 2;
-    doc.Client(1).clientname = "ООО Ромашка";
-    doc.Client(2).clientname = "Петров";
-    doc.Client(3).clientname = "не в списке";
-    doc.phones[4] = "Сидоров\t123-45-67";
-    doc.phones[60] = "Мама";
-    EXPECT_EQ(PrepareZanOdol(doc, ZanOdolMode::Borrow, ui.Today()).persons,
-              (std::vector<std::string>{"ООО Ромашка", "Петров", "Сидоров /123-45-67", "Мама"}));
 }
 
 }  // namespace

@@ -32,25 +32,12 @@ kz::Answer ScriptedPlatform::MessageBox(const std::string& text, Icon icon, Butt
     return a;
 }
 
-std::string ScriptedPlatform::InputBox(const std::string& prompt, const std::string&,
-                                       const std::string& proposed) {
-    prompts.push_back(prompt);
-    proposals.push_back(proposed);
-    if (inputs.empty()) {
-        ADD_FAILURE() << "Unscripted input box: " << prompt;
-        return {};
-    }
-    std::string s = inputs.front();
-    inputs.pop_front();
-    return s;
-}
-
 namespace {
 
-// The next scripted answer of a dialog; a dialog nobody scripted fails the test.
-std::string NextResult(std::deque<std::string>& results, const char* dialog) {
+// The next scripted answer of an input box or dialog; one nobody scripted fails the test.
+std::string Next(std::deque<std::string>& results, const std::string& what) {
     if (results.empty()) {
-        ADD_FAILURE() << "Unscripted " << dialog;
+        ADD_FAILURE() << "Unscripted " << what;
         return {};
     }
     std::string s = results.front();
@@ -60,37 +47,36 @@ std::string NextResult(std::deque<std::string>& results, const char* dialog) {
 
 }  // namespace
 
+std::string ScriptedPlatform::InputBox(const std::string& prompt, const std::string&,
+                                       const std::string& proposed) {
+    prompts.push_back(prompt);
+    proposals.push_back(proposed);
+    return Next(inputs, "input box: " + prompt);
+}
+
 std::string ScriptedPlatform::OpenFileDialog(const std::string& title, const std::string& filter,
                                              const std::string& proposedName,
                                              const std::string& initialFolder) {
     fileDialogs.push_back({title, filter, proposedName, initialFolder});
-    return NextResult(openDialogResults, "open dialog");
+    return Next(openDialogResults, "open dialog");
 }
 
 std::string ScriptedPlatform::SaveFileDialog(const std::string& title, const std::string& filter,
                                              const std::string& proposedName,
                                              const std::string& initialFolder) {
     fileDialogs.push_back({title, filter, proposedName, initialFolder});
-    return NextResult(saveDialogResults, "save dialog");
+    return Next(saveDialogResults, "save dialog");
 }
 
 std::string ScriptedPlatform::FolderDialog(const std::string& title,
                                            const std::string& initialFolder) {
     fileDialogs.push_back({title, {}, {}, initialFolder});
-    return NextResult(folderDialogResults, "folder dialog");
-}
-
-void ScriptedPlatform::ShowProgress(const std::string&) {
-    ++progressShown;
+    return Next(folderDialogResults, "folder dialog");
 }
 
 int ScriptedPlatform::SetProgress(long long value, long long max) {
     progress.emplace_back(value, max);
     return max > 0 ? static_cast<int>(value * 100 / max) : 0;
-}
-
-void ScriptedPlatform::HideProgress() {
-    ++progressHidden;
 }
 
 std::optional<Date> ScriptedPlatform::FileModificationDate(const std::string& path) {

@@ -74,9 +74,9 @@ public:
     std::string SaveFileDialog(const std::string& title, const std::string& filter,
                                const std::string& proposedName,
                                const std::string& initialFolder) override;
-    void ShowProgress(const std::string& message) override;
+    void ShowProgress(const std::string&) override { ++progressShown; }
     int SetProgress(long long value, long long max) override;
-    void HideProgress() override;
+    void HideProgress() override { ++progressHidden; }
     void SetBusy(bool b) override { busy = b; }
     DateTime Now() override { return now; }
     std::optional<Date> FileModificationDate(const std::string& path) override;
