@@ -51,9 +51,12 @@ private:
     // For each of them, the character of a line by its length (7, 8, 9
     // digits, other) and its digits.
     struct CodeTable {
-        std::uint16_t code[4][512];
+        std::uint16_t code[4 * 512];
     };
     std::vector<CodeTable> codes_;
+    // The tables in the password's order, repeated for eight more lines, so
+    // that the lines of a block take theirs in turn without wrapping round.
+    std::vector<const CodeTable*> ring_;
     std::size_t m_ = 0;     // the password character of the next line
     std::string carry_;     // a line not yet ended
     bool afterCr_ = false;  // the last piece ended with a CR
