@@ -9,6 +9,11 @@
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#include <immintrin.h>
+// Blocks are read with wider instructions where the processor has them.
+#define KZ_WIDE_BLOCKS
+#endif
 
 #include "core/Cp1251.h"
 #include "core/Files.h"
@@ -44,6 +49,14 @@ LineTable MakeTable(int k) {
     for (int c = 0; c < 256; ++c) t[static_cast<std::size_t>(c)] = EncodeByte(c, k) + "\r\n";
     return t;
 }
+
+#if defined(KZ_WIDE_BLOCKS)
+bool HasWideBlocks() {
+    static const bool has = __builtin_cpu_supports("avx2") && __builtin_cpu_supports("bmi") &&
+                            __builtin_cpu_supports("bmi2");
+    return has;
+}
+#endif
 
 }  // namespace
 
@@ -94,7 +107,12 @@ std::string EncipherBytes(std::string_view plain, std::string_view password) {
     return out;
 }
 
-Decipherer::Decipherer(std::string_view password) : codes_(password.size()) {
+Decipherer::Decipherer(std::string_view password, Blocks blocks) : codes_(password.size()) {
+#if defined(KZ_WIDE_BLOCKS)
+    wide_ = blocks == Blocks::Fastest && HasWideBlocks();
+#else
+    (void)blocks;
+#endif
     for (std::size_t m = 0; m < password.size(); ++m) {
         const int k = static_cast<unsigned char>(password[m]);
         chars_.push_back(k);
@@ -177,6 +195,32 @@ inline BlockMasks MasksOf64(const char* q) {
 }
 #endif
 
+#if defined(KZ_WIDE_BLOCKS)
+[[gnu::target("avx2")]] inline BlockMasks MasksOf64Wide(const char* q) {
+    const __m256i cr = _mm256_set1_epi8('\r'), lf = _mm256_set1_epi8('\n'),
+                  one = _mm256_set1_epi8('1'), low = _mm256_set1_epi8(1);
+    __m256i known = _mm256_set1_epi8(-1), unpaired = _mm256_setzero_si256();
+    std::uint64_t crs[2], ones[2];
+#pragma GCC unroll 2
+    for (int k = 0; k < 2; ++k) {
+        const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(q + 32 * k));
+        const __m256i next = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(q + 32 * k + 1));
+        const __m256i isCr = _mm256_cmpeq_epi8(v, cr);
+        const __m256i isDigit = _mm256_cmpeq_epi8(_mm256_or_si256(v, low), one);
+        known = _mm256_and_si256(
+            known, _mm256_or_si256(_mm256_or_si256(isDigit, isCr), _mm256_cmpeq_epi8(v, lf)));
+        unpaired = _mm256_or_si256(unpaired, _mm256_xor_si256(_mm256_cmpeq_epi8(next, lf), isCr));
+        crs[k] = static_cast<std::uint32_t>(_mm256_movemask_epi8(isCr));
+        ones[k] = static_cast<std::uint32_t>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(v, one)));
+    }
+    BlockMasks m;
+    m.cr = crs[0] | crs[1] << 32;
+    m.one = ones[0] | ones[1] << 32;
+    m.sound = _mm256_movemask_epi8(_mm256_andnot_si256(unpaired, known)) == -1;
+    return m;
+}
+#endif
+
 // Where the codes of a line length begin in a table of codes: 7, 8 and 9
 // digits, and every other length (a line that begins in the block before is
 // at most 125 long).
@@ -187,25 +231,20 @@ constexpr std::array<std::uint16_t, 128> kLengthOffset = [] {
     return offsets;
 }();
 
-}  // namespace
-
-bool Decipherer::Fail() {
-    failed_ = true;
-    return false;
-}
-
 // The program's own lines: 7, 8 or 9 digits "0"/"1" and CR LF, read 64
 // bytes at a time from the first line on: where the CRs and ones are is
 // found for the block at once, and each line's digits then become its
 // character by a table. Stops before a block with anything out of the
 // ordinary in it, and before a line the table has no character for; the
-// line-by-line way takes it from there.
-void Decipherer::BlockLines(const char* p, std::size_t n, std::size_t& pos, char*& out) {
-    // An LF first is an empty line.
-    if (pos >= n || p[pos] == '\n') return;
-    // The tables of the next lines, in turn (no line is shorter than nine
-    // bytes, so that a block holds at most eight).
-    const CodeTable* const* tables = ring_.data() + m_;
+// line-by-line way takes it from there. `tables` are those of the next lines,
+// in turn (no line is shorter than nine bytes, so that a block holds at most
+// eight); returns the character of the line after the last.
+template <bool Wide, class Table>
+[[gnu::always_inline]] inline std::size_t DecodeBlocks(const char* p, std::size_t n,
+                                                       std::size_t& pos, char*& out,
+                                                       const Table* const* ring, const Table* codes,
+                                                       std::size_t m) {
+    const Table* const* tables = ring + m;
     char* o = out;
     std::size_t block = pos;
     // Where the line being read begins, from the block's first byte: before
@@ -213,7 +252,11 @@ void Decipherer::BlockLines(const char* p, std::size_t n, std::size_t& pos, char
     long start = 0;
     std::uint64_t before = 0;  // the ones of the block before
     while (block + 64 < n) {
+#if defined(KZ_WIDE_BLOCKS)
+        const BlockMasks mk = Wide ? MasksOf64Wide(p + block) : MasksOf64(p + block);
+#else
         const BlockMasks mk = MasksOf64(p + block);
+#endif
         // Every line ends within 64 bytes of the last.
         if (!mk.sound || mk.cr == 0) break;
         std::uint64_t c = mk.cr;
@@ -238,15 +281,53 @@ void Decipherer::BlockLines(const char* p, std::size_t n, std::size_t& pos, char
             from = end + 2;
         }
         start = static_cast<long>(from);
-        tables = ring_.data() + (*tables - codes_.data());
+        tables = ring + (*tables - codes);
         if (c != 0) break;
         before = mk.one;
         start -= 64;
         block += 64;
     }
-    m_ = static_cast<std::size_t>(*tables - codes_.data());
     out = o;
     pos = block + static_cast<std::size_t>(start);
+    return static_cast<std::size_t>(*tables - codes);
+}
+
+template <class Table>
+std::size_t PortableBlocks(const char* p, std::size_t n, std::size_t& pos, char*& out,
+                           const Table* const* ring, const Table* codes, std::size_t m) {
+    return DecodeBlocks<false>(p, n, pos, out, ring, codes, m);
+}
+
+#if defined(KZ_WIDE_BLOCKS)
+// The same with the instructions of the processors that have them: twice the
+// bytes compared at once, and bit instructions that take fewer steps.
+template <class Table>
+[[gnu::target("avx2,bmi,bmi2")]] std::size_t WideBlocks(const char* p, std::size_t n,
+                                                        std::size_t& pos, char*& out,
+                                                        const Table* const* ring,
+                                                        const Table* codes, std::size_t m) {
+    return DecodeBlocks<true>(p, n, pos, out, ring, codes, m);
+}
+
+#endif
+
+}  // namespace
+
+bool Decipherer::Fail() {
+    failed_ = true;
+    return false;
+}
+
+void Decipherer::BlockLines(const char* p, std::size_t n, std::size_t& pos, char*& out) {
+    // An LF first is an empty line.
+    if (pos >= n || p[pos] == '\n') return;
+#if defined(KZ_WIDE_BLOCKS)
+    if (wide_) {
+        m_ = WideBlocks(p, n, pos, out, ring_.data(), codes_.data(), m_);
+        return;
+    }
+#endif
+    m_ = PortableBlocks(p, n, pos, out, ring_.data(), codes_.data(), m_);
 }
 
 void Decipherer::FastLines(const char* p, std::size_t n, std::size_t& pos, std::string& plain) {

@@ -32,9 +32,13 @@ bool DecipherBytes(std::string_view enciphered, std::string_view password, std::
 // a lone CR, as the line reader takes them.
 class Decipherer {
 public:
+    // How the program's own lines are read: with the fastest instructions
+    // the processor has, or with those every processor of its kind has (the
+    // same result; tests compare them).
+    enum class Blocks { Fastest, Portable };
     // The password as the cipher uses it (Windows-1251 bytes); an empty one
     // deciphers nothing.
-    explicit Decipherer(std::string_view password);
+    explicit Decipherer(std::string_view password, Blocks blocks = Blocks::Fastest);
     // False once a line cannot give a character.
     bool Feed(std::string_view piece, std::string& plain);
     // After the last piece: false when deciphering failed.
@@ -61,6 +65,7 @@ private:
     std::string carry_;     // a line not yet ended
     bool afterCr_ = false;  // the last piece ended with a CR
     bool failed_ = false;
+    bool wide_ = false;  // blocks read with the wider instructions
 };
 
 // The password of the document as the cipher uses it (Windows-1251 bytes);

@@ -106,17 +106,20 @@ TEST(Cipher, PiecesOfAnySizeGiveWhatTheLineReaderGives) {
         good + "\r\n\r\n",                              // empty lines at the end
         "11111111111111111111111111\r\n" + good,        // a code out of range
     };
-    // Fed in `pieces` from `cuts`: what the line reader gives.
+    // Fed in `pieces` from `cuts`, with either way of reading blocks: what
+    // the line reader gives.
+    auto blocks = Decipherer::Blocks::Fastest;
     const auto Fed = [&](std::string_view enc, const std::vector<std::size_t>& cuts) {
-        Decipherer d(key);
+        Decipherer d(key, blocks);
         std::string plain;
         bool ok = true;
         for (std::size_t k = 0; k + 1 < cuts.size() && ok; ++k)
             ok = d.Feed(enc.substr(cuts[k], cuts[k + 1] - cuts[k]), plain);
         return ok && d.Finish(plain) ? plain : "failed";
     };
-    for (std::size_t c = 0; c < std::size(cases); ++c) {
-        const std::string& enc = cases[c];
+    for (std::size_t c = 0; c < 2 * std::size(cases); ++c) {
+        if (c == std::size(cases)) blocks = Decipherer::Blocks::Portable;
+        const std::string& enc = cases[c % std::size(cases)];
         std::string expected;
         if (!DecipherLineByLine(enc, key, expected)) expected = "failed";
         // Split in two at every point near the start, the end and the odd
