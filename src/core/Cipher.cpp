@@ -236,9 +236,10 @@ constexpr std::array<std::uint16_t, 128> kLengthOffset = [] {
 // found for the block at once, and each line's digits then become its
 // character by a table. Stops before a block with anything out of the
 // ordinary in it, and before a line the table has no character for; the
-// line-by-line way takes it from there. `tables` are those of the next lines,
-// in turn (no line is shorter than nine bytes, so that a block holds at most
-// eight); returns the character of the line after the last.
+// line-by-line way takes it from there. The lines take their tables in turn
+// from `ring`, the first that of character `m` (no line is shorter than nine
+// bytes, so that a block holds at most eight); returns the character of the
+// line after the last.
 template <bool Wide, class Table>
 [[gnu::always_inline]] inline std::size_t DecodeBlocks(const char* p, std::size_t n,
                                                        std::size_t& pos, char*& out,
@@ -252,11 +253,11 @@ template <bool Wide, class Table>
     long start = 0;
     std::uint64_t before = 0;  // the ones of the block before
     while (block + 64 < n) {
+        BlockMasks mk;
 #if defined(KZ_WIDE_BLOCKS)
-        const BlockMasks mk = Wide ? MasksOf64Wide(p + block) : MasksOf64(p + block);
-#else
-        const BlockMasks mk = MasksOf64(p + block);
+        if constexpr (Wide) mk = MasksOf64Wide(p + block);
 #endif
+        if constexpr (!Wide) mk = MasksOf64(p + block);
         // Every line ends within 64 bytes of the last.
         if (!mk.sound || mk.cr == 0) break;
         std::uint64_t c = mk.cr;
@@ -308,7 +309,6 @@ template <class Table>
                                                         const Table* codes, std::size_t m) {
     return DecodeBlocks<true>(p, n, pos, out, ring, codes, m);
 }
-
 #endif
 
 }  // namespace
