@@ -32,9 +32,13 @@ bool DecipherBytes(std::string_view enciphered, std::string_view password, std::
 // a lone CR, as the line reader takes them.
 class Decipherer {
 public:
+    // How the program's own lines are read: with the fastest instructions
+    // the processor has, or with those every processor of its kind has (the
+    // same result; tests compare them).
+    enum class Blocks { Fastest, Portable };
     // The password as the cipher uses it (Windows-1251 bytes); an empty one
     // deciphers nothing.
-    explicit Decipherer(std::string_view password);
+    explicit Decipherer(std::string_view password, Blocks blocks = Blocks::Fastest);
     // False once a line cannot give a character.
     bool Feed(std::string_view piece, std::string& plain);
     // After the last piece: false when deciphering failed.
@@ -51,13 +55,17 @@ private:
     // For each of them, the character of a line by its length (7, 8, 9
     // digits, other) and its digits.
     struct CodeTable {
-        std::uint16_t code[4][512];
+        std::uint16_t code[4 * 512];
     };
     std::vector<CodeTable> codes_;
+    // The tables in the password's order, repeated for eight more lines, so
+    // that the lines of a block take theirs in turn without wrapping round.
+    std::vector<const CodeTable*> ring_;
     std::size_t m_ = 0;     // the password character of the next line
     std::string carry_;     // a line not yet ended
     bool afterCr_ = false;  // the last piece ended with a CR
     bool failed_ = false;
+    bool wide_ = false;  // blocks read with the wider instructions
 };
 
 // The password of the document as the cipher uses it (Windows-1251 bytes);

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cerrno>
+#include <utility>
 
 #include "core/Cipher.h"
 #include "core/Cp1251.h"
@@ -355,8 +356,7 @@ void SetMonthFlags(BudgetFile& doc, Platform& ui, const std::string& dataPath) {
 }
 
 bool OpenDataText(Platform& ui, const std::string& path, const std::string& password,
-                  const std::string* plain, const char* plainType, const char* cipherType,
-                  IniFile& ini) {
+                  std::string* plain, const char* plainType, const char* cipherType, IniFile& ini) {
     if (!CheckDataPath(ui, path)) return false;
     // A save of this file that was killed half-way may have left its hidden
     // file behind.
@@ -369,7 +369,8 @@ bool OpenDataText(Platform& ui, const std::string& path, const std::string& pass
             return false;
         }
     }
-    if (plain) bytes = *plain;
+    // The deciphered text, a tenth of the file, is not copied.
+    if (plain) bytes = std::move(*plain);
     if (LooksLikeUtf8(bytes)) {
         ui.MessageBox(kUtf8Message, Icon::Information);
         return false;
@@ -394,8 +395,7 @@ bool OpenDataText(Platform& ui, const std::string& path, const std::string& pass
 }
 
 bool ReadDataFile(BudgetFile& doc, Platform& ui, const std::string& path,
-                  const std::string& password, const RefreshRoutine& refresh,
-                  const std::string* plain) {
+                  const std::string& password, const RefreshRoutine& refresh, std::string* plain) {
     IniFile ini;
     if (!OpenDataText(ui, path, password, plain, "Kerva70st", "Kerva70cr", ini)) return false;
     const bool isProtected = plain != nullptr;

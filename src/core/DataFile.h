@@ -24,15 +24,15 @@ std::string DataFileText(const BudgetFile& doc, bool enciphered);
 bool WriteDataFile(BudgetFile& doc, Platform& ui, const AppSettings& settings);
 
 // Loads a data file. `path` is the data file itself. For a protected file
-// `plain` holds its deciphered bytes (the file on disk stays enciphered);
-// nullptr reads the file as plain text. `password` is what the user typed.
+// `plain` holds its deciphered bytes (the file on disk stays enciphered),
+// which are taken; nullptr reads the file as plain text. `password` is what the user typed.
 // The new document is built beside the open one and takes its place only
 // when everything was read: on failure the open document is unchanged.
 // On success FilePath is `path`, the month flags are set from the file's
 // modification date, and `refresh` (when given) runs.
 bool ReadDataFile(BudgetFile& doc, Platform& ui, const std::string& path,
                   const std::string& password, const RefreshRoutine& refresh,
-                  const std::string* plain = nullptr);
+                  std::string* plain = nullptr);
 
 // Opens a data file of either format: a non-empty password marks it
 // protected and deciphers it first; a name ending in ".kv6" goes to the
@@ -49,12 +49,11 @@ bool NewDocument(BudgetFile& doc, Platform& ui, const AppSettings& settings,
 void SetMonthFlags(BudgetFile& doc, Platform& ui, const std::string& dataPath);
 
 // The first steps of every reader: the file exists, its text is read (or the
-// deciphered text taken), the type line says `plainType` (a plain file) or
+// deciphered text taken over), the type line says `plainType` (a plain file) or
 // `cipherType` (deciphered text) and the stored password is `password`. Shows
 // the message of the first step that fails.
 bool OpenDataText(Platform& ui, const std::string& path, const std::string& password,
-                  const std::string* plain, const char* plainType, const char* cipherType,
-                  IniFile& ini);
+                  std::string* plain, const char* plainType, const char* cipherType, IniFile& ini);
 
 // The notepad text of a data file, without the empty line the writer adds
 // after it.

@@ -8,8 +8,7 @@
 namespace kz {
 
 bool ReadOlderFile(BudgetFile& doc, Platform& ui, const std::string& path,
-                   const std::string& password, const RefreshRoutine& refresh,
-                   const std::string* plain) {
+                   const std::string& password, const RefreshRoutine& refresh, std::string* plain) {
     IniFile ini;
     if (!OpenDataText(ui, path, password, plain, "Kerva60st", "Kerva60cr", ini)) return false;
     const bool isProtected = plain != nullptr;

@@ -11,6 +11,6 @@ namespace kz {
 // document keeps the ".kv6" path, so that saving asks for a new name.
 bool ReadOlderFile(BudgetFile& doc, Platform& ui, const std::string& path,
                    const std::string& password, const RefreshRoutine& refresh,
-                   const std::string* plain = nullptr);
+                   std::string* plain = nullptr);
 
 }  // namespace kz

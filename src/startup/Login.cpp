@@ -32,7 +32,7 @@ bool ReadExisting(BudgetFile& doc, Platform& ui, const std::string& path, LoginF
             return false;
         }
     }
-    const std::string* text = isProtected ? &plain : nullptr;
+    std::string* text = isProtected ? &plain : nullptr;
     const bool ok = older ? ReadOlderFile(doc, ui, path, form.pass, refresh, text)
                           : ReadDataFile(doc, ui, path, form.pass, refresh, text);
     ui.HideProgress();
