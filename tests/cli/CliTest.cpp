@@ -99,27 +99,27 @@ TEST(Cli, TheWriteCommandTakesTheJsonTheJsonLibraryTakes) {
         R"({"a":1,"a":[2]})", "[1e-400, -0, 18446744073709551616, -9223372036854775809, -0.0]",
         "\xEF\xBB\xBF{}", "\xEF\xBB{}", " {} ", R"({"a":"\ud800"})", R"({"a":"\udc00"})",
         R"(["\u0000"])", "[01]", "[1.]", "[.5]", "[-]", "[1e]", "[\"\x7f\"]", "[\"\x1f\"]",
-        "[\"\xc0\x80\"]", "[\"\xed\xa0\x80\"]", "[1,]", R"({"a":1,})", "[]  x", "", "  ",
+        "[\"\xc0\x80\"]", "[\"\xed\xa0\x80\"]", "[\"\xd0\", \"\x90\"]", "{\"\xd0\":\"a\"}",
+        "[1,]", R"({"a":1,})", "[]  x", "", "  ",
         R"(["\/\b\f\n\r\t\"\\"])", R"(["\x"])", R"(["\uD83D\uDE00"])", R"(["\uD83Dx"])",
         "[tru]", "\xEF\xBB\xBF", "[2e308]", "[1 2]", "{\"a\" 1}", "{1:2}",
         std::string("6\0x", 3), std::string("{}\0{", 4), std::string("\0{}", 3)};
     // clang-format on
     for (const std::string& text : texts) {
-        cli::JsonValue ours;
-        EXPECT_EQ(cli::JsonValue::Parse(text, ours),
+        EXPECT_EQ(cli::JsonDocument().Parse(text),
                   !json::parse(text, nullptr, false).is_discarded())
             << ::testing::PrintToString(text);
     }
     // Numbers keep their kind and value.
-    cli::JsonValue v;
-    ASSERT_TRUE(
-        cli::JsonValue::Parse("[18446744073709551615, -9223372036854775808, -0.0, 1E2]", v));
+    cli::JsonDocument doc;
+    ASSERT_TRUE(doc.Parse("[18446744073709551615, -9223372036854775808, -0.0, 1E2]"));
+    const cli::JsonValue& v = doc.Root();
     EXPECT_EQ(v[0].Unsigned(), 18446744073709551615ull);
     EXPECT_EQ(v[1].Integer(), std::numeric_limits<long long>::min());
     EXPECT_TRUE(std::signbit(v[2].Number()));
     EXPECT_EQ(v[3].kind(), cli::JsonValue::Kind::Float);
-    ASSERT_TRUE(cli::JsonValue::Parse(R"(["\uD83D\uDE00\u00e9"])", v));
-    EXPECT_EQ(v[0].Text(), "😀é");
+    ASSERT_TRUE(doc.Parse(R"(["\uD83D\uDE00\u00e9"])"));
+    EXPECT_EQ(doc.Root()[0].Text(), "😀é");
 }
 
 TEST(Cli, WriteFromShortListsAndDumpAgain) {
