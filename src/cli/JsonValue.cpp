@@ -59,7 +59,6 @@ public:
         // is too. Otherwise each is looked at alone.
         const bool together = !cut_ && IsCp1251Representable(std::string_view(
                                            texts, static_cast<std::size_t>(o_ - texts)));
-        root = stack_.back();
         const auto finish = [&](JsonValue& v) {
             if (v.IsArray() || v.IsObject()) {
                 v.items_ = values_.data() + v.first_;
@@ -71,7 +70,9 @@ public:
         };
         for (JsonValue& v : values_)
             if (!finish(v)) return false;
-        return finish(root);
+        if (!finish(stack_.back())) return false;
+        root = stack_.back();
+        return true;
     }
 
 private:
