@@ -178,9 +178,14 @@ __attribute__((target("ssse3"))) char* PackShuffled(__m128i v, unsigned keep, ch
     return out + kPackOrder.count[high];
 }
 
-const PackRoutine kPack = __builtin_cpu_supports("ssse3") ? PackShuffled : PackEach;
+PackRoutine ChoosePack() {
+    __builtin_cpu_init();
+    return __builtin_cpu_supports("ssse3") ? PackShuffled : PackEach;
+}
 #else
-const PackRoutine kPack = PackEach;
+PackRoutine ChoosePack() {
+    return PackEach;
+}
 #endif
 #endif
 
@@ -191,6 +196,9 @@ bool EncodeCp1251(std::string_view utf8, char* out, std::size_t& written, std::s
     char* const first = out;
     const unsigned char* const u = reinterpret_cast<const unsigned char*>(utf8.data());
     const std::size_t n = utf8.size();
+#if defined(__SSE2__)
+    static const PackRoutine pack = ChoosePack();
+#endif
     std::size_t i = 0;
     while (i < n) {
 #if defined(__SSE2__)
@@ -235,8 +243,8 @@ bool EncodeCp1251(std::string_view utf8, char* out, std::size_t& written, std::s
                     // Output never runs ahead of the text, which has sixteen
                     // more bytes here: room for the pack.
                     out =
-                        kPack(_mm_or_si128(_mm_and_si128(leads, codes), _mm_andnot_si128(leads, v)),
-                              ~(inner << 1) & taken, out);
+                        pack(_mm_or_si128(_mm_and_si128(leads, codes), _mm_andnot_si128(leads, v)),
+                             ~(inner << 1) & taken, out);
                 }
                 i += cut ? 15 : 16;
                 continue;
