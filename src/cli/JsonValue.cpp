@@ -79,7 +79,11 @@ private:
     static constexpr int kMaxDepth = 1000;
 
     void Space() {
-        while (p_ < end_ && (*p_ == ' ' || *p_ == '\t' || *p_ == '\n' || *p_ == '\r')) ++p_;
+        while (p_ < end_ && (*p_ == ' ' || *p_ == '\t' || *p_ == '\n' || *p_ == '\r')) {
+            ++p_;
+            // Indentation eight blanks at a time.
+            while (end_ - p_ >= 8 && std::memcmp(p_, "        ", 8) == 0) p_ += 8;
+        }
     }
     bool Literal(std::string_view word) {
         if (static_cast<std::size_t>(end_ - p_) < word.size() ||
