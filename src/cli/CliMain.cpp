@@ -4,10 +4,9 @@
 #include <fstream>
 #include <iostream>
 #include <map>
+#include <nlohmann/json.hpp>
 #include <optional>
 #include <sstream>
-
-#include <nlohmann/json.hpp>
 
 #include "cli/ConsolePlatform.h"
 #include "cli/DocumentJson.h"
@@ -158,12 +157,12 @@ int CmdWrite(const std::vector<std::string>& words, std::ostream&, ConsolePlatfo
     }
     BudgetFile doc;
     std::string problem;
-    if (!DocumentFromJson(bytes, ui.Today(), doc, problem)) {
+    // The JSON text is gone afterwards: the written file takes its room
+    // (see main).
+    if (!DocumentFromJson(std::move(bytes), ui.Today(), doc, problem)) {
         ui.MessageBox("Документ в JSON не принят: " + problem, Icon::Critical);
         return 1;
     }
-    // The written file takes the room of the JSON text (see main).
-    std::string().swap(bytes);
     return WriteDocument(doc, ui, a.positional[1], Option(a, "--password"));
 }
 
@@ -179,7 +178,9 @@ int CmdConvert(const std::vector<std::string>& words, std::ostream&, ConsolePlat
 }
 
 // Texts keep their CR LF; the console gets them as they are.
-void PrintText(std::ostream& out, const std::string& text) { out << text; }
+void PrintText(std::ostream& out, const std::string& text) {
+    out << text;
+}
 
 int Number(const std::string& word) {
     int n = 0;
@@ -254,10 +255,12 @@ int CmdBarcode(const std::vector<std::string>& words, std::ostream& out, Console
     Args a = Parse(words, {});
     Expect(a, 1);
     const std::string& digits = a.positional[0];
-    if (digits.size() != kBarcodeLength || digits.find_first_not_of("0123456789") != std::string::npos)
+    if (digits.size() != kBarcodeLength ||
+        digits.find_first_not_of("0123456789") != std::string::npos)
         throw UsageError("штрих-код должен состоять из 13 цифр");
     BarcodeBoxes boxes;
-    for (int i = 0; i < kBarcodeLength; ++i) boxes[static_cast<std::size_t>(i)] = digits.substr(static_cast<std::size_t>(i), 1);
+    for (int i = 0; i < kBarcodeLength; ++i)
+        boxes[static_cast<std::size_t>(i)] = digits.substr(static_cast<std::size_t>(i), 1);
     out << BarcodeVerdict(boxes) << "\n";
     return 0;
 }

@@ -33,19 +33,18 @@ struct Reader {
     }
 
     // A text that must fit on one line of the file.
-    // Texts are taken out of the values, which are not needed afterwards.
-    bool Text(JsonValue& obj, const char* key, std::string& out, bool multiLine = false) {
-        JsonValue* v = obj.Find(key);
+    bool Text(const JsonValue& obj, const char* key, std::string& out, bool multiLine = false) {
+        const JsonValue* v = obj.Find(key);
         return !v || TextValue(*v, key, out, multiLine);
     }
-    bool TextValue(JsonValue& v, const char* key, std::string& out, bool multiLine = false) {
+    bool TextValue(const JsonValue& v, const char* key, std::string& out, bool multiLine = false) {
         if (!v.IsString()) return Fail(std::string("поле ") + key + " должно быть строкой");
-        const std::string& s = v.Text();
+        const std::string_view s = v.Text();
         std::string bad;
         if (!v.InCodePage() && !IsCp1251Representable(s, &bad))
             return Fail(std::string("поле ") + key + " содержит символ «" + bad +
                         "», которого нет в кодировке Windows-1251");
-        if (!multiLine && LineBreakAt(s, 0) != s.size())
+        if (!multiLine && v.HasLineBreak())
             return Fail(std::string("поле ") + key + " не может содержать переводы строк");
         if (multiLine) {
             // A line starting with "[" would end the text when the file is read.
@@ -53,7 +52,7 @@ struct Reader {
                 if (s[p] == '[' && (p == 0 || s[p - 1] == '\n' || s[p - 1] == '\r'))
                     return Fail(std::string("строка поля ") + key + " не может начинаться с \"[\"");
         }
-        out = std::move(v.TextToTake());
+        out.assign(s);
         return true;
     }
 
@@ -70,8 +69,8 @@ struct Reader {
     }
 
     template <std::size_t N>
-    bool List(JsonValue& obj, const char* key, std::array<std::string, N>& out) {
-        JsonValue* v = obj.Find(key);
+    bool List(const JsonValue& obj, const char* key, std::array<std::string, N>& out) {
+        const JsonValue* v = obj.Find(key);
         if (!v) return true;
         if (!v->IsArray() || v->Size() > N)
             return Fail(std::string("поле ") + key + " должно быть списком не длиннее " +
@@ -90,7 +89,8 @@ nlohmann::ordered_json DocumentToJson(const BudgetFile& doc) {
     j["name"] = doc.name;
     j["pass"] = doc.pass;
     j["units"] = ojson::array();
-    for (const auto& u : doc.Units) j["units"].push_back(ojson{{"cap", u.cap}, {"short", u.short_}});
+    for (const auto& u : doc.Units)
+        j["units"].push_back(ojson{{"cap", u.cap}, {"short", u.short_}});
     j["sostkol"] = doc.sostkol;
     j["clientkol"] = doc.clientkol;
     j["sosts"] = ojson::array();
@@ -406,26 +406,25 @@ void WriteJson(PrettyJson& j, const BudgetFile& doc) {
 
 }  // namespace
 
-bool DocumentFromJson(const std::string& text, const Date& today, BudgetFile& doc,
-                      std::string& problem) {
-    JsonValue j;
-    if (!JsonValue::Parse(text, j) || !j.IsObject()) {
+bool DocumentFromJson(std::string text, const Date& today, BudgetFile& d, std::string& problem) {
+    JsonDocument json;
+    if (!json.Parse(std::move(text)) || !json.Root().IsObject()) {
         problem = "это не объект JSON";
         return false;
     }
-    BudgetFile d;
+    const JsonValue& j = json.Root();
     FillNewDocumentDefaults(d);
     d.LastDate = today;
     Reader r;
     bool ok = r.Text(j, "name", d.name) && r.Int(j, "sostkol", d.sostkol, 1, kMaxSosts) &&
               r.Int(j, "clientkol", d.clientkol, 0, kMaxClients) && r.List(j, "phones", d.phones) &&
               r.Text(j, "notes", d.notes, true);
-    if (JsonValue* units = j.Find("units"); ok && units) {
+    if (const JsonValue* units = j.Find("units"); ok && units) {
         if (!units->IsArray() || units->Size() > kUnitCount) {
             ok = r.Fail("поле units должно быть списком из не более чем 3 элементов");
         } else {
             for (std::size_t k = 0; ok && k < units->Size(); ++k) {
-                JsonValue& unit = (*units)[k];
+                const JsonValue& unit = (*units)[k];
                 ok = unit.IsObject() ? r.Text(unit, "cap", d.Units[k].cap) &&
                                            r.Text(unit, "short", d.Units[k].short_)
                                      : r.Fail("элемент units должен быть объектом");
@@ -433,7 +432,7 @@ bool DocumentFromJson(const std::string& text, const Date& today, BudgetFile& do
         }
     }
     auto records = [&](const char* key, std::size_t max, auto&& one) {
-        JsonValue* a = j.Find(key);
+        const JsonValue* a = j.Find(key);
         if (!ok || !a) return;
         if (!a->IsArray() || a->Size() > max) {
             ok = r.Fail(std::string("поле ") + key + " должно быть списком не длиннее " +
@@ -445,7 +444,7 @@ bool DocumentFromJson(const std::string& text, const Date& today, BudgetFile& do
                      ? one((*a)[i], i)
                      : r.Fail(std::string("элемент ") + key + " должен быть объектом");
     };
-    records("sosts", kMaxSosts, [&](JsonValue& o, std::size_t i) {
+    records("sosts", kMaxSosts, [&](const JsonValue& o, std::size_t i) {
         SostRecord& s = d.Sosts[i];
         if (const JsonValue* bal = o.Find("bal")) {
             if (!bal->IsNumber()) return r.Fail("поле bal должно быть числом");
@@ -455,11 +454,11 @@ bool DocumentFromJson(const std::string& text, const Date& today, BudgetFile& do
         for (const auto& info : kSostLists) good = good && r.List(o, info.section, s.*(info.list));
         return good;
     });
-    records("clients", kMaxClients, [&](JsonValue& o, std::size_t i) {
+    records("clients", kMaxClients, [&](const JsonValue& o, std::size_t i) {
         ClientRecord& c = d.Clients[i];
-        bool good = r.Text(o, "clientname", c.clientname) &&
-                    r.Int(o, "ienum", c.ienum, 1, kUnitCount) &&
-                    r.Int(o, "reput", c.reput, -32768, 32767) && r.Text(o, "clinfo", c.clinfo, true);
+        bool good =
+            r.Text(o, "clientname", c.clientname) && r.Int(o, "ienum", c.ienum, 1, kUnitCount) &&
+            r.Int(o, "reput", c.reput, -32768, 32767) && r.Text(o, "clinfo", c.clinfo, true);
         for (const auto& info : kClientLists)
             good = good && r.List(o, info.section, c.*(info.list));
         return good;
@@ -474,7 +473,6 @@ bool DocumentFromJson(const std::string& text, const Date& today, BudgetFile& do
         problem = r.problem;
         return false;
     }
-    doc = std::move(d);
     return true;
 }
 

@@ -1,9 +1,8 @@
 #pragma once
 
 #include <iosfwd>
-#include <string>
-
 #include <nlohmann/json.hpp>
+#include <string>
 
 #include "core/Document.h"
 
@@ -19,9 +18,9 @@ std::string DocumentJsonText(const BudgetFile& doc);
 void WriteDocumentJson(const BudgetFile& doc, std::ostream& sink);
 
 // Builds a document from that form (lists may be shorter; missing fields
-// keep the defaults of a new document). False with a reason when the JSON
-// is malformed or would not make a readable data file.
-bool DocumentFromJson(const std::string& text, const Date& today, BudgetFile& doc,
-                      std::string& problem);
+// keep the defaults of a new document) in `doc`. The text is read in place
+// and freed on return. False with a reason when the JSON is malformed or
+// would not make a readable data file; `doc` then holds part of it.
+bool DocumentFromJson(std::string text, const Date& today, BudgetFile& doc, std::string& problem);
 
 }  // namespace kz::cli

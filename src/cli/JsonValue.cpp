@@ -17,8 +17,10 @@
 
 namespace kz::cli {
 
+static_assert(sizeof(JsonValue) == 16);
+
 double JsonValue::Number() const {
-    switch (kind_) {
+    switch (kind()) {
         case Kind::Integer:
             return static_cast<double>(integer_);
         case Kind::Unsigned:
@@ -29,33 +31,59 @@ double JsonValue::Number() const {
 }
 
 const JsonValue* JsonValue::Find(std::string_view key) const {
-    if (kind_ != Kind::Object || !children_) return nullptr;
-    for (std::size_t i = children_->size(); i >= 2; i -= 2)
-        if ((*children_)[i - 2].text_ == key) return &(*children_)[i - 1];
+    if (!IsObject()) return nullptr;
+    for (std::size_t i = Size(); i >= 1; --i)
+        if (KeyAt(i - 1) == key) return &items_[2 * i - 1];
     return nullptr;
 }
 
 class JsonParser {
 public:
     // A text never grows when read (an escape is longer than what it
-    // stands for), so one room as long as the JSON holds any text of it.
-    explicit JsonParser(std::string_view text)
-        : p_(text.data()), end_(text.data() + text.size()), room_(new char[text.size() + 1]) {}
+    // stands for, and the quotes go), so each is written over the JSON
+    // already read, right after the one before: all texts end up side by
+    // side at the start of the bytes.
+    JsonParser(std::string& text, std::vector<JsonValue>& values)
+        : p_(text.data()), end_(text.data() + text.size()), o_(text.data()), values_(values) {}
 
-    bool Document(JsonValue& out) {
+    bool Document(JsonValue& root) {
+        const char* const texts = o_;
         // A byte order mark is skipped, as the JSON library did.
         if (end_ - p_ >= 3 && std::memcmp(p_, "\xEF\xBB\xBF", 3) == 0) p_ += 3;
-        if (!Value(out, 0)) return false;
+        if (!Value(0)) return false;
         Space();
         // A NUL byte ends the text, as it did for the JSON library.
-        return p_ == end_ || *p_ == '\0';
+        if (p_ != end_ && *p_ != '\0') return false;
+        // The texts looked at together: when all of them are Windows-1251
+        // (and so valid UTF-8) and none begins inside a character, each one
+        // is too. Otherwise each is looked at alone.
+        const bool together = !cut_ && IsCp1251Representable(std::string_view(
+                                           texts, static_cast<std::size_t>(o_ - texts)));
+        const auto finish = [&](JsonValue& v) {
+            if (v.IsArray() || v.IsObject()) {
+                v.items_ = values_.data() + v.first_;
+            } else if (v.IsString() && !together) {
+                v.inCodePage_ = IsCp1251Representable(v.Text());
+                if (!v.inCodePage_ && !IsValidUtf8(v.Text())) return false;
+            }
+            return true;
+        };
+        for (JsonValue& v : values_)
+            if (!finish(v)) return false;
+        if (!finish(stack_.back())) return false;
+        root = stack_.back();
+        return true;
     }
 
 private:
     static constexpr int kMaxDepth = 1000;
 
     void Space() {
-        while (p_ < end_ && (*p_ == ' ' || *p_ == '\t' || *p_ == '\n' || *p_ == '\r')) ++p_;
+        while (p_ < end_ && (*p_ == ' ' || *p_ == '\t' || *p_ == '\n' || *p_ == '\r')) {
+            ++p_;
+            // Indentation eight blanks at a time.
+            while (end_ - p_ >= 8 && std::memcmp(p_, "        ", 8) == 0) p_ += 8;
+        }
     }
     bool Literal(std::string_view word) {
         if (static_cast<std::size_t>(end_ - p_) < word.size() ||
@@ -65,72 +93,71 @@ private:
         return true;
     }
 
-    bool Value(JsonValue& v, int depth) {
+    static JsonValue Of(JsonValue::Kind kind) {
+        JsonValue v;
+        v.kind_ = static_cast<std::uint8_t>(kind);
+        return v;
+    }
+
+    // Reads one value onto the stack.
+    bool Value(int depth) {
         Space();
         if (p_ == end_ || depth > kMaxDepth) return false;
         switch (*p_) {
             case '{':
-                return Object(v, depth);
+                return Container(JsonValue::Kind::Object, '}', depth);
             case '[':
-                return Array(v, depth);
+                return Container(JsonValue::Kind::Array, ']', depth);
             case '"':
-                return String(v);
+                return String();
             case 't':
-                v.kind_ = JsonValue::Kind::Bool;
-                v.integer_ = 1;
+                stack_.push_back(Of(JsonValue::Kind::Bool));
+                stack_.back().integer_ = 1;
                 return Literal("true");
             case 'f':
-                v.kind_ = JsonValue::Kind::Bool;
+                stack_.push_back(Of(JsonValue::Kind::Bool));
                 return Literal("false");
             case 'n':
+                stack_.push_back(Of(JsonValue::Kind::Null));
                 return Literal("null");
             default:
-                return Number(v);
+                return Number();
         }
     }
 
-    bool Object(JsonValue& v, int depth) {
-        v.kind_ = JsonValue::Kind::Object;
-        v.children_ = std::make_unique<std::vector<JsonValue>>();
+    // An array or object: its items gather on the stack and then move to
+    // the list of values side by side.
+    bool Container(JsonValue::Kind kind, char close, int depth) {
+        const bool object = kind == JsonValue::Kind::Object;
+        const std::size_t mark = stack_.size();
         ++p_;
         Space();
-        if (p_ < end_ && *p_ == '}') {
+        if (p_ < end_ && *p_ == close) {
             ++p_;
-            return true;
+        } else {
+            for (;;) {
+                if (object) {
+                    Space();
+                    if (p_ == end_ || *p_ != '"' || !String()) return false;
+                    Space();
+                    if (p_ == end_ || *p_++ != ':') return false;
+                }
+                if (!Value(depth + 1)) return false;
+                Space();
+                if (p_ == end_) return false;
+                const char c = *p_++;
+                if (c == close) break;
+                if (c != ',') return false;
+            }
         }
-        for (;;) {
-            Space();
-            if (p_ == end_ || *p_ != '"') return false;
-            JsonValue& key = v.children_->emplace_back();
-            if (!String(key)) return false;
-            Space();
-            if (p_ == end_ || *p_++ != ':') return false;
-            if (!Value(v.children_->emplace_back(), depth + 1)) return false;
-            Space();
-            if (p_ == end_) return false;
-            const char c = *p_++;
-            if (c == '}') return true;
-            if (c != ',') return false;
-        }
-    }
-
-    bool Array(JsonValue& v, int depth) {
-        v.kind_ = JsonValue::Kind::Array;
-        v.children_ = std::make_unique<std::vector<JsonValue>>();
-        ++p_;
-        Space();
-        if (p_ < end_ && *p_ == ']') {
-            ++p_;
-            return true;
-        }
-        for (;;) {
-            if (!Value(v.children_->emplace_back(), depth + 1)) return false;
-            Space();
-            if (p_ == end_) return false;
-            const char c = *p_++;
-            if (c == ']') return true;
-            if (c != ',') return false;
-        }
+        JsonValue v = Of(kind);
+        v.size_ = (stack_.size() - mark) / (object ? 2 : 1);
+        v.first_ = values_.size();
+        values_.insert(values_.end(), stack_.begin() + static_cast<std::ptrdiff_t>(mark),
+                       stack_.end());
+        stack_.resize(mark);
+        stack_.push_back(v);
+        return true;
     }
 
     // The characters up to the next quote, backslash or control character.
@@ -151,27 +178,27 @@ private:
         return p;
     }
 
-    bool String(JsonValue& v) {
-        v.kind_ = JsonValue::Kind::String;
+    bool String() {
+        JsonValue v = Of(JsonValue::Kind::String);
         ++p_;  // the opening quote
-        // Built in the room kept from text to text, and copied once.
-        char* o = room_.get();
+        char* const start = o_;
         for (;;) {
             const char* const run = PlainRun(p_);
-            std::memcpy(o, p_, static_cast<std::size_t>(run - p_));
-            o += run - p_;
+            std::memmove(o_, p_, static_cast<std::size_t>(run - p_));
+            o_ += run - p_;
             p_ = run;
             if (p_ == end_ || static_cast<unsigned char>(*p_) < 0x20) return false;
             if (*p_++ == '"') break;
-            if (!Escape(o)) return false;
+            if (!Escape(v)) return false;
         }
-        const std::string_view text(room_.get(), static_cast<std::size_t>(o - room_.get()));
-        // An escape gives whole characters: the text is valid UTF-8 exactly
-        // when what stood between them was. A text the code page holds is
-        // valid UTF-8, and the data file needs to know that anyway.
-        v.inCodePage_ = IsCp1251Representable(text);
-        if (!v.inCodePage_ && !IsValidUtf8(text)) return false;
-        v.text_.assign(text);
+        v.text_ = start;
+        v.size_ = static_cast<std::size_t>(o_ - start);
+        // Until the texts are looked at together (see Document).
+        v.inCodePage_ = 1;
+        // A continuation byte first: this text is no valid UTF-8 of its own,
+        // whatever the one before it ends with.
+        if (o_ != start && (static_cast<unsigned char>(*start) & 0xC0) == 0x80) cut_ = true;
+        stack_.push_back(v);
         return true;
     }
 
@@ -193,7 +220,8 @@ private:
         return true;
     }
 
-    bool Escape(char*& o) {
+    bool Escape(JsonValue& v) {
+        char*& o = o_;
         if (p_ == end_) return false;
         switch (*p_++) {
             case '"':
@@ -213,9 +241,11 @@ private:
                 return true;
             case 'n':
                 *o++ = '\n';
+                v.lineBreak_ = 1;
                 return true;
             case 'r':
                 *o++ = '\r';
+                v.lineBreak_ = 1;
                 return true;
             case 't':
                 *o++ = '\t';
@@ -235,6 +265,7 @@ private:
             if (!Hex4(low) || low < 0xDC00 || low > 0xDFFF) return false;
             cp = 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00);
         }
+        if (cp == '\n' || cp == '\r') v.lineBreak_ = 1;
         if (cp < 0x80) {
             *o++ = static_cast<char>(cp);
         } else if (cp < 0x800) {
@@ -261,7 +292,8 @@ private:
 
     // -?(0|[1-9][0-9]*)(.[0-9]+)?([eE][+-]?[0-9]+)? ; an integer that does
     // not fit 64 bits is a floating-point number, as the JSON library had it.
-    bool Number(JsonValue& v) {
+    bool Number() {
+        JsonValue& v = stack_.emplace_back();
         const char* const first = p_;
         if (*p_ == '-') ++p_;
         if (p_ == end_) return false;
@@ -286,14 +318,14 @@ private:
             if (*first == '-') {
                 long long n = 0;
                 if (std::from_chars(first, p_, n).ec == std::errc()) {
-                    v.kind_ = JsonValue::Kind::Integer;
+                    v = Of(JsonValue::Kind::Integer);
                     v.integer_ = n;
                     return true;
                 }
             } else {
                 unsigned long long n = 0;
                 if (std::from_chars(first, p_, n).ec == std::errc()) {
-                    v.kind_ = JsonValue::Kind::Unsigned;
+                    v = Of(JsonValue::Kind::Unsigned);
                     v.integer_ = static_cast<long long>(n);
                     return true;
                 }
@@ -303,20 +335,29 @@ private:
         // whatever the program's; beyond the range is no number.
         static const locale_t c = ::newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
         const std::string token(first, p_);
-        v.kind_ = JsonValue::Kind::Float;
+        v = Of(JsonValue::Kind::Float);
         v.float_ = ::strtod_l(token.c_str(), nullptr, c);
         return !std::isinf(v.float_);
     }
 
     const char* p_;
     const char* const end_;
-    std::unique_ptr<char[]> room_;
+    char* o_;  // where the next text goes
+    bool cut_ = false;
+    std::vector<JsonValue>& values_;
+    // The values read whose array or object is not complete yet.
+    std::vector<JsonValue> stack_;
 };
 
-bool JsonValue::Parse(std::string_view text, JsonValue& out) {
-    out = JsonValue();
-    JsonParser parser(text);
-    return parser.Document(out);
+bool JsonDocument::Parse(std::string text) {
+    text_ = std::move(text);
+    values_.clear();
+    // A document has a value for some eighty bytes of JSON: room made at
+    // once is not copied as it grows (pages not used cost nothing).
+    values_.reserve(text_.size() / 16);
+    root_ = JsonValue();
+    JsonParser parser(text_, values_);
+    return parser.Document(root_);
 }
 
 }  // namespace kz::cli

@@ -3,6 +3,9 @@
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
+#if defined(__SSE2__) && defined(__GNUC__)
+#include <tmmintrin.h>
+#endif
 
 #include <array>
 #include <bit>
@@ -134,6 +137,58 @@ std::string Cp1251ToUtf8(std::string_view bytes) {
 
 namespace {
 
+#if defined(__SSE2__)
+// Writes the bytes of `v` whose bits are set in `keep` side by side at `out`
+// (sixteen bytes of room) and returns the end of them. Shuffling them into
+// place needs SSSE3; without it they go one by one.
+using PackRoutine = char* (*)(__m128i v, unsigned keep, char* out);
+
+char* PackEach(__m128i v, unsigned keep, char* out) {
+    alignas(16) unsigned char bytes[16];
+    _mm_store_si128(reinterpret_cast<__m128i*>(bytes), v);
+    for (; keep != 0; keep &= keep - 1) *out++ = static_cast<char>(bytes[__builtin_ctz(keep)]);
+    return out;
+}
+
+#if defined(__GNUC__)
+// For eight bits: the places of the set ones, in order, and how many.
+struct PackOrder {
+    std::array<std::uint64_t, 256> order{};
+    std::array<std::uint8_t, 256> count{};
+    constexpr PackOrder() {
+        for (unsigned bits = 0; bits < 256; ++bits) {
+            unsigned n = 0;
+            for (unsigned b = 0; b < 8; ++b)
+                if (bits & (1u << b)) order[bits] |= std::uint64_t{b} << (8 * n++);
+            count[bits] = static_cast<std::uint8_t>(n);
+        }
+    }
+};
+constexpr PackOrder kPackOrder;
+
+__attribute__((target("ssse3"))) char* PackShuffled(__m128i v, unsigned keep, char* out) {
+    const unsigned low = keep & 0xFF, high = keep >> 8;
+    const __m128i order =
+        _mm_set_epi64x(static_cast<long long>(kPackOrder.order[high] + kEveryByte * 8),
+                       static_cast<long long>(kPackOrder.order[low]));
+    const __m128i packed = _mm_shuffle_epi8(v, order);
+    _mm_storel_epi64(reinterpret_cast<__m128i*>(out), packed);
+    out += kPackOrder.count[low];
+    _mm_storel_epi64(reinterpret_cast<__m128i*>(out), _mm_unpackhi_epi64(packed, packed));
+    return out + kPackOrder.count[high];
+}
+
+PackRoutine ChoosePack() {
+    __builtin_cpu_init();
+    return __builtin_cpu_supports("ssse3") ? PackShuffled : PackEach;
+}
+#else
+PackRoutine ChoosePack() {
+    return PackEach;
+}
+#endif
+#endif
+
 // Encodes UTF-8 into `out` (room for as many bytes as the text has; nullptr
 // to only check), `written` bytes; false with the first character the code
 // page lacks in `bad`.
@@ -141,6 +196,9 @@ bool EncodeCp1251(std::string_view utf8, char* out, std::size_t& written, std::s
     char* const first = out;
     const unsigned char* const u = reinterpret_cast<const unsigned char*>(utf8.data());
     const std::size_t n = utf8.size();
+#if defined(__SSE2__)
+    static const PackRoutine pack = ChoosePack();
+#endif
     std::size_t i = 0;
     while (i < n) {
 #if defined(__SSE2__)
@@ -182,12 +240,11 @@ bool EncodeCp1251(std::string_view utf8, char* out, std::size_t& written, std::s
                 if (out) {
                     const __m128i codes = _mm_add_epi8(_mm_add_epi8(next, _mm_set1_epi8(0x30)),
                                                        _mm_and_si128(d1, _mm_set1_epi8(0x40)));
-                    alignas(16) unsigned char merged[16];
-                    _mm_store_si128(
-                        reinterpret_cast<__m128i*>(merged),
-                        _mm_or_si128(_mm_and_si128(leads, codes), _mm_andnot_si128(leads, v)));
-                    for (unsigned keep = ~(inner << 1) & taken; keep != 0; keep &= keep - 1)
-                        *out++ = static_cast<char>(merged[__builtin_ctz(keep)]);
+                    // Output never runs ahead of the text, which has sixteen
+                    // more bytes here: room for the pack.
+                    out =
+                        pack(_mm_or_si128(_mm_and_si128(leads, codes), _mm_andnot_si128(leads, v)),
+                             ~(inner << 1) & taken, out);
                 }
                 i += cut ? 15 : 16;
                 continue;

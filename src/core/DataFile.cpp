@@ -5,6 +5,9 @@
 
 #include <array>
 #include <cerrno>
+#include <charconv>
+#include <cstring>
+#include <memory>
 #include <utility>
 
 #include "core/Cipher.h"
@@ -25,15 +28,23 @@ namespace {
 // the first character the code page lacks.
 class FileText {
 public:
-    FileText(bool cp1251, std::size_t room) : cp1251_(cp1251) {
+    FileText(bool cp1251, std::size_t room)
+        : cp1251_(cp1251), piece_(new char[kPiece]), room_(kPiece) {
         out_.reserve(room);
-        if (cp1251_) pending_.reserve(kPiece + 4096);
     }
 
     FileText& operator+=(std::string_view s) {
-        std::string& to = cp1251_ ? pending_ : out_;
-        to += s;
-        if (cp1251_ && pending_.size() >= kPiece) Encode();
+        if (s.empty()) return *this;
+        if (s.size() > room_) {
+            Encode();
+            // A text longer than a piece goes on its own.
+            if (s.size() > kPiece) {
+                Emit(s);
+                return *this;
+            }
+        }
+        std::memcpy(piece_.get() + (kPiece - room_), s.data(), s.size());
+        room_ -= s.size();
         return *this;
     }
     FileText& operator+=(char c) { return *this += std::string_view(&c, 1); }
@@ -41,6 +52,15 @@ public:
         *this += a;
         *this += b;
         *this += "\r\n";
+    }
+    // key<n>=text
+    void Entry(std::string_view key, int n, std::string_view text) {
+        char number[16];
+        const auto end = std::to_chars(number, number + sizeof number, n).ptr;
+        *this += key;
+        *this += std::string_view(number, static_cast<std::size_t>(end - number));
+        *this += '=';
+        Line(text);
     }
 
     bool ok() {
@@ -56,13 +76,21 @@ public:
 private:
     static constexpr std::size_t kPiece = 1 << 16;
     void Encode() {
-        if (ok_ && !pending_.empty()) ok_ = AppendCp1251(pending_, out_, &bad_);
-        pending_.clear();
+        Emit(std::string_view(piece_.get(), kPiece - room_));
+        room_ = kPiece;
+    }
+    void Emit(std::string_view s) {
+        if (!cp1251_)
+            out_ += s;
+        else if (ok_ && !s.empty())
+            ok_ = AppendCp1251(s, out_, &bad_);
     }
 
     bool cp1251_;
     bool ok_ = true;
-    std::string out_, pending_, bad_;
+    std::unique_ptr<char[]> piece_;
+    std::size_t room_;  // left in the piece
+    std::string out_, bad_;
 };
 
 template <class Record, class Info>
@@ -76,12 +104,7 @@ void WriteLists(FileText& out, const Record& rec, const Info& lists, int i) {
         const EntryList& list = rec.*(info.list);
         for (int j = 0; j < kListSize; ++j) {
             const std::string& e = list[static_cast<std::size_t>(j)];
-            if (e.empty()) continue;
-            out += info.key;
-            out += std::to_string(j + 1);
-            out += '=';
-            out += e;
-            out += "\r\n";
+            if (!e.empty()) out.Entry(info.key, j + 1, e);
         }
     }
 }
@@ -120,7 +143,7 @@ void WriteFileText(FileText& out, const BudgetFile& doc, bool enciphered) {
     out.Line("[phones]");
     for (int k = 1; k <= kSavedPhones; ++k) {
         const std::string& p = Slot(doc.phones, k);
-        if (!p.empty()) out.Line("p" + std::to_string(k) + "=", p);
+        if (!p.empty()) out.Entry("p", k, p);
     }
     out.Line("[notes]");
     out.Line(CrLfLineBreaks(doc.notes));

@@ -14,6 +14,7 @@
 
 #include "cli/CliMain.h"
 #include "cli/DocumentJson.h"
+#include "cli/JsonValue.h"
 #include "core/Cp1251.h"
 #include "core/DataFile.h"
 #include "support/SampleDocuments.h"
@@ -70,6 +71,15 @@ TEST(Cli, DumpPrintsExactlyWhatTheJsonLibraryPrints) {
     for (const BudgetFile& d : {doc, test::FullDocument(), BudgetFile{}})
         EXPECT_EQ(cli::DocumentJsonText(d),
                   cli::DocumentToJson(d).dump(2, ' ', false, json::error_handler_t::replace));
+}
+
+// The write command checks all texts against the code page side by side;
+// a character split between two texts is still refused, as the library does.
+TEST(Cli, TheWriteCommandRefusesACharacterSplitBetweenTwoTexts) {
+    for (const std::string text : {"[\"\xd0\", \"\x90\"]", "{\"\xd0\":\"a\"}"}) {
+        EXPECT_TRUE(json::parse(text, nullptr, false).is_discarded());
+        EXPECT_FALSE(cli::JsonDocument().Parse(text)) << ::testing::PrintToString(text);
+    }
 }
 
 TEST(Cli, WriteFromShortListsAndDumpAgain) {
