@@ -42,7 +42,6 @@ struct StateWindowsGui : ::testing::Test, test::Program {
 };
 
 TEST_F(StateWindowsGui, BalanceAndUnitChangeAndTheMainWindowFollowsOnReturn) {
-    EXPECT_EQ(app.doc.CurrentSost, 2);
     ui.Answer(Answer::Yes);
     ui.Input("1234.5");
     Press(state, "Label4");
