@@ -52,6 +52,15 @@ LineTable MakeTable(int k) {
     return t;
 }
 
+// Nine digits with the first in bit 0, as the number they write.
+constexpr std::array<std::uint16_t, 512> kReversed = [] {
+    std::array<std::uint16_t, 512> r{};
+    for (unsigned bits = 0; bits < 512; ++bits)
+        for (unsigned i = 0; i < 9; ++i)
+            if (bits & (1u << i)) r[bits] = static_cast<std::uint16_t>(r[bits] | 1u << (8 - i));
+    return r;
+}();
+
 #if defined(KZ_WIDE_BLOCKS)
 bool HasWideBlocks() {
     static const bool has = __builtin_cpu_supports("avx2") && __builtin_cpu_supports("bmi") &&
@@ -122,17 +131,15 @@ Decipherer::Decipherer(std::string_view password, Blocks blocks) : codes_(passwo
         // digit in bit 0; digits beyond the length do not count), or 256 and
         // above when it is no character.
         CodeTable& t = codes_[m];
-        for (unsigned slot = 0; slot < 4; ++slot) {
+        for (unsigned slot = 0; slot < 3; ++slot) {
             const unsigned length = slot + 7;
             const unsigned key = static_cast<unsigned>(KeyBits(k, length));
             for (unsigned bits = 0; bits < 512; ++bits) {
-                unsigned value = 0;
-                for (unsigned i = 0; i < length && slot < 3; ++i)
-                    if (bits & (1u << i)) value |= 1u << (length - 1 - i);
-                t.code[slot * 512 + bits] = static_cast<std::uint16_t>(
-                    slot < 3 ? ((value ^ key) - 100u) & 0xFFFFu : 0xFFFFu);
+                const unsigned value = kReversed[bits] >> (9 - length);
+                t.code[slot * 512 + bits] = static_cast<std::uint16_t>((value ^ key) - 100u);
             }
         }
+        std::fill(t.code + 3 * 512, t.code + 4 * 512, std::uint16_t{0xFFFF});
     }
     for (std::size_t i = 0; !codes_.empty() && i <= codes_.size() + kMostLinesInBlock; ++i)
         ring_.push_back(&codes_[i % codes_.size()]);
