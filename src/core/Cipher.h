@@ -52,8 +52,8 @@ private:
     bool Terminator(const char* p, std::size_t n, std::size_t& pos);
     bool Fail();
 
-    // A block of 64 bytes ends at most 32 lines (nine bytes or more each in
-    // the program's own).
+    // The most lines that end in 64 bytes (each ends with a CR LF), and how
+    // many lines' characters the buffer of those read by blocks holds.
     static constexpr std::size_t kMostLinesInBlock = 32;
     static constexpr std::size_t kScratchLines = 4096;
 
