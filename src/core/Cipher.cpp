@@ -1,9 +1,11 @@
 #include "core/Cipher.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 #if defined(__SSE2__)
@@ -49,6 +51,15 @@ LineTable MakeTable(int k) {
     for (int c = 0; c < 256; ++c) t[static_cast<std::size_t>(c)] = EncodeByte(c, k) + "\r\n";
     return t;
 }
+
+// Nine digits with the first in bit 0, as the number they write.
+constexpr std::array<std::uint16_t, 512> kReversed = [] {
+    std::array<std::uint16_t, 512> r{};
+    for (unsigned bits = 0; bits < 512; ++bits)
+        for (unsigned i = 0; i < 9; ++i)
+            if (bits & (1u << i)) r[bits] = static_cast<std::uint16_t>(r[bits] | 1u << (8 - i));
+    return r;
+}();
 
 #if defined(KZ_WIDE_BLOCKS)
 bool HasWideBlocks() {
@@ -120,19 +131,17 @@ Decipherer::Decipherer(std::string_view password, Blocks blocks) : codes_(passwo
         // digit in bit 0; digits beyond the length do not count), or 256 and
         // above when it is no character.
         CodeTable& t = codes_[m];
-        for (unsigned slot = 0; slot < 4; ++slot) {
+        for (unsigned slot = 0; slot < 3; ++slot) {
             const unsigned length = slot + 7;
             const unsigned key = static_cast<unsigned>(KeyBits(k, length));
             for (unsigned bits = 0; bits < 512; ++bits) {
-                unsigned value = 0;
-                for (unsigned i = 0; i < length && slot < 3; ++i)
-                    if (bits & (1u << i)) value |= 1u << (length - 1 - i);
-                t.code[slot * 512 + bits] = static_cast<std::uint16_t>(
-                    slot < 3 ? ((value ^ key) - 100u) & 0xFFFFu : 0xFFFFu);
+                const unsigned value = kReversed[bits] >> (9 - length);
+                t.code[slot * 512 + bits] = static_cast<std::uint16_t>((value ^ key) - 100u);
             }
         }
+        std::fill(t.code + 3 * 512, t.code + 4 * 512, std::uint16_t{0xFFFF});
     }
-    for (std::size_t i = 0; !codes_.empty() && i < codes_.size() + 8; ++i)
+    for (std::size_t i = 0; !codes_.empty() && i <= codes_.size() + kMostLinesInBlock; ++i)
         ring_.push_back(&codes_[i % codes_.size()]);
 }
 
@@ -235,11 +244,11 @@ constexpr std::array<std::uint16_t, 128> kLengthOffset = [] {
 // bytes at a time from the first line on: where the CRs and ones are is
 // found for the block at once, and each line's digits then become its
 // character by a table. Stops before a block with anything out of the
-// ordinary in it, and before a line the table has no character for; the
+// ordinary in it, or with a line the table has no character for; the
 // line-by-line way takes it from there. The lines take their tables in turn
-// from `ring`, the first that of character `m` (no line is shorter than nine
-// bytes, so that a block holds at most eight); returns the character of the
-// line after the last.
+// from `ring`, the first that of character `m`; returns the character of the
+// line after the last. The characters of a block are written before they are
+// known to be good: `out` has room for kMostLinesInBlock more.
 template <bool Wide, class Table>
 [[gnu::always_inline]] inline std::size_t DecodeBlocks(const char* p, std::size_t n,
                                                        std::size_t& pos, char*& out,
@@ -265,27 +274,28 @@ template <bool Wide, class Table>
         unsigned end = static_cast<unsigned>(__builtin_ctzll(c));
         const auto firstDigits = static_cast<std::uint64_t>(
             ((static_cast<unsigned __int128>(mk.one) << 64) | before) >> (start + 64));
-        unsigned code = (*tables)->code[kLengthOffset[(end - start) & 127] +
+        unsigned code = tables[0]->code[kLengthOffset[(end - start) & 127] +
                                         (static_cast<unsigned>(firstDigits) & 511u)];
-        if (code > 0xFFu) break;
-        *o++ = static_cast<char>(code);
-        ++tables;
+        // Whether every line gave a character is asked once a block.
+        unsigned all = code;
+        o[0] = static_cast<char>(code);
+        std::size_t lines = 1;
         // The others lie within the block.
         unsigned from = end + 2;
         for (c &= c - 1; c != 0; c &= c - 1) {
             end = static_cast<unsigned>(__builtin_ctzll(c));
-            code = (*tables)->code[kLengthOffset[end - from] +
-                                   (static_cast<unsigned>(mk.one >> from) & 511u)];
-            if (code > 0xFFu) break;
-            *o++ = static_cast<char>(code);
-            ++tables;
+            code = tables[lines]->code[kLengthOffset[end - from] +
+                                       (static_cast<unsigned>(mk.one >> from) & 511u)];
+            all |= code;
+            o[lines++] = static_cast<char>(code);
             from = end + 2;
         }
-        start = static_cast<long>(from);
-        tables = ring + (*tables - codes);
-        if (c != 0) break;
+        // A line without one: the block is left to the line-by-line way.
+        if (all > 0xFFu) break;
+        o += lines;
+        tables = ring + (tables[lines] - codes);
         before = mk.one;
-        start -= 64;
+        start = static_cast<long>(from) - 64;
         block += 64;
     }
     out = o;
@@ -331,11 +341,19 @@ void Decipherer::BlockLines(const char* p, std::size_t n, std::size_t& pos, char
 }
 
 void Decipherer::FastLines(const char* p, std::size_t n, std::size_t& pos, std::string& plain) {
-    const std::size_t start = plain.size();
-    plain.resize(start + (n - pos) / 9 + 1);
-    char* out = plain.data() + start;
-    BlockLines(p, n, pos, out);
-    plain.resize(static_cast<std::size_t>(out - plain.data()));
+    // Into a buffer of its own, a stretch at a time: growing the string
+    // first would fill it, each time the line-by-line way hands back.
+    if (!scratch_) scratch_ = std::make_unique<char[]>(kScratchLines + kMostLinesInBlock);
+    for (;;) {
+        const std::size_t from = pos;
+        const std::size_t end = from + std::min(n - from, kScratchLines * 9);
+        char* out = scratch_.get();
+        BlockLines(p, end, pos, out);
+        plain.append(scratch_.get(), static_cast<std::size_t>(out - scratch_.get()));
+        // Go on when stopped by the end of the stretch (within two blocks of
+        // it) rather than by what is in it.
+        if (pos == from || end == n || end - pos > 128) return;
+    }
 }
 
 bool Decipherer::Feed(std::string_view piece, std::string& plain) {

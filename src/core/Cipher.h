@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -51,6 +52,11 @@ private:
     bool Terminator(const char* p, std::size_t n, std::size_t& pos);
     bool Fail();
 
+    // The most lines that end in 64 bytes (each ends with a CR LF), and how
+    // many lines' characters the buffer of those read by blocks holds.
+    static constexpr std::size_t kMostLinesInBlock = 32;
+    static constexpr std::size_t kScratchLines = 4096;
+
     std::vector<int> chars_;  // the codes of the password's characters
     // For each of them, the character of a line by its length (7, 8, 9
     // digits, other) and its digits.
@@ -58,14 +64,15 @@ private:
         std::uint16_t code[4 * 512];
     };
     std::vector<CodeTable> codes_;
-    // The tables in the password's order, repeated for eight more lines, so
-    // that the lines of a block take theirs in turn without wrapping round.
+    // The tables in the password's order, repeated for the most lines a
+    // block ends, so that they take theirs in turn without wrapping round.
     std::vector<const CodeTable*> ring_;
     std::size_t m_ = 0;     // the password character of the next line
     std::string carry_;     // a line not yet ended
     bool afterCr_ = false;  // the last piece ended with a CR
     bool failed_ = false;
-    bool wide_ = false;  // blocks read with the wider instructions
+    bool wide_ = false;                // blocks read with the wider instructions
+    std::unique_ptr<char[]> scratch_;  // the characters of the lines read by blocks
 };
 
 // The password of the document as the cipher uses it (Windows-1251 bytes);
