@@ -1,12 +1,6 @@
-# Fails, naming the file and the include, when a file of src/ includes a
-# header of a room above its own, or of another room on its own floor: rooms
-# on one floor share code only through the floors below them.
-#
-#   cmake -DSOURCE_DIR=<repository>/src -P IncludeOrder.cmake
-#
-# The floors, lowest first. Rooms are separated by blanks; the folders of one
-# room by "|". A file belongs to the room of the longest folder (or file)
-# that holds it.
+# cmake -DSOURCE_DIR=<repository>/src -P IncludeOrder.cmake: fails when a file of src/ includes
+# a header of a room above its own or beside it on its floor. The floors, lowest first; rooms
+# separated by blanks, the folders of one room by "|"; the longest folder holding a file wins.
 set(floors
     "core|platform"                              # the document, files, the desktop interface
     "finance platform/qt"                        # finance rules; the Qt desktop, widget helpers
@@ -33,8 +27,7 @@ foreach(rooms IN LISTS floors)
 endforeach()
 list(SORT folders)
 
-# Sets <prefix>_room and <prefix>_floor for a path below src/ (empty room
-# when no folder holds it).
+# Sets <prefix>_room and <prefix>_floor for a path below src/ (empty room when none holds it).
 function(room_of path prefix)
   foreach(entry IN LISTS folders)
     string(REPLACE ":" ";" fields "${entry}")

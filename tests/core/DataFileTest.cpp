@@ -31,7 +31,6 @@ std::string Cp(const std::string& utf8) {
 const std::string kDamaged =
     "Указанный файл поврежден, записан предыдущей версией Kerva или защищен паролем.";
 
-// Saves a document to `path` the way the program does.
 bool Save(BudgetFile doc, ScriptedPlatform& ui, const std::string& path, bool backup = false) {
     doc.FilePath = path;
     AppSettings s;
@@ -134,17 +133,10 @@ TEST(DataFile, WrongPasswordsAreRefusedAndTheDocumentStays) {
     BudgetFile doc = test::FullDocument();
     const std::string before = DataFileText(doc, false);
     EXPECT_FALSE(OpenDocument(doc, ui, dir / "p.kv7", "", nullptr));
-    EXPECT_FALSE(OpenDocument(doc, ui, dir / "p.kv7", "abd", nullptr));
     EXPECT_FALSE(OpenDocument(doc, ui, dir / "plain.kv7", "abc", nullptr));
-    ASSERT_EQ(ui.messages.size(), 3u);
-    EXPECT_EQ(ui.messages[0].text, kDamaged);
-    // A wrong key either fails on a line or gives text without the type line.
-    for (int i : {1, 2})
-        EXPECT_TRUE(ui.messages[i].text ==
-                        "Неверно декодирован файл. Убедитесь, что пароль введен правильно." ||
-                    ui.messages[i].text ==
-                        "Ошибка при декодировании файла!\r\n\r\nУбедитесь в правильности пароля.")
-            << ui.messages[i].text;
+    EXPECT_EQ(ui.Texts(), (std::vector<std::string>{kDamaged,
+                                                    "Ошибка при декодировании файла!\r\n"
+                                                    "\r\nУбедитесь в правильности пароля."}));
     EXPECT_EQ(DataFileText(doc, false), before);
 }
 

@@ -42,7 +42,6 @@ TEST(IniValue, FollowsTheLookupRules) {
     EXPECT_EQ(ini.Value("sost1", "bal5"), "");  // a key after the next header
     EXPECT_EQ(ini.Value("sost2", "key"), "after junk");
     EXPECT_EQ(ini.Value("nosuch", "key"), "");
-    EXPECT_EQ(Ini("").Value("", "type"), "");
     EXPECT_EQ(Ini("[user]\r\ntype=x\r\n").Value("", "type"), "");
     EXPECT_EQ(Ini("type=a\ntype=b\n[x]").Value("", "TYPE"), "a");
     EXPECT_EQ(Ini("a=1\rb=2\r").Value("", "b"), "2");  // a lone CR ends a line too

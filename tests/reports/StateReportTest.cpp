@@ -63,8 +63,7 @@ TEST_F(StateReportTest, PastMonthTakesNewestBalanceOfThatMonthAndNoDebts) {
                     .ends_with("2002 года:\r\nОтчет создан "
                                "10.06.2002 в 09:05:07\r\n\r\n"
                                "Ошибка! Нет данных!"));
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].icon, Icon::Critical);
+    EXPECT_EQ(ui.messages.size(), 1u);
 }
 
 }  // namespace

@@ -57,7 +57,6 @@ TEST(OpenOrCreate, ShortNamesMissingFilesAndFoldersAreRefused) {
                                         "Не найден файл:\r\n\r\nдом.kv7",
                                         "Указанный путь\r\n\r\n" + (t.dir / "папка.kv7") +
                                             "\r\n\r\nявляется папкой, а не файлом."}));
-    EXPECT_EQ(t.ui.progressShown, t.ui.progressHidden);
     EXPECT_FALSE(FileExists(t.paths.settingsPath));
 }
 
