@@ -43,7 +43,6 @@ TEST_F(HistoryListTest, StrikeOutRemovesTheChosenSlotAfterConfirmationOnly) {
     for (int i = 1; i <= kListSize; ++i)
         PushEntry(s.rashod,
                   std::to_string(i) + "\t0" + std::to_string(i % 9 + 1) + ".04.2003\tхлеб");
-    PushEntry(s.oldbal, "900\t01.04.2003");
     PushEntry(s.ondol, "100\t01.04.2003\tИван\t\t100\t\t");
     // An empty current cell, the caption row or a debt list does nothing and asks nothing.
     EXPECT_FALSE(StrikeOutEntry(doc, ui, kListRashod, 3, ""));
@@ -63,10 +62,6 @@ TEST_F(HistoryListTest, StrikeOutRemovesTheChosenSlotAfterConfirmationOnly) {
     EXPECT_EQ(s.rashod[99], "");
     EXPECT_TRUE(doc.Dirty);
     EXPECT_EQ(s.bal, 700);
-
-    ui.Answer(Answer::Yes);
-    EXPECT_TRUE(StrikeOutEntry(doc, ui, kListOldBal, 1, "900"));
-    EXPECT_EQ(CountEntries(s.oldbal), 0);
     EXPECT_EQ(CountEntries(s.ondol), 1);
     ui.ExpectAllAnswered();
 }

@@ -65,8 +65,8 @@ TEST_F(ZanOdolTest, BorrowingAddsToTheBalanceLendingTakesFromIt) {
     ui.Answer(Answer::Yes);
     // Borrowing is not limited by the balance.
     EXPECT_TRUE(SubmitZanOdol(doc, ui, ZanOdolMode::Borrow, form));
-    ExpectOnly("Вы уверены, что хотите занять 1000,5 и.е. у Иван?", Icon::Information,
-               Buttons::YesNo);
+    EXPECT_EQ(ui.Texts(),
+              std::vector<std::string>{"Вы уверены, что хотите занять 1000,5 и.е. у Иван?"});
     EXPECT_EQ(sost().oldzan[0], "1000,5\t01.03.2002\tИван\tремонт");
     EXPECT_EQ(sost().vydol[0], "1000,5\t01.03.2002\tИван\tремонт\t\t3\t16.03.2002");
     EXPECT_EQ(sost().oldbal[0], "200\t01.03.2002");

@@ -45,6 +45,20 @@ std::string Next(std::deque<std::string>& results, const std::string& what) {
     return s;
 }
 
+// The next scripted result of a print job; a failure fills the error.
+bool NextPrint(std::deque<bool>& results, int& errorNumber, std::string& errorText) {
+    bool ok = true;
+    if (!results.empty()) {
+        ok = results.front();
+        results.pop_front();
+    }
+    if (!ok) {
+        errorNumber = 482;
+        errorText = "Ошибка принтера.";
+    }
+    return ok;
+}
+
 }  // namespace
 
 std::string ScriptedPlatform::InputBox(const std::string& prompt, const std::string&,
@@ -79,24 +93,6 @@ std::optional<Date> ScriptedPlatform::FileModificationDate(const std::string& pa
     if (it != modDates.end()) return it->second;
     return FileModificationDateOf(path);
 }
-
-namespace {
-
-// The next scripted result of a print job; a failure fills the error.
-bool NextPrint(std::deque<bool>& results, int& errorNumber, std::string& errorText) {
-    bool ok = true;
-    if (!results.empty()) {
-        ok = results.front();
-        results.pop_front();
-    }
-    if (!ok) {
-        errorNumber = 482;
-        errorText = "Ошибка принтера.";
-    }
-    return ok;
-}
-
-}  // namespace
 
 bool ScriptedPlatform::PrintPlainText(const std::string& text, int, int& errorNumber,
                                       std::string& errorText) {

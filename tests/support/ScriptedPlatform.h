@@ -40,10 +40,8 @@ public:
     int progressShown = 0;
     int progressHidden = 0;
 
-    // The texts of the recorded messages, in order.
     std::vector<std::string> Texts() const;
-    // Fails the test when unanswered questions or inputs remain.
-    void ExpectAllAnswered() const;
+    void ExpectAllAnswered() const;  // fails when scripted answers or inputs remain
 
     // Results of the remaining operations, set by tests that need them.
     std::deque<kz::Answer> answers;
