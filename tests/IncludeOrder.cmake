@@ -56,10 +56,8 @@ foreach(source IN LISTS sources)
   foreach(line IN LISTS includes)
     string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]*)\".*" "\\1" header "${line}")
     room_of("${header}" header)
-    if(header_room STREQUAL "" OR header_room STREQUAL file_room)
-      continue()
-    endif()
-    if(header_floor GREATER_EQUAL file_floor)
+    if(NOT header_room STREQUAL "" AND NOT header_room STREQUAL file_room
+       AND header_floor GREATER_EQUAL file_floor)
       list(APPEND faults
            "src/${source} (${file_room}) includes \"${header}\" (${header_room}): a file may include its own room and the floors below it")
     endif()

@@ -56,7 +56,6 @@ TEST(IniSection, CollectsFreeText) {
     // A header on the last line is an error.
     EXPECT_EQ(ini.Section(ui, "clinfo1"), "");
     EXPECT_EQ(ui.messages[0].text, "Ошибка при загрузке данных!");
-    EXPECT_EQ(ini.Section(ui, "absent"), "");
     // The text runs to the end of the file.
     EXPECT_EQ(Ini("[notes]\r\nlast line").Section(ui, "notes"), "last line");
     // The line that ends a text is not looked at as a header again.

@@ -40,9 +40,6 @@ TEST(Settings, FileFormatOffMarksAndHandEditedValues) {
     EXPECT_TRUE(back.Sound && back.BackUp);
     EXPECT_FALSE(back.ExitConf);
     EXPECT_EQ(back.Last, "");
-    WriteBytes(dir / "k.ini", "[general]\r\nSOUND=1\r\nBackUp=1\r\nbackup=0\r\n");
-    back = ReadSettings(dir / "k.ini");
-    EXPECT_FALSE(back.Sound || back.BackUp);
 }
 
 TEST(TextFiles, WriteAndReadBack) {

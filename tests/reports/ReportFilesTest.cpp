@@ -2,7 +2,6 @@
 #include <sys/stat.h>
 
 #include "core/Cp1251.h"
-#include "core/Files.h"
 #include "reports/ReportFiles.h"
 #include "reports/ReportText.h"
 #include "reports/ReportsFixture.h"
@@ -60,11 +59,6 @@ TEST(ReportFiles, AllStatesInOrderReplaceTheDaysFileInTheCodePage) {
     EXPECT_EQ(test::ReadBytes(today), expected);
     EXPECT_EQ(f.ui.Texts(), std::vector<std::string>{"Отчеты созданы и сохранены в файл "
                                                      "домашний-report-05.10.2002.txt"});
-    // The next day adds a file.
-    f.ui.SetToday(6, 10, 2002);
-    BuildAllReports(f.doc, f.ui);
-    EXPECT_TRUE(FileExists(today));
-    EXPECT_TRUE(FileExists(f.ReportPath("06.10.2002")));
 }
 
 TEST(ReportFiles, TakeTheDataFilesPermissionsAndOnlyTheOwnersWhenProtected) {
