@@ -1,12 +1,6 @@
-# Fails, naming the file and the include, when a file of src/ includes a
-# header of a room above its own, or of another room on its own floor: rooms
-# on one floor share code only through the floors below them.
-#
-#   cmake -DSOURCE_DIR=<repository>/src -P IncludeOrder.cmake
-#
-# The floors, lowest first. Rooms are separated by blanks; the folders of one
-# room by "|". A file belongs to the room of the longest folder (or file)
-# that holds it.
+# cmake -DSOURCE_DIR=<repository>/src -P IncludeOrder.cmake: fails when a file of src/ includes
+# a header of a room above its own or beside it on its floor. The floors, lowest first; rooms
+# separated by blanks, the folders of one room by "|"; the longest folder holding a file wins.
 set(floors
     "core|platform"                              # the document, files, the desktop interface
     "finance platform/qt"                        # finance rules; the Qt desktop, widget helpers
@@ -33,8 +27,7 @@ foreach(rooms IN LISTS floors)
 endforeach()
 list(SORT folders)
 
-# Sets <prefix>_room and <prefix>_floor for a path below src/ (empty room
-# when no folder holds it).
+# Sets <prefix>_room and <prefix>_floor for a path below src/ (empty room when none holds it).
 function(room_of path prefix)
   foreach(entry IN LISTS folders)
     string(REPLACE ":" ";" fields "${entry}")
@@ -63,10 +56,8 @@ foreach(source IN LISTS sources)
   foreach(line IN LISTS includes)
     string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]*)\".*" "\\1" header "${line}")
     room_of("${header}" header)
-    if(header_room STREQUAL "" OR header_room STREQUAL file_room)
-      continue()
-    endif()
-    if(header_floor GREATER_EQUAL file_floor)
+    if(NOT header_room STREQUAL "" AND NOT header_room STREQUAL file_room
+       AND header_floor GREATER_EQUAL file_floor)
       list(APPEND faults
            "src/${source} (${file_room}) includes \"${header}\" (${header_room}): a file may include its own room and the floors below it")
     endif()
@@ -77,5 +68,3 @@ if(faults)
   list(JOIN faults "\n" text)
   message(FATAL_ERROR "Includes that point up or sideways:\n${text}")
 endif()
-list(LENGTH sources count)
-message(STATUS "${count} files, every include points down or stays in its room")

@@ -60,7 +60,6 @@ TEST_F(ClientWindowTest, MonthlyRepaymentTakesPositiveSumsUpToWhatIsLeftOfTheMon
     PushEntry(c.clondolok, "400\t05.03.2002\t(за 3.2002)Работа");
     ui.Answer(Answer::No);
     EXPECT_FALSE(ReturnPayment(doc, ui, Side::OwedToYou, 1));
-    EXPECT_TRUE(ui.prompts.empty());
     for (const char* bad : {"0", "-5", "abc", "1e400", "600.01"}) {
         ui.Answer(Answer::Yes);
         ui.Input(bad);

@@ -18,10 +18,8 @@ struct PaymentEntryTest : ::testing::Test {
 
 TEST_F(PaymentEntryTest, ChecksRunInOrderAndChangeNothing) {
     const std::pair<PaymentForm, const char*> cases[] = {
-        // The amount is read before the comma rule, so "0,5" and ",5" read 0.
+        // The amount is read before the comma rule, so "0,5" reads 0.
         {{"0,5", "20.05.2002", "Работа", false}, "Введите возвращаемую сумму."},
-        {{",5", "", "", false}, "Введите возвращаемую сумму."},
-        {{"1e400", "20.05.2002", "Работа", false}, "Введите возвращаемую сумму."},
         {{"100", "", "", false}, "Необходимо ввести уникальную информацию в поле Информация"},
         {{"100", "", "Работа", false}, "Надо указать дату возврата!"},
         {{"100", "31.02.2002", "Работа", false}, "Надо указать дату возврата!"},

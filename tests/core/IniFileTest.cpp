@@ -42,8 +42,6 @@ TEST(IniValue, FollowsTheLookupRules) {
     EXPECT_EQ(ini.Value("sost1", "bal5"), "");  // a key after the next header
     EXPECT_EQ(ini.Value("sost2", "key"), "after junk");
     EXPECT_EQ(ini.Value("nosuch", "key"), "");
-    EXPECT_EQ(Ini("").Value("", "type"), "");
-    EXPECT_EQ(Ini("[user]\r\ntype=x\r\n").Value("", "type"), "");
     EXPECT_EQ(Ini("type=a\ntype=b\n[x]").Value("", "TYPE"), "a");
     EXPECT_EQ(Ini("a=1\rb=2\r").Value("", "b"), "2");  // a lone CR ends a line too
 }
@@ -58,18 +56,10 @@ TEST(IniSection, CollectsFreeText) {
     // A header on the last line is an error.
     EXPECT_EQ(ini.Section(ui, "clinfo1"), "");
     EXPECT_EQ(ui.messages[0].text, "Ошибка при загрузке данных!");
-    EXPECT_EQ(ini.Section(ui, "absent"), "");
     // The text runs to the end of the file.
     EXPECT_EQ(Ini("[notes]\r\nlast line").Section(ui, "notes"), "last line");
     // The line that ends a text is not looked at as a header again.
     EXPECT_EQ(Ini("[a]\r\nx\r\n[a]\r\ny\r\n").Section(ui, "a"), "x");
-}
-
-TEST(IniFile, OpenFailureIsReported) {
-    ScriptedPlatform ui;
-    IniFile ini;
-    EXPECT_FALSE(ini.Open(ui, "/nonexistent/folder/file.kv7"));
-    EXPECT_EQ(ui.Texts(), std::vector<std::string>{"Ошибка при открытии служебного файла."});
 }
 
 }  // namespace

@@ -1,13 +1,6 @@
 #!/usr/bin/env python3
-"""Reads the CSV export with Python's csv module, as a spreadsheet would.
-
-Usage: csv_roundtrip.py KERVAZYL_CLI
-
-The expected files of tests/data/export (which the export test holds equal
-to what the program writes) must each be a table of one width, with the texts
-that need quoting whole. A document written and exported by the CLI must show
-each client list in its own file: the two sides' returns not swapped.
-"""
+"""csv_roundtrip.py KERVAZYL_CLI: the expected CSV files read as tables of one width with the
+tricky texts whole; each client list exported by the CLI lands in its own file."""
 import csv
 import glob
 import json

@@ -2,7 +2,6 @@
 // overflow, or a typed "1e400", is refused with a message and the document stays as it was.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <functional>
 #include <limits>
 
@@ -104,7 +103,6 @@ TEST_F(FiniteAmountTest, OverflowingOrInfiniteAmountsAreRefusedAndChangeNothing)
         ui.ExpectAllAnswered();
         if (c.message.empty()) {
             EXPECT_TRUE(done);
-            EXPECT_TRUE(std::isfinite(sost().bal));
             EXPECT_EQ(sost().bal, 1.7e308);
             continue;
         }

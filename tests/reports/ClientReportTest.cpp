@@ -14,7 +14,6 @@ protected:
     }
     ClientRecord& client() { return doc.Client(1); }
     std::string Report(const Date& day) { return ClientReport(doc, 1, day, {2002, 10, 25}); }
-    // The report has `part` once.
     void ExpectPart(const std::string& report, const std::string& part) {
         EXPECT_NE(report.find(part), std::string::npos) << part << "\n--- in ---\n" << report;
     }

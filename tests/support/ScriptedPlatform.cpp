@@ -45,6 +45,20 @@ std::string Next(std::deque<std::string>& results, const std::string& what) {
     return s;
 }
 
+// The next scripted result of a print job; a failure fills the error.
+bool NextPrint(std::deque<bool>& results, int& errorNumber, std::string& errorText) {
+    bool ok = true;
+    if (!results.empty()) {
+        ok = results.front();
+        results.pop_front();
+    }
+    if (!ok) {
+        errorNumber = 482;
+        errorText = "Ошибка принтера.";
+    }
+    return ok;
+}
+
 }  // namespace
 
 std::string ScriptedPlatform::InputBox(const std::string& prompt, const std::string&,
@@ -74,34 +88,11 @@ std::string ScriptedPlatform::FolderDialog(const std::string& title,
     return Next(folderDialogResults, "folder dialog");
 }
 
-int ScriptedPlatform::SetProgress(long long value, long long max) {
-    progress.emplace_back(value, max);
-    return max > 0 ? static_cast<int>(value * 100 / max) : 0;
-}
-
 std::optional<Date> ScriptedPlatform::FileModificationDate(const std::string& path) {
     auto it = modDates.find(path);
     if (it != modDates.end()) return it->second;
     return FileModificationDateOf(path);
 }
-
-namespace {
-
-// The next scripted result of a print job; a failure fills the error.
-bool NextPrint(std::deque<bool>& results, int& errorNumber, std::string& errorText) {
-    bool ok = true;
-    if (!results.empty()) {
-        ok = results.front();
-        results.pop_front();
-    }
-    if (!ok) {
-        errorNumber = 482;
-        errorText = "Ошибка принтера.";
-    }
-    return ok;
-}
-
-}  // namespace
 
 bool ScriptedPlatform::PrintPlainText(const std::string& text, int, int& errorNumber,
                                       std::string& errorText) {
@@ -110,22 +101,8 @@ bool ScriptedPlatform::PrintPlainText(const std::string& text, int, int& errorNu
     return true;
 }
 
-bool ScriptedPlatform::PrintPicture(const Picture& picture, int& errorNumber,
-                                    std::string& errorText) {
-    if (!NextPrint(printResults, errorNumber, errorText)) return false;
-    printedPictures.push_back(picture);
-    return true;
-}
-
-bool ScriptedPlatform::StartCalculator(std::string& program, std::string& errorText) {
-    program = "/usr/bin/calculator";
-    if (!calculatorStarts) errorText = "Файл или папка не найдены.";
-    return calculatorStarts;
-}
-
-bool ScriptedPlatform::OpenHelpPage(const std::string&, std::string& errorText) {
-    if (!helpOpens) errorText = "Файл или папка не найдены.";
-    return helpOpens;
+bool ScriptedPlatform::PrintPicture(const Picture&, int& errorNumber, std::string& errorText) {
+    return NextPrint(printResults, errorNumber, errorText);
 }
 
 }  // namespace kz::test

@@ -11,8 +11,6 @@
 
 namespace kz::test {
 
-TempDir::TempDir() : TempDir("/tmp") {}
-
 TempDir::TempDir(const std::string& base) {
     std::string tmpl = base + "/kz-test-XXXXXX";
     std::vector<char> buf(tmpl.begin(), tmpl.end());

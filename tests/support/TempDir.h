@@ -4,13 +4,11 @@
 
 namespace kz::test {
 
-// A fresh folder under /tmp, removed with everything in it at the end of
+// A fresh folder under `base`, removed with everything in it at the end of
 // the test. Path() ends with "/".
 class TempDir {
 public:
-    TempDir();
-    // Under `base` instead of /tmp.
-    explicit TempDir(const std::string& base);
+    explicit TempDir(const std::string& base = "/tmp");
     ~TempDir();
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;

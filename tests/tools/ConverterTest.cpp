@@ -21,15 +21,12 @@ TEST(Converter, ConvertsBothWaysWithCommasAndRefusesInOrder) {
         {Form("4", "2", "10", true), "20", ""},
         {Form("4", "2", "10", false), "5", ""},
         {Form("1,5", "3", "2,5", true), "1,25", ""},
-        {Form("31,5", "1", "250", true), "7875", ""},
         {Form("4", "", "", true), "old", ratio},  // the ratio is checked first
         {Form("0", "2", "10", true), "old", ratio},
-        {Form("0", "2", "10", false), "old", ratio},
         {Form("4", "abc", "10", true), "old", ratio},
         {Form("1e300", "1e-300", "10", true), "old", ratio},
         {Form("4", "2", "abc", true), "old", amount},
         {Form("4", "2", "-5", true), "old", amount},
-        {Form("4", "2", "0", true), "old", amount},
     };
     for (auto c : cases) {
         SCOPED_TRACE(c.form.ratio1 + "/" + c.form.ratio2 + " x " + c.form.amount);
