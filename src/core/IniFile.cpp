@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "core/Cp1251.h"
-#include "core/Files.h"
 #include "core/Text.h"
 
 namespace kz {
@@ -23,18 +22,6 @@ std::string AsciiLower(std::string_view s) {
 }
 
 }  // namespace
-
-bool IniFile::Open(Platform& ui, const std::string& path) {
-    Close();
-    std::string bytes;
-    int err = 0;
-    if (path.empty() || !ReadWholeFile(path, bytes, err)) {
-        ui.MessageBox("Ошибка при открытии служебного файла.", Icon::Information);
-        return false;
-    }
-    LoadCp1251(std::move(bytes));
-    return true;
-}
 
 void IniFile::Close() {
     keys_.clear();

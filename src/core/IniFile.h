@@ -17,9 +17,6 @@ namespace kz {
 // first header.
 class IniFile {
 public:
-    // Reads the file (Windows-1251). Shows "Ошибка при открытии служебного
-    // файла." and returns false when it cannot be read.
-    bool Open(Platform& ui, const std::string& path);
     // Takes text that is already decoded (UTF-8).
     void Load(std::string utf8Text);
     // Takes the bytes of a Windows-1251 file; what is looked up comes back
