@@ -20,6 +20,7 @@
 #include "core/Cp1251.h"
 #include "core/Files.h"
 #include "core/Text.h"
+#include "core/WholeFile.h"
 
 namespace kz {
 
@@ -441,20 +442,25 @@ bool DecryptFile(Platform& ui, const std::string& dataPath, const std::string& p
     std::string key;
     bool ok = PasswordBytes(password, key);
     if (ok) {
-        // Read and deciphered piece by piece: the enciphered text, ten times
-        // the plain one, is never held whole.
+        // The enciphered text, ten times the plain one, is mapped rather
+        // than read, and deciphered piece by piece to show the progress.
+        WholeFile file;
+        ok = file.Read(dataPath, err);
+        const std::string_view text = file.Bytes();
+        constexpr std::size_t kPiece = std::size_t{1} << 18;
+        if (ok) plain.reserve(text.size() / 9 + 16);
         Decipherer decipherer(key);
-        long long total = 0, done = 0;
-        ok = ReadFileInPieces(
-                 dataPath, std::size_t{1} << 18, total,
-                 [&](std::string_view piece) {
-                     if (plain.empty()) plain.reserve(static_cast<std::size_t>(total / 9 + 16));
-                     done += static_cast<long long>(piece.size());
-                     ui.SetProgress(done, total);
-                     return decipherer.Feed(piece, plain);
-                 },
-                 err) &&
-             decipherer.Finish(plain);
+        for (std::size_t done = 0; ok && done < text.size(); done += kPiece) {
+            ok = decipherer.Feed(text.substr(done, kPiece), plain);
+            ui.SetProgress(static_cast<long long>(std::min(done + kPiece, text.size())),
+                           static_cast<long long>(text.size()));
+        }
+        ok = ok && decipherer.Finish(plain);
+        if (file.CutShort()) {
+            plain.clear();
+            ui.MessageBox(UnreadableFileText(dataPath, ESTALE), Icon::Exclamation);
+            return false;
+        }
     }
     if (!ok) {
         plain.clear();

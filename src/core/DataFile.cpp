@@ -384,20 +384,24 @@ bool OpenDataText(Platform& ui, const std::string& path, const std::string& pass
     // A save of this file that was killed half-way may have left its hidden
     // file behind.
     RemoveSaveLeftovers(path);
-    std::string bytes;
-    if (!plain) {
-        int err = 0;
-        if (!ReadWholeFile(path, bytes, err)) {
-            ShowUnreadable(ui, path, err);
-            return false;
-        }
-    }
-    // The deciphered text, a tenth of the file, is not copied.
-    if (plain) bytes = std::move(*plain);
-    if (LooksLikeUtf8(bytes)) {
-        ui.MessageBox(kUtf8Message, Icon::Information);
+    WholeFile bytes;
+    if (plain) {
+        // The deciphered text, a tenth of the file, is not copied.
+        bytes = WholeFile(std::move(*plain));
+    } else if (int err = 0; !bytes.Read(path, err)) {
+        ShowUnreadable(ui, path, err);
         return false;
     }
+    // A file cut short under the reader is not damaged: it is read again.
+    const auto refuse = [&](const std::function<void()>& show) {
+        if (bytes.CutShort() || ini.CutShort())
+            ShowUnreadable(ui, path, ESTALE);
+        else
+            show();
+        return false;
+    };
+    if (LooksLikeUtf8(bytes.Bytes()))
+        return refuse([&] { ui.MessageBox(kUtf8Message, Icon::Information); });
     ini.LoadCp1251(std::move(bytes));
 
     const std::string type = ini.Value("", "type");
@@ -406,14 +410,15 @@ bool OpenDataText(Platform& ui, const std::string& path, const std::string& pass
                       Icon::Information);
         return false;
     }
-    if (!plain && type != plainType) {
-        ShowDamagedFile(ui);
-        return false;
-    }
-    if (ini.Value("user", "pass") != password) {
-        ui.MessageBox("Вы ввели неверный пароль!", Icon::Exclamation);
-        return false;
-    }
+    if (!plain && type != plainType) return refuse([&] { ShowDamagedFile(ui); });
+    if (ini.Value("user", "pass") != password)
+        return refuse([&] { ui.MessageBox("Вы ввели неверный пароль!", Icon::Exclamation); });
+    return true;
+}
+
+bool ShowIfCutShort(Platform& ui, const std::string& path, const IniFile& ini) {
+    if (!ini.CutShort()) return false;
+    ShowUnreadable(ui, path, ESTALE);
     return true;
 }
 
@@ -426,13 +431,17 @@ bool ReadDataFile(BudgetFile& doc, Platform& ui, const std::string& path,
     // Nothing of the open document changes unless the file is sound.
     CheckedParts parts;
     if (!CheckDocument(ui, ini, parts)) {
-        ShowDamagedFile(ui);
+        if (!ShowIfCutShort(ui, path, ini)) ShowDamagedFile(ui);
         return false;
     }
+    if (ShowIfCutShort(ui, path, ini)) return false;
     doc.Dirty = false;
     doc.IsProtected = isProtected;
     doc.pass = password;
     FillDocument(doc, ui, ini, parts);
+    // Cut short while the lists were read: they are incomplete, and the
+    // document is not entered.
+    if (ShowIfCutShort(ui, path, ini)) return false;
     doc.FilePath = path;
     doc.PendingBackupDelete.clear();
     SetMonthFlags(doc, ui, path);

@@ -55,6 +55,10 @@ void SetMonthFlags(BudgetFile& doc, Platform& ui, const std::string& dataPath);
 bool OpenDataText(Platform& ui, const std::string& path, const std::string& password,
                   std::string* plain, const char* plainType, const char* cipherType, IniFile& ini);
 
+// When the file behind `ini` was cut short by another program while it was
+// read, says so and returns true.
+bool ShowIfCutShort(Platform& ui, const std::string& path, const IniFile& ini);
+
 // The notepad text of a data file, without the empty line the writer adds
 // after it.
 std::string ReadNotes(Platform& ui, const IniFile& ini);

@@ -286,6 +286,9 @@ std::string UnreadableFileText(const std::string& path, int err) {
         case EFBIG:
             return "Файл\r\n\r\n" + path + "\r\n\r\nслишком большой: программа открывает файлы " +
                    "размером не более " + std::to_string(kMaxReadSize / (1024 * 1024)) + " МБ.";
+        case ESTALE:
+            return "Файл\r\n\r\n" + path +
+                   "\r\n\r\nизменила другая программа, пока он читался. Откройте его еще раз.";
         default:
             return {};
     }
@@ -313,35 +316,6 @@ bool OpenToRead(const std::string& path, Fd& f, struct stat& st, int& err) {
 }
 
 }  // namespace
-
-bool ReadFileInPieces(const std::string& path, std::size_t chunk, long long& total,
-                      const std::function<bool(std::string_view)>& piece, int& err) {
-    total = 0;
-    Fd f;
-    struct stat st {};
-    if (!OpenToRead(path, f, st, err)) return false;
-    if (S_ISREG(st.st_mode)) total = st.st_size;
-    std::unique_ptr<char[]> buf(new char[chunk]);
-    long long read = 0;
-    for (;;) {
-        ssize_t n = ::read(f.fd, buf.get(), chunk);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            err = errno;
-            return false;
-        }
-        if (n == 0) return true;
-        read += n;
-        if (read > kMaxReadSize) {
-            err = EFBIG;
-            return false;
-        }
-        if (!piece(std::string_view(buf.get(), static_cast<std::size_t>(n)))) {
-            err = 0;
-            return false;
-        }
-    }
-}
 
 bool ReadWholeFile(const std::string& path, std::string& bytes, int& err) {
     bytes.clear();

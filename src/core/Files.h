@@ -2,7 +2,6 @@
 
 #include <sys/types.h>
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -37,13 +36,6 @@ std::string UnreadableFileText(const std::string& path, int err);
 // Reads a whole file as bytes. On failure returns false with the error
 // number in `err` (EFBIG when it exceeds kMaxReadSize, EISDIR for a folder).
 bool ReadWholeFile(const std::string& path, std::string& bytes, int& err);
-
-// Reads a file in pieces of at most `chunk` bytes, handing each to `piece`
-// (which returns false to stop). `total` receives the file size first, so
-// that progress can be shown. On failure returns false with `err` set (0 when
-// `piece` stopped the reading).
-bool ReadFileInPieces(const std::string& path, std::size_t chunk, long long& total,
-                      const std::function<bool(std::string_view)>& piece, int& err);
 
 // The mode bits and owner a written file gets.
 struct Permissions {

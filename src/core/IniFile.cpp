@@ -27,20 +27,20 @@ void IniFile::Close() {
     keys_.clear();
     headers_.clear();
     sections_.clear();
-    text_.clear();
+    text_.Release();
     cp1251_ = false;
 }
 
 void IniFile::Load(std::string utf8Text) {
     Close();
-    text_ = std::move(utf8Text);
+    text_ = WholeFile(std::move(utf8Text));
     Index();
 }
 
 // Section and key names are ASCII, and no byte of a Windows-1251 character
 // beyond ASCII is one of "[", "]", "=", CR or LF in either encoding: the
 // index of the raw bytes is the index of the decoded text.
-void IniFile::LoadCp1251(std::string bytes) {
+void IniFile::LoadCp1251(WholeFile bytes) {
     Close();
     text_ = std::move(bytes);
     cp1251_ = true;
@@ -66,7 +66,7 @@ bool NextLine(std::string_view text, std::size_t& pos, std::string_view& line) {
 }  // namespace
 
 void IniFile::Index() {
-    const std::string_view text(text_);
+    const std::string_view text = text_.Bytes();
     // A "[" that starts a line starts a header: it follows a CR or an LF.
     for (std::size_t at = 0; (at = text.find('[', at)) != std::string_view::npos; ++at) {
         if (at > 0 && text[at - 1] != '\r' && text[at - 1] != '\n') continue;
@@ -88,7 +88,7 @@ const IniFile::KeyMap& IniFile::KeysFrom(std::size_t first) const {
     if (it != keys_.end()) return it->second;
     KeyMap& map = keys_[first];
     std::string_view line;
-    for (std::size_t pos = first; NextLine(text_, pos, line);) {
+    for (std::size_t pos = first; NextLine(text_.Bytes(), pos, line);) {
         if (!line.empty() && line[0] == '[') break;
         const std::size_t eq = line.find('=');
         if (eq == std::string_view::npos || eq > kMaxNameLength) continue;
@@ -121,7 +121,7 @@ void IniFile::NumberedValues(std::string_view section, std::string_view prefix, 
     if (!FirstLineOf(section, first)) return;
     std::vector<bool> found(count);
     std::string_view line;
-    for (std::size_t pos = first; NextLine(text_, pos, line);) {
+    for (std::size_t pos = first; NextLine(text_.Bytes(), pos, line);) {
         if (!line.empty() && line[0] == '[') break;
         // The key is what precedes the first "=": the prefix in any letter
         // case and a number without leading zeros.
@@ -156,13 +156,13 @@ std::string IniFile::Section(Platform& ui, std::string_view section) const {
     for (const std::size_t at : headers_) {
         if (at < resume) continue;
         std::size_t pos = at;
-        NextLine(text_, pos, line);
+        NextLine(text_.Bytes(), pos, line);
         if (line.size() != header.size() || AsciiLower(line) != header) continue;
-        if (pos >= text_.size()) {
+        if (pos >= text_.Bytes().size()) {
             ui.MessageBox("Ошибка при загрузке данных!", Icon::Critical);
             return {};
         }
-        while (NextLine(text_, pos, line)) {
+        while (NextLine(text_.Bytes(), pos, line)) {
             if (!line.empty() && line[0] == '[') break;
             if (!text.empty()) text += "\r\n";
             text += line;

@@ -5,6 +5,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "core/WholeFile.h"
 #include "platform/Platform.h"
 
 namespace kz {
@@ -21,8 +22,11 @@ public:
     void Load(std::string utf8Text);
     // Takes the bytes of a Windows-1251 file; what is looked up comes back
     // decoded (UTF-8).
-    void LoadCp1251(std::string bytes);
+    void LoadCp1251(WholeFile bytes);
     void Close();
+    // The file was cut short by another program while it was read: what
+    // was looked up cannot be trusted.
+    bool CutShort() const { return text_.CutShort(); }
 
     // The value of `key` in `section` ("" is the unnamed section), or an empty
     // text when there is none.
@@ -46,7 +50,7 @@ private:
     std::string Decoded(std::string_view raw) const;
     void Index();
 
-    std::string text_;
+    WholeFile text_;
     bool cp1251_ = false;
     std::vector<std::size_t> headers_;  // where the lines that begin with "[" start
     // Lower-case section name -> start of the line after its first header.

@@ -48,6 +48,7 @@ bool ReadOlderFile(BudgetFile& doc, Platform& ui, const std::string& path,
         Slot(d.phones, j) = ini.Value("phones", "p" + n);
         ui.SetProgress(2LL * j, 100);
     }
+    if (ShowIfCutShort(ui, path, ini)) return false;
     d.FilePath = path;
     d.PendingBackupDelete.clear();
     SetMonthFlags(d, ui, path);

@@ -13,7 +13,7 @@ AppSettings ReadSettings(const std::string& path) {
     int err = 0;
     if (path.empty() || !FileExists(path) || !ReadWholeFile(path, bytes, err)) return s;
     IniFile ini;
-    ini.LoadCp1251(std::move(bytes));
+    ini.LoadCp1251(WholeFile(std::move(bytes)));
     const std::string last = ini.Value("general", "Last");
     if (!last.empty()) s.Last = last;
     // The stored digit marks an option as off; anything else leaves it on.
