@@ -10,6 +10,7 @@
 #include "core/DataFile.h"
 #include "core/Files.h"
 #include "core/Save.h"
+#include "core/WholeFile.h"
 #include "support/SampleDocuments.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TempDir.h"
@@ -249,6 +250,52 @@ TEST(DataFile, HostileFilesAndPathsAreRefusedWithoutHarm) {
             "Файл записан в кодировке UTF-8, а не Windows-1251, и не может быть открыт.");
     for (const auto& [name, text] : paths)
         for (const char* pass : {"", "pw"}) Refused(name, pass, text);  // plain, and deciphered
+}
+
+// Another program cuts the file short while it is read, plain or
+// enciphered: the open fails with its own message instead of the process
+// dying of a bus error, and the document is not entered.
+TEST(DataFile, AFileCutShortWhileItIsReadIsRefused) {
+    struct CuttingPlatform : ScriptedPlatform {
+        std::string victim;
+        int SetProgress(long long value, long long max) override {
+            if (!victim.empty()) {
+                EXPECT_EQ(::truncate(victim.c_str(), 0), 0);
+                victim.clear();
+            }
+            return ScriptedPlatform::SetProgress(value, max);
+        }
+    };
+    TempDir dir;
+    const std::string path = dir / "cut.kv7";
+    for (const char* pass : {"", "пароль"}) {
+        SCOPED_TRACE(pass);
+        CuttingPlatform ui;
+        BudgetFile doc = test::FullDocument();
+        doc.IsProtected = *pass != 0;
+        doc.pass = pass;
+        ASSERT_TRUE(Save(doc, ui, path));
+        ui.victim = path;
+        BudgetFile back;
+        EXPECT_FALSE(OpenDocument(back, ui, path, pass, nullptr));
+        EXPECT_EQ(ui.Texts(), std::vector<std::string>{JoinParagraphs(
+                                  JoinParagraphs("Файл", path),
+                                  "изменила другая программа, пока он читался. Откройте его еще раз.")});
+        EXPECT_EQ(back.FilePath, "");
+    }
+}
+
+// A cut inside the one page of a small file gives zeros without a fault.
+TEST(DataFile, ACutWithinTheLastPageIsSeenToo) {
+    TempDir dir;
+    WriteBytes(dir / "small.kv7", std::string(100, 'x'));
+    WholeFile file;
+    int err = 0;
+    ASSERT_TRUE(file.Read(dir / "small.kv7", err));
+    EXPECT_FALSE(file.CutShort());
+    ASSERT_EQ(::truncate((dir / "small.kv7").c_str(), 50), 0);
+    EXPECT_EQ(file.Bytes()[60], '\0');
+    EXPECT_TRUE(file.CutShort());
 }
 
 TEST(Save, BackupHoldsThePreviousFile) {
