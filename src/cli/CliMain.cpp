@@ -147,9 +147,8 @@ int CmdWrite(const std::vector<std::string>& words, std::ostream&, ConsolePlatfo
     Args a = Parse(words, {"--password", "--today"});
     Expect(a, 2);
     ApplyToday(a, ui);
-    std::string bytes;
-    int err = 0;
-    if (!ReadWholeFile(a.positional[0], bytes, err)) {
+    WholeFile json;
+    if (int err = 0; !json.Read(a.positional[0], err)) {
         ui.MessageBox(JoinParagraphs("Не удалось прочитать файл JSON " + a.positional[0] + ".",
                                      SystemErrorText(err)),
                       Icon::Critical);
@@ -157,9 +156,9 @@ int CmdWrite(const std::vector<std::string>& words, std::ostream&, ConsolePlatfo
     }
     BudgetFile doc;
     std::string problem;
-    // The JSON text is gone afterwards: the written file takes its room
-    // (see main).
-    if (!DocumentFromJson(std::move(bytes), ui.Today(), doc, problem)) {
+    // The JSON's texts are gone afterwards: the written file takes their
+    // room (see main).
+    if (!DocumentFromJson(std::move(json), ui.Today(), doc, problem)) {
         ui.MessageBox("Документ в JSON не принят: " + problem, Icon::Critical);
         return 1;
     }

@@ -406,9 +406,14 @@ void WriteJson(PrettyJson& j, const BudgetFile& doc) {
 
 }  // namespace
 
-bool DocumentFromJson(std::string text, const Date& today, BudgetFile& d, std::string& problem) {
+bool DocumentFromJson(WholeFile text, const Date& today, BudgetFile& d, std::string& problem) {
     JsonDocument json;
-    if (!json.Parse(std::move(text)) || !json.Root().IsObject()) {
+    const bool parsed = json.Parse(std::move(text));
+    if (json.CutShort()) {
+        problem = "файл изменила другая программа, пока он читался";
+        return false;
+    }
+    if (!parsed || !json.Root().IsObject()) {
         problem = "это не объект JSON";
         return false;
     }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/Document.h"
+#include "core/WholeFile.h"
 
 namespace kz::cli {
 
@@ -18,9 +19,10 @@ std::string DocumentJsonText(const BudgetFile& doc);
 void WriteDocumentJson(const BudgetFile& doc, std::ostream& sink);
 
 // Builds a document from that form (lists may be shorter; missing fields
-// keep the defaults of a new document) in `doc`. The text is read in place
-// and freed on return. False with a reason when the JSON is malformed or
-// would not make a readable data file; `doc` then holds part of it.
-bool DocumentFromJson(std::string text, const Date& today, BudgetFile& doc, std::string& problem);
+// keep the defaults of a new document) in `doc`. The text is let go on
+// return. False with a reason when the JSON is malformed, would not make a
+// readable data file or was cut short while it was read; `doc` then holds
+// part of it.
+bool DocumentFromJson(WholeFile text, const Date& today, BudgetFile& doc, std::string& problem);
 
 }  // namespace kz::cli

@@ -40,11 +40,10 @@ const JsonValue* JsonValue::Find(std::string_view key) const {
 class JsonParser {
 public:
     // A text never grows when read (an escape is longer than what it
-    // stands for, and the quotes go), so each is written over the JSON
-    // already read, right after the one before: all texts end up side by
-    // side at the start of the bytes.
-    JsonParser(std::string& text, std::vector<JsonValue>& values)
-        : p_(text.data()), end_(text.data() + text.size()), o_(text.data()), values_(values) {}
+    // stands for, and the quotes go): room of the size of the JSON holds
+    // them all, each right after the one before.
+    JsonParser(std::string_view text, char* texts, std::vector<JsonValue>& values)
+        : p_(text.data()), end_(text.data() + text.size()), o_(texts), values_(values) {}
 
     bool Document(JsonValue& root) {
         const char* const texts = o_;
@@ -184,7 +183,7 @@ private:
         char* const start = o_;
         for (;;) {
             const char* const run = PlainRun(p_);
-            std::memmove(o_, p_, static_cast<std::size_t>(run - p_));
+            std::memcpy(o_, p_, static_cast<std::size_t>(run - p_));
             o_ += run - p_;
             p_ = run;
             if (p_ == end_ || static_cast<unsigned char>(*p_) < 0x20) return false;
@@ -349,14 +348,17 @@ private:
     std::vector<JsonValue> stack_;
 };
 
-bool JsonDocument::Parse(std::string text) {
+bool JsonDocument::Parse(WholeFile text) {
     text_ = std::move(text);
+    const std::string_view bytes = text_.Bytes();
+    // Pages of either that are not written to cost nothing.
+    texts_ = std::make_unique_for_overwrite<char[]>(bytes.size());
     values_.clear();
     // A document has a value for some eighty bytes of JSON: room made at
-    // once is not copied as it grows (pages not used cost nothing).
-    values_.reserve(text_.size() / 16);
+    // once is not copied as it grows.
+    values_.reserve(bytes.size() / 16);
     root_ = JsonValue();
-    JsonParser parser(text_, values_);
+    JsonParser parser(bytes, texts_.get(), values_);
     return parser.Document(root_);
 }
 

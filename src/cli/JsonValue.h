@@ -1,9 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "core/WholeFile.h"
 
 namespace kz::cli {
 
@@ -72,14 +75,18 @@ private:
 // with the last of two equal keys winning.
 class JsonDocument {
 public:
-    // Takes the text: the strings are read into its bytes. False when the
-    // text is not JSON (or nests deeper than a document ever could, 1000
-    // levels).
-    bool Parse(std::string text);
+    // Keeps the text while its values live. False when the text is not JSON
+    // (or nests deeper than a document ever could, 1000 levels).
+    bool Parse(WholeFile text);
+    bool Parse(std::string text) { return Parse(WholeFile(std::move(text))); }
     const JsonValue& Root() const { return root_; }
+    // The file was cut short by another program while it was read.
+    bool CutShort() const { return text_.CutShort(); }
 
 private:
-    std::string text_;
+    WholeFile text_;
+    // The strings, their escapes read, side by side.
+    std::unique_ptr<char[]> texts_;
     std::vector<JsonValue> values_;
     JsonValue root_;
 };

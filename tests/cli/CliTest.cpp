@@ -82,6 +82,21 @@ TEST(Cli, TheWriteCommandRefusesACharacterSplitBetweenTwoTexts) {
     }
 }
 
+// A JSON file cut short by another program after it was opened is refused
+// as such, not taken for malformed JSON nor read past its end.
+TEST(Cli, AJsonFileCutShortWhileItIsReadIsRefused) {
+    TempDir dir;
+    WriteBytes(dir / "in.json", cli::DocumentJsonText(test::FullDocument()));
+    WholeFile json;
+    int err = 0;
+    ASSERT_TRUE(json.Read(dir / "in.json", err));
+    ASSERT_EQ(::truncate((dir / "in.json").c_str(), 100), 0);
+    BudgetFile doc;
+    std::string problem;
+    EXPECT_FALSE(cli::DocumentFromJson(std::move(json), Date{2026, 12, 6}, doc, problem));
+    EXPECT_EQ(problem, "файл изменила другая программа, пока он читался");
+}
+
 TEST(Cli, WriteFromShortListsAndDumpAgain) {
     TempDir dir;
     WriteBytes(dir / "in.json", R"({
