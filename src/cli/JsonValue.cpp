@@ -351,11 +351,11 @@ private:
 bool JsonDocument::Parse(WholeFile text) {
     text_ = std::move(text);
     const std::string_view bytes = text_.Bytes();
-    // Pages of either that are not written to cost nothing.
+    // Room for the texts and the values is made at once, so that it is not
+    // copied as it grows (a document has a value for some eighty bytes of
+    // JSON); pages that are never written cost nothing.
     texts_ = std::make_unique_for_overwrite<char[]>(bytes.size());
     values_.clear();
-    // A document has a value for some eighty bytes of JSON: room made at
-    // once is not copied as it grows.
     values_.reserve(bytes.size() / 16);
     root_ = JsonValue();
     JsonParser parser(bytes, texts_.get(), values_);

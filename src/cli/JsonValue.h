@@ -13,8 +13,8 @@ namespace kz::cli {
 class JsonDocument;
 
 // One value of a JSON text read by JsonDocument. It lives as long as the
-// document: texts point into the document's bytes, the items of an array or
-// object into its list of values.
+// document: texts point into the document's room for them, the items of an
+// array or object into its list of values.
 class JsonValue {
 public:
     enum class Kind : std::uint8_t { Null, Bool, Integer, Unsigned, Float, String, Array, Object };

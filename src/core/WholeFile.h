@@ -41,7 +41,7 @@ private:
     std::size_t size_ = 0;
     void* map_ = nullptr;
     int fd_ = -1;     // kept open while mapped, to see whether the file shrank
-    int watch_ = -1;  // the slot that the bus-error handler watches  // the slot that the bus-error handler watches
+    int watch_ = -1;  // the slot that the bus-error handler watches
 };
 
 }  // namespace kz

@@ -278,9 +278,10 @@ TEST(DataFile, AFileCutShortWhileItIsReadIsRefused) {
         ui.victim = path;
         BudgetFile back;
         EXPECT_FALSE(OpenDocument(back, ui, path, pass, nullptr));
-        EXPECT_EQ(ui.Texts(), std::vector<std::string>{JoinParagraphs(
-                                  JoinParagraphs("Файл", path),
-                                  "изменила другая программа, пока он читался. Откройте его еще раз.")});
+        EXPECT_EQ(ui.Texts(),
+                  std::vector<std::string>{JoinParagraphs(
+                      JoinParagraphs("Файл", path),
+                      "изменила другая программа, пока он читался. Откройте его еще раз.")});
         EXPECT_EQ(back.FilePath, "");
     }
 }
