@@ -275,14 +275,14 @@ int CmdExport(const std::vector<std::string>& words, std::ostream& out, ConsoleP
     const std::string& target = a.positional[2];
     if (kind == "csv") {
         const auto files = CsvExport(doc, ui.Today());
-        if (!WriteExportFiles(ui, target, files)) return 1;
+        if (!WriteExportFiles(ui, target, files, doc.IsProtected)) return 1;
         for (const auto& f : files) out << f.name << "\n";
         return 0;
     }
     const QifExport qif = ExportQif(doc, ui.Today());
     const std::filesystem::path path(target);
     if (!WriteExportFiles(ui, path.parent_path().empty() ? "." : path.parent_path().string(),
-                          {{path.filename().string(), qif.text}}))
+                          {{path.filename().string(), qif.text}}, doc.IsProtected))
         return 1;
     if (qif.skipped > 0)
         ui.MessageBox("Записи без правильной даты или суммы не попали в QIF: " +

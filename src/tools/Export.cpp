@@ -399,7 +399,10 @@ QifExport ExportQif(const BudgetFile& doc, const Date& today) {
 }
 
 bool WriteExportFiles(Platform& ui, const std::string& folder,
-                      const std::vector<ExportFile>& files) {
+                      const std::vector<ExportFile>& files, bool ownerOnly) {
+    // Permissions{} is 0600 for whoever writes.
+    const std::optional<Permissions> like =
+        ownerOnly ? std::optional<Permissions>(Permissions{}) : std::nullopt;
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
     if (ec || !FolderExists(folder)) {
@@ -411,7 +414,7 @@ bool WriteExportFiles(Platform& ui, const std::string& folder,
     for (const ExportFile& f : files) {
         const std::string path = (std::filesystem::path(folder) / f.name).string();
         int err = 0;
-        if (!AtomicWriteFile(path, f.bytes, err)) {
+        if (!AtomicWriteFile(path, f.bytes, err, like)) {
             ui.MessageBox(WriteErrorMessage(path, SystemErrorText(err)), Icon::Exclamation,
                           Buttons::OK, "Запись файла");
             return false;
@@ -431,7 +434,7 @@ void ExportToCsv(const BudgetFile& doc, Platform& ui) {
                                      " уже есть файлы экспорта с такими же именами. Заменить их?",
                                  Icon::Question, Buttons::YesNo, "Экспорт в CSV") != Answer::Yes)
         return;
-    if (!WriteExportFiles(ui, folder, files)) return;
+    if (!WriteExportFiles(ui, folder, files, doc.IsProtected)) return;
     ui.MessageBox("Экспорт завершен. Файлы CSV записаны в папку:\r\n" + folder, Icon::Information,
                   Buttons::OK, "Экспорт в CSV");
 }

@@ -96,6 +96,13 @@ TEST(Export, MenuItemWritesEveryFileAndAsksBeforeReplacingAnEarlierExport) {
     ASSERT_EQ(ui.messages.size(), 3u);
     EXPECT_FALSE(doc.Dirty);
 
+    // The files of a protected document are plain text: the owner's alone.
+    doc.IsProtected = true;
+    ui.folderDialogResults.push_front(dir / "закрытая");
+    ExportToCsv(doc, ui);
+    EXPECT_EQ(fs::status(dir / "закрытая/Состояния.csv").permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write);
+
     // A file where the folder should be.
     test::WriteBytes(dir / "файл", "x");
     ExportToCsv(doc, ui);
