@@ -398,8 +398,8 @@ QifExport ExportQif(const BudgetFile& doc, const Date& today) {
     return result;
 }
 
-bool WriteExportFiles(Platform& ui, const std::string& folder,
-                      const std::vector<ExportFile>& files, bool ownerOnly) {
+bool WriteExportFiles(Platform& ui, const std::string& folder, const std::vector<ExportFile>& files,
+                      bool ownerOnly) {
     // Permissions{} is 0600 for whoever writes.
     const std::optional<Permissions> like =
         ownerOnly ? std::optional<Permissions>(Permissions{}) : std::nullopt;

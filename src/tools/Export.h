@@ -38,8 +38,8 @@ QifExport ExportQif(const BudgetFile& doc, const Date& today);
 // is replaced safely; the first failure shows its message and stops. The
 // files of a protected document are plain text: `ownerOnly` gives them to
 // the owner alone (0600).
-bool WriteExportFiles(Platform& ui, const std::string& folder,
-                      const std::vector<ExportFile>& files, bool ownerOnly);
+bool WriteExportFiles(Platform& ui, const std::string& folder, const std::vector<ExportFile>& files,
+                      bool ownerOnly);
 
 // The main window's "Экспорт в CSV..." item: asks for a folder (the data
 // file's folder proposed), asks before replacing files of an earlier export,
