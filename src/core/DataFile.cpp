@@ -392,8 +392,8 @@ bool OpenDataText(Platform& ui, const std::string& path, const std::string& pass
         ShowUnreadable(ui, path, err);
         return false;
     }
-    // A file cut short under the reader is not damaged: it is read again.
-    const auto refuse = [&](const std::function<void()>& show) {
+    // A file cut short under the reader is not damaged: it is to be opened again.
+    const auto refuse = [&](const auto& show) {
         if (bytes.CutShort() || ini.CutShort())
             ShowUnreadable(ui, path, ESTALE);
         else
@@ -430,11 +430,12 @@ bool ReadDataFile(BudgetFile& doc, Platform& ui, const std::string& path,
 
     // Nothing of the open document changes unless the file is sound.
     CheckedParts parts;
-    if (!CheckDocument(ui, ini, parts)) {
-        if (!ShowIfCutShort(ui, path, ini)) ShowDamagedFile(ui);
+    const bool sound = CheckDocument(ui, ini, parts);
+    if (ShowIfCutShort(ui, path, ini)) return false;
+    if (!sound) {
+        ShowDamagedFile(ui);
         return false;
     }
-    if (ShowIfCutShort(ui, path, ini)) return false;
     doc.Dirty = false;
     doc.IsProtected = isProtected;
     doc.pass = password;
